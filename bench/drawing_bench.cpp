@@ -1,0 +1,82 @@
+// What drawing one picture costs: whole-screen copies, masked sprites, text and a headless pass.
+#include <benchmark/benchmark.h>
+
+#include "game.h"
+#include "host/headless_host.h"
+#include "platform/text.h"
+#include "shell/shell.h"
+
+namespace {
+
+using namespace qel;
+
+void BM_FullScreenCopy(benchmark::State &state) {
+  Surface a(480, 480), b(480, 480);
+  for (auto _ : state) {
+    BitBlt(a, 0, 0, 480, 480, b, 0, 0, Rop::Copy);
+    benchmark::DoNotOptimize(a.px.data());
+  }
+}
+BENCHMARK(BM_FullScreenCopy);
+
+// A frame of play draws a few hundred 32 x 32 masked sprites.
+void BM_MaskedSprites300(benchmark::State &state) {
+  Surface dst(480, 480), mask(64, 32, 0xFFFFFF), colour(64, 32);
+  for (auto _ : state) {
+    for (int i = 0; i < 300; ++i) {
+      int x = (i * 37) % 500 - 10, y = (i * 53) % 500 - 10;
+      BitBlt(dst, x, y, 32, 32, mask, 0, 0, Rop::Or);
+      BitBlt(dst, x, y, 32, 32, colour, 0, 0, Rop::And);
+    }
+    benchmark::DoNotOptimize(dst.px.data());
+  }
+}
+BENCHMARK(BM_MaskedSprites300);
+
+void BM_StretchToScreen(benchmark::State &state) {
+  Surface dst(480, 480), src(96, 96);
+  for (auto _ : state) {
+    StretchBlt(dst, 0, 0, 480, 480, src, 0, 0, 96, 96, Rop::Copy);
+    benchmark::DoNotOptimize(dst.px.data());
+  }
+}
+BENCHMARK(BM_StretchToScreen);
+
+void BM_HudText(benchmark::State &state) {
+  std::string error;
+  auto text = TextRenderer::Open(TextRenderer::DefaultFontPath(), &error);
+  if (!text) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  Surface dst(480, 480);
+  for (auto _ : state) {
+    text->Draw(dst, "Sc 01250", 20, 0xFFFFFF, 5, 3, true);
+    text->Draw(dst, "050/050", 20, 0xFFFFFF, 195, 3, true);
+    text->Draw(dst, "CREDIT  2", 15, 0xFFFFFF, 190, 460, true);
+    benchmark::DoNotOptimize(dst.px.data());
+  }
+}
+BENCHMARK(BM_HudText);
+
+// One pass of the main loop on the headless host, with no pacing wait.
+void BM_HeadlessPass(benchmark::State &state) {
+  std::string error;
+  auto sheets = SheetSet::Load(QELVANE_SHEETS_DIR, &error);
+  auto text = TextRenderer::Open(TextRenderer::DefaultFontPath(), &error);
+  if (!sheets || !text) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  HeadlessHost host;
+  GameConfig cfg;
+  cfg.dataDir = "/nonexistent";
+  Game g(host, sheets, text, cfg);
+  StartUp(g);
+  g.shell.WAITMS = 0;
+  g.shell.SCENE = kScenePause;
+  for (auto _ : state) RunPass(g);
+}
+BENCHMARK(BM_HeadlessPass);
+
+}  // namespace

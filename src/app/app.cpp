@@ -1,0 +1,197 @@
+#include "app/app.h"
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "game.h"
+#include "host/headless_host.h"
+#include "platform/png_io.h"
+
+namespace qel {
+
+namespace {
+
+bool ParseNumber(const std::string &text, long long lo, long long hi, long long *out) {
+  try {
+    std::size_t used = 0;
+    long long v = std::stoll(text, &used);
+    if (used != text.size() || v < lo || v > hi) return false;
+    *out = v;
+    return true;
+  } catch (...) {
+    return false;
+  }
+}
+
+std::string SheetsDir(const AppOptions &opts) {
+  return opts.sheetsDir.empty() ? ExecutableDir() + "/sheets" : opts.sheetsDir;
+}
+
+template <typename Table>
+int CountLive(const Table &table) {
+  int n = 0;
+  for (const auto &rec : table) n += rec.FLAG != 0 ? 1 : 0;
+  return n;
+}
+
+bool ReadFile(const std::string &path, std::string *out) {
+  std::ifstream f(path, std::ios::binary);
+  if (!f) return false;
+  std::ostringstream ss;
+  ss << f.rdbuf();
+  *out = ss.str();
+  return true;
+}
+
+bool LoadScript(const std::string &path, Host &host, std::string *error) {
+  auto *headless = dynamic_cast<HeadlessHost *>(&host);
+  std::string text;
+  if (!ReadFile(path, &text)) {
+    *error = "cannot read the input script " + path;
+    return false;
+  }
+  std::vector<ScriptedEvent> events;
+  if (!ParseInputScript(text, &events, error)) {
+    *error = path + ": " + *error;
+    return false;
+  }
+  if (!headless) {
+    *error = "--script needs --headless";
+    return false;
+  }
+  headless->AddScript(events);
+  return true;
+}
+
+void WriteOutputs(const AppOptions &opts, const Game &g) {
+  if (!opts.screenshot.empty()) {
+    std::string error;
+    if (!WritePng(opts.screenshot, g.surf.MSCREEN, {}, &error))
+      std::fprintf(stderr, "qelvane: cannot write the screenshot: %s\n", error.c_str());
+  }
+  if (!opts.dumpState.empty()) {
+    std::ofstream f(opts.dumpState);
+    f << DumpStateJson(g) << '\n';
+    if (!f) std::fprintf(stderr, "qelvane: cannot write %s\n", opts.dumpState.c_str());
+  }
+}
+
+}  // namespace
+
+std::string ExecutableDir() {
+  char buf[4096];
+  ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+  if (n <= 0) return ".";
+  std::string path(buf, static_cast<std::size_t>(n));
+  std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+std::string UsageText() {
+  return "usage: qelvane [--data DIR] [--seed N] [--scale N] [--window|--fullscreen] [--headless]\n"
+         "               [--script FILE] [--passes N] [--screenshot FILE.png]\n"
+         "               [--dump-state FILE.json] [--list-sheets] [--help] [--version]\n";
+}
+
+std::string VersionText() { return "QELVANE Der1.3\n"; }
+
+bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::string *error) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string &a = args[i];
+    auto value = [&](std::string *out) {
+      if (i + 1 >= args.size()) return false;
+      *out = args[++i];
+      return true;
+    };
+    std::string v;
+    long long n = 0;
+    bool ok = true;
+    if (a == "--data") {
+      ok = value(&o->dataDir);
+    } else if (a == "--seed") {
+      ok = value(&v) && ParseNumber(v, 0, INT64_MAX, &n);
+      o->seed = static_cast<std::uint64_t>(n);
+      o->seeded = true;
+    } else if (a == "--scale") {
+      ok = value(&v) && ParseNumber(v, 1, 8, &n);
+      o->scale = static_cast<int>(n);
+    } else if (a == "--passes") {
+      ok = value(&v) && ParseNumber(v, 1, INT64_MAX, &n);
+      o->passes = static_cast<std::uint64_t>(n);
+    } else if (a == "--window" || a == "--fullscreen") {
+      o->screenMode = a == "--window" ? 1 : 0;
+    } else if (a == "--script") {
+      ok = value(&o->scriptFile);
+    } else if (a == "--screenshot") {
+      ok = value(&o->screenshot);
+    } else if (a == "--dump-state") {
+      ok = value(&o->dumpState);
+    } else if (a == "--headless" || a == "--list-sheets" || a == "--help" || a == "-h" ||
+               a == "--version") {
+      o->headless |= a == "--headless";
+      o->listSheets |= a == "--list-sheets";
+      o->help |= a == "--help" || a == "-h";
+      o->version |= a == "--version";
+    } else {
+      *error = "unknown option " + a;
+      return false;
+    }
+    if (!ok) {
+      *error = "option " + a + " needs a valid value";
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string DumpStateJson(const Game &g) {
+  const Player &p = g.player;
+  std::ostringstream j;
+  j << "{\"passes\": " << g.shell.passes << ", \"scene\": " << g.shell.SCENE
+    << ", \"phase\": " << g.shell.PHASE << ", \"stage\": " << g.stage.STAGE
+    << ", \"stagetime\": " << g.stage.STAGETIME << ", \"mission\": " << g.stage.MISSION
+    << ", \"score\": " << p.SCORE << ", \"shield\": " << p.SHIELD << ", \"shieldmax\": " << p.SHIELDMAX
+    << ", \"gauge\": " << p.GAUGE << ", \"credit\": " << p.CREDIT << ", \"pstate\": " << p.PSTATE
+    << ", \"enemies\": " << CountLive(g.enemies.ENEMY) << ", \"bullets\": " << CountLive(g.enemies.ESHOT)
+    << ", \"shots\": " << CountLive(p.PSHOT) << ", \"effects\": " << CountLive(g.effects.EFFECT) << "}";
+  return j.str();
+}
+
+int ListSheets(const AppOptions &opts) {
+  std::string error;
+  auto sheets = SheetSet::Load(SheetsDir(opts), &error);
+  if (!sheets) {
+    std::fprintf(stderr, "qelvane: %s\n", error.c_str());
+    return 1;
+  }
+  for (const SheetSpec &s : SheetCatalogue())
+    std::printf("%s %d %dx%d %s\n", FamilyName(s.family), s.index, s.w, s.h,
+                sheets->diagnostic(s.family, s.index) ? "diagnostic" : "art");
+  return 0;
+}
+
+int RunGame(const AppOptions &opts, Host &host) {
+  std::string error;
+  auto sheets = SheetSet::Load(SheetsDir(opts), &error);
+  auto text = sheets ? TextRenderer::Open(TextRenderer::DefaultFontPath(), &error) : nullptr;
+  if (!sheets || !text || (!opts.scriptFile.empty() && !LoadScript(opts.scriptFile, host, &error))) {
+    std::fprintf(stderr, "qelvane: %s\n", error.c_str());
+    return 1;
+  }
+  GameConfig cfg;
+  cfg.dataDir = opts.dataDir.empty() ? ExecutableDir() + "/d" : opts.dataDir;
+  cfg.seed = opts.seed;
+  cfg.seeded = opts.seeded;
+  cfg.screenMode = opts.screenMode;
+  auto game = std::make_unique<Game>(host, sheets, text, cfg);
+  game->shell.maxPasses = opts.passes;
+  int code = Main(*game);
+  WriteOutputs(opts, *game);
+  return code;
+}
+
+}  // namespace qel

@@ -1,0 +1,48 @@
+// The command line and the run of the program around the game.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qel {
+
+struct Game;
+class Host;
+
+struct AppOptions {
+  std::string dataDir;    // empty: "d" beside the executable
+  std::string sheetsDir;  // empty: "sheets" beside the executable
+  std::uint64_t seed = 0;
+  bool seeded = false;
+  int scale = 1;
+  int screenMode = -1;  // -1 as saved, 0 full screen, 1 window
+  bool headless = false;
+  std::string scriptFile;
+  std::uint64_t passes = 0;
+  std::string screenshot;
+  std::string dumpState;
+  bool listSheets = false;
+  bool help = false;
+  bool version = false;
+};
+
+// Returns false with a message in *error for an unknown option or a bad value.
+bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *opts, std::string *error);
+std::string UsageText();
+std::string VersionText();
+
+// The folder the running executable lies in.
+std::string ExecutableDir();
+
+// The main state of the game as a JSON object.
+std::string DumpStateJson(const Game &g);
+
+// Prints the sheet list (--list-sheets). Returns the exit code.
+int ListSheets(const AppOptions &opts);
+
+// Loads what the game needs, runs it on the host until it ends and writes the requested
+// screenshot and state dump. Returns the process exit code.
+int RunGame(const AppOptions &opts, Host &host);
+
+}  // namespace qel

@@ -1,0 +1,68 @@
+// The one object that owns all state of a running game.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "effects/effects.h"
+#include "enemy/enemy.h"
+#include "host/host.h"
+#include "platform/input.h"
+#include "platform/sheets.h"
+#include "platform/sound.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+#include "player/player.h"
+#include "save/save.h"
+#include "screens/screens.h"
+#include "shell/shell.h"
+#include "shop/shop.h"
+#include "stage/stage.h"
+
+namespace qel {
+
+// What the command line (or a test) decides before the game starts.
+struct GameConfig {
+  std::string dataDir = "d";  // maps, music, sounds and the save file
+  std::uint64_t seed = 0;
+  bool seeded = false;  // false: seed from the clock
+  int screenMode = -1;  // -1 as saved, 0 full screen, 1 window
+};
+
+struct Surfaces {
+  Surface MSCREEN{480, 480, 0};
+  Surface DISPLAY{480, 480, 0};
+  Surface MASTER[3] = {Surface{544, 544, 0}, Surface{544, 544, 0}, Surface{544, 544, 0x00FFFFFF}};
+};
+
+struct Game {
+  Game(Host &host, std::shared_ptr<const SheetSet> sheets, std::shared_ptr<TextRenderer> text,
+       GameConfig config = {});
+
+  Host &host;
+  GameConfig config;
+  std::shared_ptr<const SheetSet> sheets;
+  std::shared_ptr<TextRenderer> text;
+  std::mt19937_64 rng;
+
+  Shell shell;
+  Input input;
+  Audio audio;
+  Settings settings;
+  Surfaces surf;
+  Stage stage;
+  Player player;
+  Enemies enemies;
+  Effects effects;
+  Shop shop;
+  Screens screens;
+
+  const Surface &sheet(Family f, int index) const { return sheets->get(f, index); }
+};
+
+// A uniform number in [0, 1) from the game's generator.
+double Rnd(Game &g);
+
+}  // namespace qel

@@ -1,0 +1,426 @@
+#include "host/sdl_host.h"
+
+#include <SDL.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "host/input_map.h"
+#include "host/menu_bar.h"
+#include "host/screen_layout.h"
+#include "host/sdl_audio.h"
+#include "host/sdl_joystick.h"
+#include "platform/surface.h"
+#include "platform/text.h"
+
+namespace qel {
+
+// The key map speaks USB usage numbers; SDL promises its scancodes are the same.
+static_assert(SDL_SCANCODE_A == usb::A && SDL_SCANCODE_Z == usb::Z);
+static_assert(SDL_SCANCODE_1 == usb::Digit1 && SDL_SCANCODE_0 == usb::Digit0);
+static_assert(SDL_SCANCODE_RETURN == usb::Enter && SDL_SCANCODE_ESCAPE == usb::Escape);
+static_assert(SDL_SCANCODE_TAB == usb::Tab && SDL_SCANCODE_SPACE == usb::Space);
+static_assert(SDL_SCANCODE_F1 == usb::F1 && SDL_SCANCODE_F12 == usb::F12);
+static_assert(SDL_SCANCODE_RIGHT == usb::Right && SDL_SCANCODE_LEFT == usb::Left);
+static_assert(SDL_SCANCODE_DOWN == usb::Down && SDL_SCANCODE_UP == usb::Up);
+static_assert(SDL_SCANCODE_KP_ENTER == usb::KeypadEnter);
+static_assert(SDL_SCANCODE_LSHIFT == usb::LeftShift && SDL_SCANCODE_RSHIFT == usb::RightShift);
+
+namespace {
+
+constexpr int kQueueSize = 256;
+constexpr int kVirtualKeys = 256;
+constexpr int kPictureBytes = kPictureSide * kPictureSide * static_cast<int>(sizeof(Pixel));
+
+SDL_Rect ToSdl(const PixelRect &r) { return SDL_Rect{r.x, r.y, r.w, r.h}; }
+
+// SDL falls back to an invisible window when there is no display, unless asked for one.
+bool NoDisplay() {
+  const char *driver = SDL_GetCurrentVideoDriver();
+  if (!driver) return true;
+  const bool invisible = std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
+  return invisible && !std::getenv("SDL_VIDEODRIVER");
+}
+
+// Events for the game, first in first out. Fixed size: nothing is allocated while playing.
+class EventQueue {
+ public:
+  void Push(const HostEvent &ev) {
+    if (count_ == kQueueSize) return;
+    // One close request is enough (the close box and the quit that follows it).
+    if (ev.kind == HostEvent::Kind::Close && closePending_) return;
+    closePending_ |= ev.kind == HostEvent::Kind::Close;
+    events_[(head_ + count_++) % kQueueSize] = ev;
+  }
+  bool Pop(HostEvent &ev) {
+    if (count_ == 0) return false;
+    ev = events_[head_];
+    head_ = (head_ + 1) % kQueueSize;
+    --count_;
+    if (ev.kind == HostEvent::Kind::Close) closePending_ = false;
+    return true;
+  }
+
+ private:
+  std::array<HostEvent, kQueueSize> events_{};
+  int head_ = 0;
+  int count_ = 0;
+  bool closePending_ = false;
+};
+
+class SdlHost final : public Host {
+ public:
+  explicit SdlHost(const SdlHostOptions &options);
+  ~SdlHost() override;
+  bool Open(std::string *error);
+
+  std::uint64_t NowMs() override { return SDL_GetTicks64(); }
+  bool WaitEvent(HostEvent &ev, int timeoutMs) override;
+  bool KeyDown(int vkCode) override;
+  void Present(const Surface &mscreen) override;
+  void SetFullScreen(bool on) override;
+  void SetCaption(const std::string &text) override;
+  void SetMenuEnabled(MenuItem item, bool enabled) override;
+  void ShowCursor(bool visible) override;
+  void MessageBox(const std::string &title, const std::string &text) override;
+  int JoyCount() override { return joysticks_->Count(); }
+  bool JoyRead(int id, JoyPos &pos) override { return joysticks_->Read(id, pos); }
+  bool JoyGetCaps(int id, JoyCaps &caps) override { return joysticks_->GetCaps(id, caps); }
+  bool MusicOpen(const std::string &path) override { return audio_->MusicOpen(path); }
+  bool MusicPlay() override { return audio_->MusicPlay(); }
+  void MusicClose() override { audio_->MusicClose(); }
+  bool MusicStopped() override { return audio_->MusicStopped(); }
+  void MusicRewindAndPlay() override { audio_->MusicRewindAndPlay(); }
+  void SoundPlay(const std::string &path) override { audio_->SoundPlay(path); }
+  std::string UserDataDir() override;
+
+ private:
+  bool CreateWindowAndRenderer(std::string *error);
+  bool CreateTextures();
+  void DestroyTextures();
+  void RecreateTextures();
+  void Reupload();
+  void Repaint();
+  void UploadBar();
+  void Translate(const SDL_Event &e);
+  void OnWindowEvent(const SDL_WindowEvent &e);
+  void OnKey(const SDL_KeyboardEvent &e);
+  void OnMouseButton(const SDL_MouseButtonEvent &e);
+  bool ToBar(int windowX, int windowY, int &x, int &y);
+  void ReleaseAllKeys();
+  void DrainSdlEvents();
+
+  int scale_;
+  bool fullScreen_;
+  bool videoUp_ = false;
+  SDL_Window *window_ = nullptr;
+  SDL_Renderer *renderer_ = nullptr;
+  SDL_Texture *picture_ = nullptr;
+  SDL_Texture *barTexture_ = nullptr;
+  // The last picture presented, kept to repaint the window and to skip unchanged presents.
+  std::vector<Pixel> shown_;
+  bool hasPicture_ = false;
+  MenuBar bar_;
+  EventQueue queue_;
+  std::array<int, kVirtualKeys> held_{};  // keys held, by virtual-key code (two Shift keys)
+  std::array<bool, SDL_NUM_SCANCODES> scanHeld_{};
+  std::unique_ptr<SdlJoysticks> joysticks_;
+  std::unique_ptr<SdlAudio> audio_;
+};
+
+std::shared_ptr<TextRenderer> MenuFont(const SdlHostOptions &options) {
+  if (options.text) return options.text;
+  std::string ignored;
+  return TextRenderer::Open(TextRenderer::DefaultFontPath(), &ignored);
+}
+
+SdlHost::SdlHost(const SdlHostOptions &options)
+    : scale_(options.scale < 1 ? 1 : options.scale),
+      fullScreen_(options.fullScreen),
+      shown_(static_cast<std::size_t>(kPictureSide) * kPictureSide, 0),
+      bar_(MenuFont(options), scale_) {}
+
+SdlHost::~SdlHost() {
+  audio_.reset();
+  joysticks_.reset();
+  DestroyTextures();
+  if (renderer_) SDL_DestroyRenderer(renderer_);
+  if (window_) SDL_DestroyWindow(window_);
+  if (videoUp_) SDL_QuitSubSystem(SDL_INIT_VIDEO);
+  SDL_Quit();
+}
+
+bool SdlHost::Open(std::string *error) {
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+  SDL_SetHint(SDL_HINT_RENDER_VSYNC, "0");  // the game paces itself
+  SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    *error = std::string("cannot open a window: ") + SDL_GetError();
+    return false;
+  }
+  videoUp_ = true;
+  if (NoDisplay()) {
+    *error = "cannot open a window: no display to show it on (is DISPLAY set?)";
+    return false;
+  }
+  if (!CreateWindowAndRenderer(error)) return false;
+  // Letters must arrive as key events, not go to an input method.
+  SDL_StopTextInput();
+  joysticks_ = std::make_unique<SdlJoysticks>();
+  audio_ = std::make_unique<SdlAudio>();
+  return true;
+}
+
+bool SdlHost::CreateWindowAndRenderer(std::string *error) {
+  const WindowLayout layout = LayoutWindow(scale_);
+  const Uint32 flags = fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, layout.width,
+                             layout.height, flags);
+  if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
+  if (window_ && !renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (!renderer_ || !CreateTextures()) {
+    *error = std::string("cannot open a window: ") + SDL_GetError();
+    return false;
+  }
+  return true;
+}
+
+bool SdlHost::CreateTextures() {
+  const Surface &bar = bar_.Picture();
+  picture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                               kPictureSide, kPictureSide);
+  barTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
+                                  SDL_TEXTUREACCESS_STREAMING, bar.w, bar.h);
+  if (!picture_ || !barTexture_) return false;
+  // The top byte of our pixels is zero, not an opacity.
+  SDL_SetTextureBlendMode(picture_, SDL_BLENDMODE_NONE);
+  SDL_SetTextureBlendMode(barTexture_, SDL_BLENDMODE_NONE);
+  Reupload();
+  return true;
+}
+
+// The renderer lost its textures' contents: fill them again from our copies.
+void SdlHost::Reupload() {
+  if (hasPicture_) SDL_UpdateTexture(picture_, nullptr, shown_.data(), kPictureSide * 4);
+  UploadBar();
+  Repaint();
+}
+
+// The renderer lost the textures themselves.
+void SdlHost::RecreateTextures() {
+  DestroyTextures();
+  CreateTextures();
+}
+
+void SdlHost::DestroyTextures() {
+  if (picture_) SDL_DestroyTexture(picture_);
+  if (barTexture_) SDL_DestroyTexture(barTexture_);
+  picture_ = barTexture_ = nullptr;
+}
+
+void SdlHost::UploadBar() {
+  const Surface &bar = bar_.Picture();
+  SDL_UpdateTexture(barTexture_, nullptr, bar.px.data(), bar.w * static_cast<int>(sizeof(Pixel)));
+}
+
+// Draws the whole window from what it holds and shows it.
+void SdlHost::Repaint() {
+  int w = 0, h = 0;
+  if (SDL_GetRendererOutputSize(renderer_, &w, &h) != 0 || w <= 0 || h <= 0) return;
+  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+  SDL_RenderClear(renderer_);
+  SDL_Rect dst;
+  if (fullScreen_) {
+    dst = ToSdl(LayoutFullScreen(w, h).picture);
+  } else {
+    const WindowLayout layout = LayoutWindow(scale_);
+    if (bar_.Dirty()) UploadBar();
+    const SDL_Rect barRect = ToSdl(layout.menuBar);
+    SDL_RenderCopy(renderer_, barTexture_, nullptr, &barRect);
+    dst = ToSdl(layout.picture);
+  }
+  if (hasPicture_) SDL_RenderCopy(renderer_, picture_, nullptr, &dst);
+  SDL_RenderPresent(renderer_);
+}
+
+void SdlHost::Present(const Surface &mscreen) {
+  if (mscreen.w != kPictureSide || mscreen.h != kPictureSide) return;
+  // Every pump presents; a picture that did not change needs no upload or swap.
+  if (hasPicture_ && std::memcmp(shown_.data(), mscreen.px.data(), kPictureBytes) == 0) return;
+  std::memcpy(shown_.data(), mscreen.px.data(), kPictureBytes);
+  hasPicture_ = true;
+  SDL_UpdateTexture(picture_, nullptr, shown_.data(), kPictureSide * 4);
+  Repaint();
+}
+
+void SdlHost::SetFullScreen(bool on) {
+  if (on == fullScreen_) return;
+  fullScreen_ = on;
+  bar_.ForgetMouse();
+  if (on) {
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  } else {
+    SDL_SetWindowFullscreen(window_, 0);
+    const WindowLayout layout = LayoutWindow(scale_);
+    SDL_SetWindowSize(window_, layout.width, layout.height);
+    SDL_SetWindowPosition(window_, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  }
+  Repaint();
+}
+
+void SdlHost::SetCaption(const std::string &text) { SDL_SetWindowTitle(window_, text.c_str()); }
+
+void SdlHost::SetMenuEnabled(MenuItem item, bool enabled) {
+  bar_.SetEnabled(item, enabled);
+  if (bar_.Dirty() && !fullScreen_) Repaint();
+}
+
+void SdlHost::ShowCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
+
+void SdlHost::MessageBox(const std::string &title, const std::string &text) {
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(),
+                               window_) != 0) {
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  }
+}
+
+std::string SdlHost::UserDataDir() {
+  char *path = SDL_GetPrefPath("", "qelvane");
+  if (!path) return "";
+  std::string dir(path);
+  SDL_free(path);
+  return dir;
+}
+
+bool SdlHost::KeyDown(int vkCode) {
+  return vkCode >= 0 && vkCode < kVirtualKeys && held_[static_cast<std::size_t>(vkCode)] > 0;
+}
+
+bool SdlHost::WaitEvent(HostEvent &ev, int timeoutMs) {
+  if (queue_.Pop(ev)) return true;
+  DrainSdlEvents();
+  if (queue_.Pop(ev)) return true;
+  if (timeoutMs <= 0) return false;
+  const std::uint64_t deadline = NowMs() + static_cast<std::uint64_t>(timeoutMs);
+  // Events the game does not see (mouse moves, repaints) wake us early: sleep again.
+  for (std::uint64_t now = NowMs(); now < deadline; now = NowMs()) {
+    SDL_Event e;
+    if (SDL_WaitEventTimeout(&e, static_cast<int>(deadline - now)) == 0) continue;
+    Translate(e);
+    DrainSdlEvents();
+    if (queue_.Pop(ev)) return true;
+  }
+  return false;
+}
+
+void SdlHost::DrainSdlEvents() {
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) Translate(e);
+}
+
+void SdlHost::Translate(const SDL_Event &e) {
+  switch (e.type) {
+    case SDL_QUIT: queue_.Push({HostEvent::Kind::Close}); break;
+    case SDL_WINDOWEVENT: OnWindowEvent(e.window); break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: OnKey(e.key); break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: OnMouseButton(e.button); break;
+    case SDL_MOUSEMOTION: {
+      int x = 0, y = 0;
+      if (ToBar(e.motion.x, e.motion.y, x, y)) bar_.MouseMove(x, y);
+      else bar_.MouseLeave();
+      break;
+    }
+    case SDL_JOYDEVICEADDED:
+    case SDL_JOYDEVICEREMOVED: joysticks_->DevicesChanged(); break;
+    case SDL_RENDER_DEVICE_RESET: RecreateTextures(); break;
+    case SDL_RENDER_TARGETS_RESET: Reupload(); break;
+    default: break;
+  }
+  if (bar_.Dirty() && !fullScreen_) Repaint();
+}
+
+void SdlHost::OnWindowEvent(const SDL_WindowEvent &e) {
+  switch (e.event) {
+    case SDL_WINDOWEVENT_CLOSE: queue_.Push({HostEvent::Kind::Close}); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: ReleaseAllKeys(); break;
+    case SDL_WINDOWEVENT_LEAVE: bar_.MouseLeave(); break;
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_RESTORED: Repaint(); break;
+    default: break;
+  }
+}
+
+void SdlHost::OnKey(const SDL_KeyboardEvent &e) {
+  const int code = VirtualKeyFromUsage(e.keysym.scancode);
+  if (code == 0 || code >= kVirtualKeys) return;
+  bool &scan = scanHeld_[e.keysym.scancode];
+  int &held = held_[static_cast<std::size_t>(code)];
+  if (e.type == SDL_KEYDOWN) {
+    if (!scan) ++held;
+    scan = true;
+    // Auto-repeat comes through as further key-downs, as the game expects.
+    queue_.Push({HostEvent::Kind::KeyDown, code});
+    return;
+  }
+  if (!scan) return;  // already released when the window lost the focus
+  scan = false;
+  // The other Shift key may still be down.
+  if (--held == 0) queue_.Push({HostEvent::Kind::KeyUp, code});
+}
+
+void SdlHost::ReleaseAllKeys() {
+  for (int code = 0; code < kVirtualKeys; ++code) {
+    if (held_[static_cast<std::size_t>(code)] > 0) queue_.Push({HostEvent::Kind::KeyUp, code});
+  }
+  held_.fill(0);
+  scanHeld_.fill(false);
+}
+
+// Window coordinates to the menu bar's pixels; false outside the bar or in full screen.
+bool SdlHost::ToBar(int windowX, int windowY, int &x, int &y) {
+  if (fullScreen_) return false;
+  int ww = 0, wh = 0, pw = 0, ph = 0;
+  SDL_GetWindowSize(window_, &ww, &wh);
+  if (SDL_GetRendererOutputSize(renderer_, &pw, &ph) != 0 || ww <= 0 || wh <= 0) return false;
+  x = windowX * pw / ww;
+  y = windowY * ph / wh;
+  return LayoutWindow(scale_).menuBar.Contains(x, y);
+}
+
+void SdlHost::OnMouseButton(const SDL_MouseButtonEvent &e) {
+  if (e.button != SDL_BUTTON_LEFT) return;
+  int x = -1, y = -1;
+  ToBar(e.x, e.y, x, y);  // outside the bar the point matches no item
+  if (e.type == SDL_MOUSEBUTTONDOWN) {
+    bar_.MouseDown(x, y);
+    return;
+  }
+  if (const std::optional<MenuItem> item = bar_.MouseUp(x, y)) {
+    HostEvent ev;
+    ev.kind = HostEvent::Kind::Menu;
+    ev.menu = *item;
+    queue_.Push(ev);
+  }
+}
+
+}  // namespace
+
+std::unique_ptr<Host> CreateSdlHost(const SdlHostOptions &options, std::string *error) {
+  auto host = std::make_unique<SdlHost>(options);
+  std::string message;
+  if (!host->Open(&message)) {
+    if (error) *error = message;
+    return nullptr;
+  }
+  return host;
+}
+
+}  // namespace qel

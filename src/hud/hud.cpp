@@ -1,0 +1,93 @@
+#include "hud/hud.h"
+
+#include <cstdio>
+
+#include "enemy/random.h"
+#include "game.h"
+
+namespace qel {
+
+namespace {
+
+// Text with its black drop shadow.
+void ShadowText(Game &g, const char *text, int size, int colour, int x, int y, int sx, int sy) {
+  DrawText(g, g.surf.DISPLAY, text, size, 0, sx, sy, 1);
+  DrawText(g, g.surf.DISPLAY, text, size, colour, x, y, 1);
+}
+
+void Copy(Game &g, Family f, int index, int sx, int sy, int w, int h, int x, int y) {
+  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(f, index), sx, sy, Rop::Copy);
+}
+
+void DrawEquipment(Game &g) {
+  const Player &p = g.player;
+  ShadowText(g, "W", 20, 15, 0, 445, 2, 447);
+  for (int i = 0; i < 2; ++i) Copy(g, Family::IT, p.WEAPON[i], (p.WLEVEL[i] - 1) * 32, 0, 32, 32, 25 + 32 * i, 440);
+  if (g.shell.SCENE == kScenePlay) {
+    int x = 25 + 32 * p.WSLOT;
+    BitBlt(g.surf.DISPLAY, x, 440, 32, 32, g.sheet(Family::TOKUM, 42), 0, 0, Rop::And);
+    BitBlt(g.surf.DISPLAY, x, 440, 32, 32, g.sheet(Family::TOKU, 42), 0, 0, Rop::Xor);
+  }
+  ShadowText(g, "S", 20, 15, 385, 445, 387, 447);
+  Copy(g, Family::IT, p.SYSTEM, 0, 0, 32, 32, 406, 440);
+  if (p.KEEP == -1) Copy(g, Family::IT, 16, 0, 0, 32, 32, 438, 440);
+}
+
+void DrawCounters(Game &g) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "Sc %05d", g.player.SCORE);
+  ShadowText(g, buf, 20, 15, 5, 3, 7, 5);
+  // A non-negative number is converted with a leading blank.
+  std::snprintf(buf, sizeof buf, "CREDIT %s%d", g.player.CREDIT >= 0 ? " " : "", g.player.CREDIT);
+  ShadowText(g, buf, 15, 15, 190, 460, 192, 462);
+}
+
+void DrawShield(Game &g) {
+  Player &p = g.player;
+  int colour = 15;
+  if (p.PSTAT[4] > 0) {
+    colour = 12;
+    p.PSTAT[4] -= 1;
+    if (p.PSTAT[4] <= 0) p.PSTAT[4] = 0;
+  }
+  int percent = p.SHIELDMAX != 0 ? p.SHIELD * 100 / p.SHIELDMAX : 0;
+  Copy(g, Family::IT, 22, 0, 0, 2 * percent, 15, 130, 5);
+  DrawBox(g.surf.DISPLAY, 130, 5, 330, 20, QBColor(colour));
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%03d/%03d", p.SHIELD, p.SHIELDMAX);
+  ShadowText(g, buf, 20, colour, 195, 3, 196, 4);
+}
+
+void DrawBossGauge(Game &g) {
+  const auto &work = g.enemies.WORK;
+  if (work[8] != 1) return;
+  int slot = work[0];
+  if (slot < 0 || slot >= static_cast<int>(g.enemies.ENEMY.size())) return;
+  const Enemy &boss = g.enemies.ENEMY[slot];
+  // Computed in 32 bits: bosses have up to 1000 hit points.
+  int percent = work[9] != 0 ? boss.HP * 100 / work[9] : 0;
+  int row = boss.CNT[13] == 1 ? 1 : 0;
+  ShadowText(g, "BOSS", 15, 15, 80, 28, 82, 30);
+  Copy(g, Family::IT, 23, 0, 10 * row, 2 * percent, 10, 130, 30);
+  DrawBox(g.surf.DISPLAY, 130, 30, 330, 40, QBColor(15));
+}
+
+void DrawBomb(Game &g) {
+  const Player &p = g.player;
+  Copy(g, Family::IT, 22, 0, 15, p.GAUGE, 15, 370, 5);
+  DrawBox(g.surf.DISPLAY, 370, 5, 470, 20, QBColor(15));
+  Copy(g, Family::IT, p.BOMBKIND + 19, 0, 0, 32, 32, 340, 5);
+  if (p.GAUGE == 100) ShadowText(g, "BOMB", 15, RandomRange(g, 9, 15), 395, 5, 396, 6);
+}
+
+}  // namespace
+
+void DrawHud(Game &g) {
+  DrawEquipment(g);
+  DrawCounters(g);
+  DrawShield(g);
+  DrawBossGauge(g);
+  DrawBomb(g);
+}
+
+}  // namespace qel

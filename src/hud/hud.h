@@ -1,0 +1,10 @@
+// The heads-up display over the play field.
+#pragma once
+
+namespace qel {
+
+struct Game;
+
+void DrawHud(Game &g);
+
+}  // namespace qel

@@ -1,0 +1,43 @@
+// The player's ship, its equipment and its shots.
+#pragma once
+
+#include <array>
+
+namespace qel {
+
+struct Game;
+
+struct PlayerShot {
+  int FLAG = 0;
+};
+
+struct Player {
+  double PX = 234, PY = 400;
+  int PBANK = 0;
+  int PSTATE = 0;
+  int INVUL = 0;
+  int SHIELD = 50, SHIELDMAX = 50;
+  int GAUGE = 0;
+  int BOMBKIND = 1;
+  int SYSTEM = 10;
+  int KEEP = 0;
+  int CREDIT = 2;
+  std::array<int, 2> WEAPON{1, 2};
+  int WSLOT = 0;
+  std::array<int, 2> WLEVEL{2, 1};
+  std::array<double, 21> PSTAT{};
+  int HBX1 = 10, HBY1 = 3, HBX2 = 21, HBY2 = 15;
+  // Frames since the last volley. It once shared PHASE with the scene; it saturates so that
+  // a long pause in firing cannot wrap it around.
+  int volleyTimer = 0;
+  std::array<int, 9> FIREWAIT{};  // 1..8
+  // The 16-bit score, capped at 30000.
+  int SCORE = 0;
+
+  std::array<PlayerShot, 51> PSHOT{};
+};
+
+constexpr int kVolleyTimerMax = 32767;
+void AdvanceVolleyTimer(Player &p);
+
+}  // namespace qel

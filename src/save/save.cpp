@@ -1,0 +1,175 @@
+#include "save/save.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "game.h"
+
+namespace qel {
+
+namespace {
+
+// The range each setting may hold; anything else in a loaded file is replaced by the default.
+struct OptionRange {
+  int lo, hi, def;
+  bool checked;  // unused elements are kept as they are
+};
+
+constexpr OptionRange kRanges[16] = {
+    {0, 2, 1, true},   // difficulty: HARD, NORMAL, EASY
+    {0, 60, 30, true}, // minimum pass time in ms
+    {0, 1, 0, true},   // music off
+    {0, 1, 0, true},   // sound off
+    {0, 3, 0, true},   // story clear marks
+    {0, 3, 0, true},   // extra clear marks
+    {0, 3, 0, true},   // boss clear marks
+    {0, 1, 1, true},   // 1 window, 0 full screen
+    {0, 1, 0, true},   // mouse cursor shown
+    {0, 0, 0, false},
+    {1, 12, 1, true},  // joystick buttons: SHOT, CHANGE, BOMB, PAUSE
+    {1, 12, 2, true},
+    {1, 12, 3, true},
+    {1, 12, 4, true},
+    {0, 0, 0, false},
+    {0, 0, 0, false},
+};
+
+bool DirWritable(const std::string &dir) { return access(dir.c_str(), W_OK | X_OK) == 0; }
+
+bool FileExists(const std::string &path) { return access(path.c_str(), F_OK) == 0; }
+
+std::vector<std::uint8_t> ReadAll(const std::string &path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(f), {});
+}
+
+std::string UserSavePath(Game &g) {
+  std::string dir = g.host.UserDataDir();
+  if (dir.empty()) return "";
+  if (dir.back() != '/') dir += '/';
+  return dir + "data.dat";
+}
+
+}  // namespace
+
+std::array<int, 16> DefaultOptions() {
+  std::array<int, 16> o{};
+  for (int i = 0; i < 16; ++i) o[i] = kRanges[i].def;
+  return o;
+}
+
+void ValidateOptions(std::array<int, 16> &option) {
+  for (int i = 0; i < 16; ++i) {
+    const OptionRange &r = kRanges[i];
+    if (r.checked && (option[i] < r.lo || option[i] > r.hi)) option[i] = r.def;
+  }
+}
+
+std::array<std::uint8_t, kSaveFileSize> EncodeSave(const std::array<std::int16_t, 16> &values) {
+  std::array<std::uint8_t, kSaveFileSize> bytes{};
+  for (int i = 0; i < 16; ++i) {
+    auto v = static_cast<std::uint16_t>(values[i]);
+    bytes[2 * i] = static_cast<std::uint8_t>(v & 0xFF);
+    bytes[2 * i + 1] = static_cast<std::uint8_t>(v >> 8);
+  }
+  return bytes;
+}
+
+std::string SavePath(Game &g) {
+  std::string local = g.config.dataDir + "/data.dat";
+  if (DirWritable(g.config.dataDir)) return local;
+  std::string user = UserSavePath(g);
+  return user.empty() ? local : user;
+}
+
+void LoadSave(Game &g) {
+  std::string path = SavePath(g);
+  // An installed game whose player has not saved yet may still ship a file in its data folder.
+  if (!FileExists(path)) path = g.config.dataDir + "/data.dat";
+  std::vector<std::uint8_t> bytes = ReadAll(path);
+  // A short file is a damaged one (a write that was cut off): keep every default.
+  if (bytes.size() < static_cast<std::size_t>(kSaveFileSize)) return;
+  Settings &s = g.settings;
+  for (int i = 0; i < 16; ++i) {
+    s.SAVEBUF[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+    s.OPTION[i] = s.SAVEBUF[i];
+  }
+  ValidateOptions(s.OPTION);
+}
+
+bool WriteSave(Game &g) {
+  Settings &s = g.settings;
+  s.OPTION[0] = s.DIFF;
+  s.OPTION[1] = g.shell.WAITMS;
+  for (int i = 0; i < 16; ++i) s.SAVEBUF[i] = static_cast<std::int16_t>(s.OPTION[i]);
+
+  std::string path = SavePath(g);
+  std::vector<std::uint8_t> bytes = ReadAll(path);  // bytes beyond the settings are kept
+  if (bytes.size() < static_cast<std::size_t>(kSaveFileSize)) bytes.resize(kSaveFileSize);
+  auto head = EncodeSave(s.SAVEBUF);
+  std::copy(head.begin(), head.end(), bytes.begin());
+
+  // Write a new file and rename it over the old one, so that a program killed in the middle
+  // of saving leaves the previous save intact.
+  std::string tmp = path + ".new";
+  std::FILE *f = std::fopen(tmp.c_str(), "wb");
+  bool ok = f != nullptr;
+  if (ok) ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+  if (f) ok = (std::fflush(f) == 0) && ok && fsync(fileno(f)) == 0;
+  if (f) ok = (std::fclose(f) == 0) && ok;
+  if (ok) ok = std::rename(tmp.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    std::fprintf(stderr, "qelvane: the settings could not be saved to %s: %s\n", path.c_str(),
+                 std::strerror(errno));
+    std::remove(tmp.c_str());
+  }
+  return ok;
+}
+
+void InitTables(Game &g) {
+  Player &p = g.player;
+  Stage &st = g.stage;
+  Settings &s = g.settings;
+  for (int i = 0; i <= 10; ++i) p.PSTAT[i] = 0;
+  s.OPTION = DefaultOptions();
+  g.shop.BOUGHT.fill(0);
+  SetCatalogueTexts(g.shop);
+  LoadSave(g);
+  // A joystick button set to "none" lasts only until the program ends (done by the validation).
+  g.shell.WAITMS = s.OPTION[1];
+  g.enemies.RANK = 1;
+  s.DIFF = s.OPTION[0];
+  SetJoyButtons(g);
+  SetStageNames(g.screens);
+  p.FIREWAIT = {0, 6, 15, 10, 3, 7, 2, 5, 13};
+
+  st.LSUB[0] = 0;
+  p.PBANK = 0;
+  p.HBX1 = 10, p.HBY1 = 3, p.HBX2 = 21, p.HBY2 = 15;
+  st.STARSPEED = 2;
+  p.PX = 234, p.PY = 400;
+  g.enemies.ENMAX = 30;
+  p.PSTAT[5] = 60;
+  p.WSLOT = 0;
+  for (int i = 1; i <= 6; ++i) st.MISSIONS[i] = i;
+  st.MISSIONS[7] = 10;
+  st.MISSION = 6;
+  p.CREDIT = 2;
+  p.SYSTEM = 10;
+  p.SHIELDMAX = 50;
+  p.SHIELD = 50;
+  p.WEAPON = {1, 2};
+  p.WLEVEL = {2, 1};
+  p.SCORE = 0;
+  st.STAGE = 6;
+  p.BOMBKIND = 1;
+}
+
+}  // namespace qel

@@ -1,0 +1,36 @@
+// The settings array OPTION and the 32-byte save file data.dat that holds it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace qel {
+
+struct Game;
+
+struct Settings {
+  std::array<int, 16> OPTION{};
+  std::array<std::int16_t, 16> SAVEBUF{};
+  int DIFF = 1;  // 0 HARD, 1 NORMAL, 2 EASY
+};
+
+constexpr int kSaveFileSize = 32;
+
+// The documented defaults of OPTION.
+std::array<int, 16> DefaultOptions();
+// Replaces every value outside its documented range by its default; keeps the rest as loaded.
+void ValidateOptions(std::array<int, 16> &option);
+// The save file's bytes for these values (16 little-endian 16-bit numbers).
+std::array<std::uint8_t, kSaveFileSize> EncodeSave(const std::array<std::int16_t, 16> &values);
+
+// Where data.dat is read and written: the data folder when it can be written, else the
+// player's own data folder.
+std::string SavePath(Game &g);
+
+void InitTables(Game &g);
+void LoadSave(Game &g);
+// Returns false (and says why on standard error) when the file could not be written.
+bool WriteSave(Game &g);
+
+}  // namespace qel

@@ -1,0 +1,76 @@
+// The spine of the program: scenes, the pass counter, pacing and the queued window commands.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+
+namespace qel {
+
+struct Game;
+
+enum Scene : int {
+  kScenePlay = 0,
+  kSceneTitle = 1,
+  kScenePrologue = 2,
+  kSceneEnding = 3,
+  kSceneMissionSelect = 4,
+  kScenePause = 6,
+  kSceneGameOver = 7,
+  kSceneMusicRoom = 9,
+  kSceneEndingIntro = 10,
+  kSceneOpening = 11,
+  kSceneOptions = 15,
+};
+
+// Command codes the key events put into KEYS(10).
+enum Command : int {
+  kCmdNone = 0,
+  kCmdTitle = 2,       // F1
+  kCmdExit = 3,        // Esc
+  kCmdCursor = 4,      // Tab
+  kCmdScreenMode = 5,  // F2
+  kCmdSpace = 10,      // Space (read by nobody)
+};
+
+// Window menu clicks wait here until the main loop carries them out, so that a click during
+// a wipe cannot be overwritten by the code the wipe belongs to.
+enum class MenuCommand { None, FullScreen, Reset, Quit };
+
+struct Shell {
+  int SCENE = 0;
+  int PHASE = 0;
+  int FRAMECNT = 0;
+  std::int32_t FRAMESTART = 0;
+  std::int32_t FRAMEEND = 0;
+  std::int32_t FRAMETIME = 0;
+  int WAITMS = 30;
+
+  std::uint64_t passStartMs = 0;  // the full clock behind FRAMESTART
+  std::uint64_t passes = 0;       // passes run since start-up
+  std::uint64_t maxPasses = 0;    // 0 = no limit (--passes)
+  MenuCommand menuCommand = MenuCommand::None;
+  bool resetEnabled = false;      // the "リセット" menu item
+  bool cursorVisible = true;
+  std::uint64_t lastMusicPoll = 0;  // the one-second music timer
+};
+
+// Thrown to end the program from anywhere; Main catches it after the path's own steps ran.
+struct ProgramEnd {
+  int exitCode = 0;
+};
+
+// Start-up and the main loop. Returns the process exit code.
+int Main(Game &g);
+// Runs one pass of the main loop (the body of the loop in Main).
+void RunPass(Game &g);
+// Start-up steps before the first pass.
+void StartUp(Game &g);
+
+void ReturnToTitle(Game &g);
+[[noreturn]] void ExitGame(Game &g);
+// The pause scene: one pass.
+void RunPause(Game &g);
+// Step 4 of a pass: the queued key and menu commands.
+void RunCommands(Game &g);
+
+}  // namespace qel

@@ -1,0 +1,123 @@
+#include "app/app.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "host/headless_host.h"
+#include "platform/png_io.h"
+#include "support/test_game.h"
+
+namespace qel {
+namespace {
+
+TEST(CommandLine, ReadsEveryOption) {
+  AppOptions o;
+  std::string error;
+  ASSERT_TRUE(ParseCommandLine({"--data", "x", "--seed", "42", "--scale", "2", "--fullscreen",
+                                "--headless", "--script", "s.txt", "--passes", "10", "--screenshot",
+                                "a.png", "--dump-state", "a.json"},
+                               &o, &error))
+      << error;
+  EXPECT_EQ(o.dataDir, "x");
+  EXPECT_TRUE(o.seeded);
+  EXPECT_EQ(o.seed, 42u);
+  EXPECT_EQ(o.scale, 2);
+  EXPECT_EQ(o.screenMode, 0);
+  EXPECT_TRUE(o.headless);
+  EXPECT_EQ(o.passes, 10u);
+  EXPECT_EQ(o.dumpState, "a.json");
+}
+
+TEST(CommandLine, RejectsUnknownOptionsAndBadValues) {
+  std::string error;
+  for (auto args : std::vector<std::vector<std::string>>{
+           {"--bogus"}, {"--scale", "0"}, {"--scale", "two"}, {"--passes"}, {"--passes", "-3"},
+           {"--seed", "1x"}}) {
+    AppOptions o;
+    EXPECT_FALSE(ParseCommandLine(args, &o, &error)) << args[0];
+    EXPECT_NE(error.find(args[0]), std::string::npos);
+  }
+}
+
+TEST(InputScript, ReadsEventsAndNamesTheBadLine) {
+  std::vector<ScriptedEvent> events;
+  std::string error;
+  ASSERT_TRUE(ParseInputScript("# start\n\n3 down Z\n5 up z\n7 down SHIFT\n9 menu reset\n10 close\n",
+                               &events, &error));
+  ASSERT_EQ(events.size(), 5u);
+  EXPECT_EQ(events[0].pass, 3u);
+  EXPECT_EQ(events[0].event.key, 'Z');
+  EXPECT_EQ(events[1].event.kind, HostEvent::Kind::KeyUp);
+  EXPECT_EQ(events[2].event.key, vk::Shift);
+  EXPECT_EQ(events[3].event.menu, MenuItem::Reset);
+  EXPECT_EQ(events[4].event.kind, HostEvent::Kind::Close);
+  for (const char *bad : {"1 down Z\nx down Z\n", "1 down Z\n2 press Z\n", "1 down Z\n2 down KEY\n",
+                          "1 down Z\n2 down Z Z\n", "1 down Z\n-2 down Z\n"}) {
+    events.clear();
+    EXPECT_FALSE(ParseInputScript(bad, &events, &error)) << bad;
+    EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+  }
+}
+
+TEST(InputScript, EventsArriveBeforeTheirPass) {
+  test::TestGame t;
+  t.host.AddScript({{2, {HostEvent::Kind::KeyDown, vk::Tab, MenuItem::FullScreen}}});
+  t.StartUp();
+  t.RunPasses(2);
+  EXPECT_TRUE(t.host.cursorVisible);
+  t.RunPasses(1);  // pumped in pass 2, carried out in pass 3
+  t.RunPasses(1);
+  EXPECT_FALSE(t.host.cursorVisible);
+}
+
+TEST(StateDump, HasEveryKey) {
+  test::TestGame t;
+  t.StartUp();
+  t.g().player.SCORE = 1250;
+  t.g().enemies.ENEMY[3].FLAG = -1;
+  std::string json = DumpStateJson(t.g());
+  for (const char *key : {"passes", "scene", "phase", "stage", "stagetime", "mission", "score",
+                          "shield", "shieldmax", "gauge", "credit", "pstate", "enemies", "bullets",
+                          "shots", "effects"})
+    EXPECT_NE(json.find(std::string("\"") + key + "\": "), std::string::npos) << key;
+  EXPECT_NE(json.find("\"score\": 1250"), std::string::npos);
+  EXPECT_NE(json.find("\"enemies\": 1"), std::string::npos);
+  EXPECT_EQ(json.front(), '{');
+  EXPECT_EQ(json.back(), '}');
+}
+
+// The real program, run headless.
+int RunQelvane(const std::string &args) {
+  std::string cmd = std::string(QELVANE_BUILD_DIR) + "/qelvane " + args + " >/dev/null 2>&1";
+  int status = std::system(cmd.c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(HeadlessRun, WritesTheScreenAndTheStateAndKeepsTheSave) {
+  test::TempDir dir;
+  std::string script = dir.file("keys.txt");
+  test::WriteBytes(script, "1 down ESC\n");
+  ASSERT_EQ(RunQelvane("--headless --data " + dir.path() + " --passes 50 --screenshot " +
+                       dir.file("out.png") + " --dump-state " + dir.file("state.json") +
+                       " --script " + script),
+            0);
+  Surface shot;
+  ASSERT_TRUE(ReadPng(dir.file("out.png"), shot));
+  EXPECT_EQ(shot.w, 480);
+  EXPECT_EQ(shot.h, 480);
+  EXPECT_NE(test::ReadBytes(dir.file("state.json")).find("\"scene\": 11"), std::string::npos);
+  EXPECT_EQ(test::ReadBytes(dir.file("data.dat")).size(), 32u);  // Esc saved
+}
+
+TEST(HeadlessRun, BadCommandLinesAndScriptsFailClearly) {
+  test::TempDir dir;
+  EXPECT_EQ(RunQelvane("--no-such-option"), 2);
+  test::WriteBytes(dir.file("bad.txt"), "1 down Z\nnonsense\n");
+  EXPECT_EQ(RunQelvane("--headless --passes 1 --data " + dir.path() + " --script " + dir.file("bad.txt")), 1);
+  EXPECT_EQ(RunQelvane("--version"), 0);
+}
+
+}  // namespace
+}  // namespace qel
