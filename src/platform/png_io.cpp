@@ -4,8 +4,10 @@
 
 #include <png.h>
 
+#include <cctype>
 #include <cerrno>
 #include <csetjmp>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -14,10 +16,9 @@ namespace qel {
 
 namespace {
 
-// Larger images and ancillary chunks are refused before any allocation: a damaged header or
-// chunk length must not ask for gigabytes.
+// Larger images are refused before any allocation: a damaged header must not ask for gigabytes.
 constexpr png_uint_32 kMaxSide = 4096;
-constexpr png_alloc_size_t kMaxChunk = 1 << 20;
+constexpr long kMaxFileBytes = 64L << 20;
 
 struct PngFailure {
   std::jmp_buf jump;
@@ -64,11 +65,45 @@ void RequestRgb8(png_structp png, png_infop info) {
   png_read_update_info(png, info);
 }
 
-bool Decode(png_structp png, png_infop info, std::FILE *f, Decoded *d, PngFailure *failure) {
+// The whole file, handed to libpng from memory.
+struct Source {
+  std::vector<png_byte> bytes;
+  std::size_t pos = 0;
+};
+
+void ReadFromSource(png_structp png, png_bytep out, png_size_t n) {
+  auto *src = static_cast<Source *>(png_get_io_ptr(png));
+  if (n > src->bytes.size() - src->pos) png_error(png, "unexpected end of file");
+  std::memcpy(out, src->bytes.data() + src->pos, n);
+  src->pos += n;
+}
+
+std::uint32_t BigEndian32(const png_byte *p) {
+  return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
+}
+
+// libpng allocates (and clears) a chunk's buffer before it reads the chunk, so a damaged length
+// would cost gigabytes before the error shows. Every length is checked against the file first.
+bool ChunksFitTheFile(const std::vector<png_byte> &bytes, std::string *why) {
+  std::size_t pos = 8;
+  while (pos + 8 <= bytes.size()) {
+    const std::uint32_t length = BigEndian32(&bytes[pos]);
+    std::string type(reinterpret_cast<const char *>(&bytes[pos + 4]), 4);
+    for (char &c : type) c = std::isalpha(static_cast<unsigned char>(c)) ? c : '?';
+    if (length > bytes.size() - pos - 8 || bytes.size() - pos - 8 - length < 4) {
+      *why = "damaged PNG: chunk " + type + " runs past the end of the file";
+      return false;
+    }
+    pos += 12 + std::size_t{length};
+    if (type == "IEND") break;
+  }
+  return true;
+}
+
+bool Decode(png_structp png, png_infop info, Source *src, Decoded *d, PngFailure *failure) {
   if (setjmp(failure->jump)) return false;
-  png_init_io(png, f);
+  png_set_read_fn(png, src, ReadFromSource);
   png_set_user_limits(png, kMaxSide, kMaxSide);
-  png_set_chunk_malloc_max(png, kMaxChunk);
   png_read_info(png, info);
   RequestRgb8(png, info);
   if (png_get_channels(png, info) != 3 || png_get_bit_depth(png, info) != 8) {
@@ -103,12 +138,29 @@ void ToSurface(const Decoded &d, Surface &out) {
   }
 }
 
-bool HasPngSignature(std::FILE *f) {
-  png_byte sig[8];
-  if (std::fread(sig, 1, sizeof sig, f) != sizeof sig) return false;
-  if (png_sig_cmp(sig, 0, sizeof sig) != 0) return false;
-  std::rewind(f);
-  return true;
+bool ReadFile(const std::string &path, std::vector<png_byte> *bytes, std::string *why) {
+  File file;
+  file.f = std::fopen(path.c_str(), "rb");
+  if (!file.f) {
+    *why = std::strerror(errno);
+    return false;
+  }
+  long size = -1;
+  if (std::fseek(file.f, 0, SEEK_END) == 0) size = std::ftell(file.f);
+  if (size < 0 || size > kMaxFileBytes || std::fseek(file.f, 0, SEEK_SET) != 0) {
+    *why = size > kMaxFileBytes ? "file too large" : "cannot read";
+    return false;
+  }
+  bytes->resize(static_cast<std::size_t>(size));
+  if (std::fread(bytes->data(), 1, bytes->size(), file.f) != bytes->size()) {
+    *why = "cannot read";
+    return false;
+  }
+  if (bytes->size() < 8 || png_sig_cmp(bytes->data(), 0, 8) != 0) {
+    *why = "not a PNG file";
+    return false;
+  }
+  return ChunksFitTheFile(*bytes, why);
 }
 
 // ---- writing ----
@@ -157,14 +209,10 @@ bool Encode(png_structp png, png_infop info, std::FILE *f, const Surface &s, Enc
 
 bool ReadPng(const std::string &path, Surface &out, std::map<std::string, std::string> *text,
              std::string *error) {
-  File file;
-  file.f = std::fopen(path.c_str(), "rb");
-  if (!file.f) {
-    SetError(error, path, std::strerror(errno));
-    return false;
-  }
-  if (!HasPngSignature(file.f)) {
-    SetError(error, path, "not a PNG file");
+  Source src;
+  std::string why;
+  if (!ReadFile(path, &src.bytes, &why)) {
+    SetError(error, path, why);
     return false;
   }
   PngFailure failure{};
@@ -176,7 +224,7 @@ bool ReadPng(const std::string &path, Surface &out, std::map<std::string, std::s
     return false;
   }
   Decoded decoded;
-  const bool ok = Decode(png, info, file.f, &decoded, &failure);
+  const bool ok = Decode(png, info, &src, &decoded, &failure);
   if (ok && text) CollectText(png, info, text);
   png_destroy_read_struct(&png, &info, nullptr);
   if (!ok) {
