@@ -66,7 +66,7 @@ Pixel Background(const SheetSpec &spec) {
   return kLeftover;
 }
 
-Pixel MaskPicture(const SheetSpec &spec) { return spec.conv == MaskConv::AndXor ? kWhite : kBlack; }
+Pixel MaskPicture(const SheetSpec &spec) { return spec.conv == MaskConv::AndXor ? kBlack : kWhite; }
 
 // An outline that stands out against the background around the picture.
 Pixel Outline(const SheetSpec &spec) {
