@@ -152,7 +152,6 @@ void DrawCell(TextRenderer &text, Surface &s, const SheetSpec &spec, int col, in
 
 Surface MakeDiagnostic(TextRenderer &text, const SheetSpec &spec) {
   Surface s(spec.w, spec.h, Background(spec));
-  Fill(s, Background(spec));
   for (int row = 0; row < Rows(spec); ++row) {
     for (int col = 0; col < Columns(spec); ++col) DrawCell(text, s, spec, col, row);
   }

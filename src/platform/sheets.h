@@ -40,8 +40,9 @@ std::string SheetName(const SheetSpec &spec);
 // All sheets, immutable once loaded. Shared by every Game of the process.
 class SheetSet {
  public:
-  // Loads every sheet of the catalogue from dir. On any missing or wrong-sized file,
-  // returns nullptr and puts a message that names the sheet in *error.
+  // Loads every sheet of the catalogue from dir. On any missing, damaged or wrong-sized file,
+  // or a mask pixel that is not pure black or white, returns nullptr and puts a message that
+  // names the sheet in *error. A sheet is diagnostic when its PNG text entry Kind is "diagnostic".
   static std::shared_ptr<const SheetSet> Load(const std::string &dir, std::string *error);
   // A set of blank sheets at the right sizes (for tests that draw nothing from sheets).
   static std::shared_ptr<const SheetSet> Blank();

@@ -1,6 +1,9 @@
 #include <unistd.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
@@ -402,6 +405,86 @@ TEST_F(SheetFolder, TheKindEntryTellsArtFromDiagnostic) {
   EXPECT_FALSE(after->diagnostic(Family::IT, 3));
   const int changed = (before->diagnostic(Family::EN, 12) ? 1 : 0) + (before->diagnostic(Family::IT, 3) ? 1 : 0);
   EXPECT_EQ(after->diagnosticCount(), before->diagnosticCount() - changed);
+}
+
+// ---- the sheet maker ----
+
+// Runs the build's make_sheets in a scratch folder with an art folder the test fills.
+class MakeSheets : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() /
+           ("qelvane_make_" + std::string(info->name()) + "_" + std::to_string(getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_ / "art");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string art(const std::string &name) const { return (dir_ / "art" / name).string(); }
+  std::string out(const std::string &name) const { return (dir_ / "out" / name).string(); }
+
+  // Output and exit status of one run.
+  int run(const std::string &outDir, std::string *output) const {
+    const std::string cmd = std::string(QELVANE_BUILD_DIR) + "/make_sheets --out " +
+                            (dir_ / outDir).string() + " --art " + (dir_ / "art").string() + " 2>&1";
+    std::FILE *p = popen(cmd.c_str(), "r");
+    if (!p) return -1;
+    char buf[512];
+    output->clear();
+    while (std::fgets(buf, sizeof buf, p)) *output += buf;
+    return pclose(p);
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(MakeSheets, ArtReplacesItsDiagnosticSheetAndMasksBecomeOneBit) {
+  Surface colour(96, 32, kWhite);
+  colour.px[40] = 0x123456;
+  Surface mask(96, 32, 0x101010);  // dark grey, as from an anti-aliased export
+  mask.px[40] = 0xF0F0F0;
+  ASSERT_TRUE(WritePng(art("EN12.png"), colour));
+  ASSERT_TRUE(WritePng(art("ENM12.png"), mask));
+  std::string output;
+  ASSERT_EQ(run("out", &output), 0) << output;
+  EXPECT_NE(output.find("make_sheets: 252 sheets, 250 diagnostic sheets remain"), std::string::npos)
+      << output;
+
+  std::string error;
+  auto set = SheetSet::Load(out(""), &error);
+  ASSERT_NE(set, nullptr) << error;
+  EXPECT_FALSE(set->diagnostic(Family::EN, 12));
+  EXPECT_FALSE(set->diagnostic(Family::ENM, 12));
+  EXPECT_TRUE(set->diagnostic(Family::EN, 11));
+  EXPECT_EQ(set->diagnosticCount(), 250);
+  EXPECT_EQ(set->get(Family::EN, 12).px, colour.px);
+  EXPECT_EQ(set->get(Family::ENM, 12).at(40, 0), kWhite);
+  EXPECT_EQ(set->get(Family::ENM, 12).at(41, 0), kBlack);
+}
+
+TEST_F(MakeSheets, WrongSizedArtStopsTheBuildNamingTheSheet) {
+  ASSERT_TRUE(WritePng(art("TOKUM37.png"), Surface(275, 215, kWhite)));
+  std::string output;
+  EXPECT_NE(run("out", &output), 0);
+  EXPECT_NE(output.find("TOKUM(37)"), std::string::npos) << output;
+  EXPECT_NE(output.find("expected 275x216, found 275x215"), std::string::npos) << output;
+}
+
+TEST_F(MakeSheets, RunsGiveTheSameBytes) {
+  std::string output;
+  ASSERT_EQ(run("one", &output), 0) << output;
+  ASSERT_EQ(run("two", &output), 0) << output;
+  int compared = 0;
+  for (const SheetSpec &s : SheetCatalogue()) {
+    std::ifstream a(dir_ / "one" / SheetFileName(s), std::ios::binary);
+    std::ifstream b(dir_ / "two" / SheetFileName(s), std::ios::binary);
+    const std::string bytesA{std::istreambuf_iterator<char>(a), {}};
+    const std::string bytesB{std::istreambuf_iterator<char>(b), {}};
+    EXPECT_FALSE(bytesA.empty()) << SheetFileName(s);
+    EXPECT_EQ(bytesA, bytesB) << SheetFileName(s);
+    ++compared;
+  }
+  EXPECT_EQ(compared, 252);
 }
 
 }  // namespace
