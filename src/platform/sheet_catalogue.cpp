@@ -174,4 +174,20 @@ std::string SheetName(const SheetSpec &spec) {
   return FamilyName(spec.family) + ("(" + std::to_string(spec.index) + ")");
 }
 
+const SheetSpec *MaskFor(const SheetSpec &colour) {
+  if (colour.kind != SheetKind::Colour) return nullptr;
+  switch (colour.family) {
+    case Family::PL: return FindSheet(Family::PLM, colour.index);
+    case Family::EN: return FindSheet(Family::ENM, colour.index);
+    case Family::TOKU: return FindSheet(Family::TOKUM, colour.index);
+    case Family::BG: return FindSheet(Family::BG, colour.index + 1);
+    case Family::HAI: {
+      // Colour and mask share the family here; the intact and destroyed fortress share one mask.
+      static const int kHaiMask[10] = {0, 2, 0, 11, 10, 6, 0, 8, 0, 8};
+      return colour.index < 10 ? FindSheet(Family::HAI, kHaiMask[colour.index]) : nullptr;
+    }
+    default: return nullptr;
+  }
+}
+
 }  // namespace qel

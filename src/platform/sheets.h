@@ -32,6 +32,9 @@ const char *FamilyName(Family f);
 const std::vector<SheetSpec> &SheetCatalogue();
 // The catalogue entry, or nullptr when the family has no such index.
 const SheetSpec *FindSheet(Family f, int index);
+// The mask drawn with a colour sheet (same index in the M family; the listed pairs for HAI and
+// BG), or nullptr for opaque sheets and masks.
+const SheetSpec *MaskFor(const SheetSpec &colour);
 // File name of the sheet inside the sheets folder, e.g. "ENM12.png".
 std::string SheetFileName(const SheetSpec &spec);
 // The sheet as the game names it, e.g. "ENM(12)"; the single player sheets are "PL" and "PLM".
