@@ -29,6 +29,7 @@ struct GameConfig {
   std::uint64_t seed = 0;
   bool seeded = false;  // false: seed from the clock
   int screenMode = -1;  // -1 as saved, 0 full screen, 1 window
+  int galleryPage = 0;  // > 0: start in the sheet gallery at this page
 };
 
 struct Surfaces {

@@ -94,7 +94,8 @@ std::string ExecutableDir() {
 std::string UsageText() {
   return "usage: qelvane [--data DIR] [--seed N] [--scale N] [--window|--fullscreen] [--headless]\n"
          "               [--script FILE] [--passes N] [--screenshot FILE.png]\n"
-         "               [--dump-state FILE.json] [--list-sheets] [--help] [--version]\n";
+         "               [--dump-state FILE.json] [--list-sheets] [--gallery PAGE]\n"
+         "               [--help] [--version]\n";
 }
 
 std::string VersionText() { return "QELVANE Der1.3\n"; }
@@ -122,6 +123,9 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
     } else if (a == "--passes") {
       ok = value(&v) && ParseNumber(v, 1, INT64_MAX, &n);
       o->passes = static_cast<std::uint64_t>(n);
+    } else if (a == "--gallery") {
+      ok = value(&v) && ParseNumber(v, 1, 1000, &n);
+      o->galleryPage = static_cast<int>(n);
     } else if (a == "--window" || a == "--fullscreen") {
       o->screenMode = a == "--window" ? 1 : 0;
     } else if (a == "--script") {
@@ -187,6 +191,7 @@ int RunGame(const AppOptions &opts, Host &host) {
   cfg.seed = opts.seed;
   cfg.seeded = opts.seeded;
   cfg.screenMode = opts.screenMode;
+  cfg.galleryPage = opts.galleryPage;
   auto game = std::make_unique<Game>(host, sheets, text, cfg);
   game->shell.maxPasses = opts.passes;
   int code = Main(*game);

@@ -23,6 +23,7 @@ struct AppOptions {
   std::string screenshot;
   std::string dumpState;
   bool listSheets = false;
+  int galleryPage = 0;
   bool help = false;
   bool version = false;
 };

@@ -7,6 +7,7 @@
 #include "platform/sound.h"
 #include "platform/transition.h"
 #include "save/save.h"
+#include "screens/gallery.h"
 #include "shell/shell.h"
 #include "shell/window.h"
 #include "stage/render.h"
@@ -20,6 +21,9 @@ void RunScene(Game &g) {
   switch (g.shell.SCENE) {
     case kScenePause:
       RunPause(g);
+      break;
+    case kSceneGallery:
+      RunGallery(g);
       break;
     default:
       break;
@@ -148,6 +152,10 @@ void StartUp(Game &g) {
   g.shell.lastMusicPoll = g.host.NowMs();
   g.shell.PHASE = 0;
   g.shell.SCENE = kSceneOpening;
+  if (g.config.galleryPage > 0) {
+    g.shell.SCENE = kSceneGallery;
+    g.shell.PHASE = g.config.galleryPage;
+  }
 }
 
 void RunPass(Game &g) {
