@@ -30,6 +30,9 @@ struct GameConfig {
   bool seeded = false;  // false: seed from the clock
   int screenMode = -1;  // -1 as saved, 0 full screen, 1 window
   int galleryPage = 0;  // > 0: start in the sheet gallery at this page
+  int startStage = 0;   // > 0: start this stage at once with a new game's equipment
+  int startMission = 0;
+  int difficulty = -1;  // -1 as saved, 0 HARD, 1 NORMAL
 };
 
 struct Surfaces {

@@ -95,6 +95,7 @@ std::string UsageText() {
   return "usage: qelvane [--data DIR] [--seed N] [--scale N] [--window|--fullscreen] [--headless]\n"
          "               [--script FILE] [--passes N] [--screenshot FILE.png]\n"
          "               [--dump-state FILE.json] [--list-sheets] [--gallery PAGE]\n"
+         "               [--stage N [--mission M] [--difficulty hard|normal]]\n"
          "               [--help] [--version]\n";
 }
 
@@ -123,6 +124,15 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
     } else if (a == "--passes") {
       ok = value(&v) && ParseNumber(v, 1, INT64_MAX, &n);
       o->passes = static_cast<std::uint64_t>(n);
+    } else if (a == "--stage") {
+      ok = value(&v) && ParseNumber(v, 1, 9, &n);
+      o->stage = static_cast<int>(n);
+    } else if (a == "--mission") {
+      ok = value(&v) && ParseNumber(v, 0, 7, &n);
+      o->mission = static_cast<int>(n);
+    } else if (a == "--difficulty") {
+      ok = value(&v) && (v == "hard" || v == "normal");
+      o->difficulty = v == "hard" ? 0 : 1;
     } else if (a == "--gallery") {
       ok = value(&v) && ParseNumber(v, 1, 1000, &n);
       o->galleryPage = static_cast<int>(n);
@@ -192,6 +202,9 @@ int RunGame(const AppOptions &opts, Host &host) {
   cfg.seeded = opts.seeded;
   cfg.screenMode = opts.screenMode;
   cfg.galleryPage = opts.galleryPage;
+  cfg.startStage = opts.stage;
+  cfg.startMission = opts.mission;
+  cfg.difficulty = opts.difficulty;
   auto game = std::make_unique<Game>(host, sheets, text, cfg);
   game->shell.maxPasses = opts.passes;
   int code = Main(*game);

@@ -24,6 +24,9 @@ struct AppOptions {
   std::string dumpState;
   bool listSheets = false;
   int galleryPage = 0;
+  int stage = 0;
+  int mission = 0;
+  int difficulty = -1;
   bool help = false;
   bool version = false;
 };

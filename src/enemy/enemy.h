@@ -5,14 +5,29 @@
 
 namespace qel {
 
+struct Game;
+
+// One enemy, boss, escort or boss part. Yes/no fields hold -1 for yes and 0 for no.
 struct Enemy {
-  int FLAG = 0;
-  int HP = 0;
-  std::array<int, 20> CNT{};  // work counters; 13 is 1 in a boss's damaged phase
+  double X = 0, Y = 0, DX = 0, DY = 0;
+  int W = 0, H = 0;
+  double HX1 = 0, HY1 = 0;
+  int HX2 = 0, HY2 = 0;
+  int ROW = 0, SHEET = 0, FLAG = 0, HP = 0, PTS = 0, MODE = 0, FRAME = 0;
+  std::array<int, 21> CNT{};     // work counters; 13 is 1 in a boss's damaged phase, 15 the hit flash
+  std::array<double, 21> VAL{};  // work values
+  int NOHIT = 0, PRIO = 0, NORAM = 0, CORE = 0, LOCK = 0, VULN = 0, BOSS = 0;
 };
 
+// One enemy bullet.
 struct EnemyShot {
-  int FLAG = 0;
+  double X = 0, Y = 0;
+  int W = 0, H = 0;
+  double DX = 0, DY = 0, HX1 = 0, HY1 = 0;
+  int HX2 = 0, HY2 = 0, ROW = 0, SYOFF = 0, SHEET = 0, FLAG = 0, MODE = 0, PERSIST = 0, DMG = 0;
+  double ANG = 0;
+  std::array<int, 21> CNT{};
+  int FRAME = 0, NOHIT = 0, ERASE = 0;
 };
 
 struct Enemies {
@@ -23,5 +38,12 @@ struct Enemies {
   std::array<int, 11> WORK{};
   std::array<EnemyShot, 61> ESHOT{};
 };
+
+// Creates the enemy of this type at this formation position in the lowest free slot.
+void SpawnEnemy(Game &g, int pos, int type);
+// One frame of enemy i, by its behaviour mode.
+void UpdateEnemy(Game &g, int i, int mode);
+// One frame of bullet i.
+void UpdateEnemyShot(Game &g, int i);
 
 }  // namespace qel

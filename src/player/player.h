@@ -8,7 +8,15 @@ namespace qel {
 struct Game;
 
 struct PlayerShot {
-  int FLAG = 0;
+  double X = 0, Y = 0;
+  int W = 0, H = 0;
+  double HX1 = 0, HY1 = 0;
+  int HX2 = 0, HY2 = 0;
+  double DX = 0, DY = 0;
+  int SPR = 0, FLAG = 0, KIND = 0, POW = 0;
+  std::array<int, 11> V{};
+  double T1 = 0, T2 = 0;
+  int AGE = 0, PIERCE = 0;
 };
 
 struct Player {
@@ -39,5 +47,13 @@ struct Player {
 
 constexpr int kVolleyTimerMax = 32767;
 void AdvanceVolleyTimer(Player &p);
+
+// One frame of the ship (movement, bombs, shield, loss and flights).
+void UpdatePlayer(Game &g);
+// Moves, expires and hits with every player shot.
+void UpdatePlayerShots(Game &g);
+// Frames per shield point and per bomb-gauge point for the fitted system and bomb.
+int ShieldRecoveryInterval(int system);
+int BombChargeInterval(int bombKind);
 
 }  // namespace qel

@@ -8,9 +8,11 @@
 #include "platform/transition.h"
 #include "save/save.h"
 #include "screens/gallery.h"
+#include "screens/screens.h"
 #include "shell/shell.h"
 #include "shell/window.h"
 #include "stage/render.h"
+#include "stage/stage.h"
 
 namespace qel {
 
@@ -19,6 +21,9 @@ namespace {
 // The handler of each scene. Scenes without one run only the housekeeping steps of a pass.
 void RunScene(Game &g) {
   switch (g.shell.SCENE) {
+    case kScenePlay:
+      GameFrame(g);
+      break;
     case kScenePause:
       RunPause(g);
       break;
@@ -45,18 +50,15 @@ void RunMenuCommand(Game &g) {
 
 std::int32_t Low32(std::uint64_t ms) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(ms)); }
 
-// One row of the pause scene's equipment keys.
+// One row of the pause scene's equipment keys: group key U, E or A and a letter.
 struct EquipmentRow {
-  int group;   // KEYS(8)
+  int group;   // KEYS(8): 21 system, 22 bomb
   int letter;  // KEYS(9)
-  int kind;    // 0 weapon, 1 system, 2 bomb
   int value;   // the system or bomb number
-  int interval;  // PSTAT(5) for a system, PSTAT(12) for a bomb
 };
 
 constexpr EquipmentRow kEquipmentRows[] = {
-    {21, 9, 1, 10, 40}, {21, 10, 1, 11, 35}, {21, 11, 1, 12, 45}, {21, 3, 1, 13, 45},
-    {22, 12, 2, 0, 5},  {22, 10, 2, 1, 15},  {22, 9, 2, 2, 10},
+    {21, 9, 10}, {21, 10, 11}, {21, 11, 12}, {21, 3, 13}, {22, 12, 0}, {22, 10, 1}, {22, 9, 2},
 };
 
 // Every row that fires plays the switch sound and costs half the score.
@@ -78,12 +80,12 @@ void RunEquipmentKeys(Game &g) {
   }
   for (const EquipmentRow &row : kEquipmentRows) {
     if (keys[8] != row.group || keys[9] != row.letter) continue;
-    if (row.kind == 1 && p.SYSTEM != row.value) {
-      p.PSTAT[5] = row.interval;
+    if (row.group == 21 && p.SYSTEM != row.value) {
+      p.PSTAT[5] = ShieldRecoveryInterval(row.value);
       p.SYSTEM = row.value;
       AfterEquipmentChange(g);
-    } else if (row.kind == 2 && p.BOMBKIND != row.value) {
-      p.PSTAT[12] = row.interval;
+    } else if (row.group == 22 && p.BOMBKIND != row.value) {
+      p.PSTAT[12] = BombChargeInterval(row.value);
       p.BOMBKIND = row.value;
       AfterEquipmentChange(g);
     }
@@ -142,6 +144,15 @@ void RunCommands(Game &g) {
   RunMenuCommand(g);
 }
 
+// A stage started from the command line, with a new story game's equipment.
+void StartStageDirectly(Game &g) {
+  SetUpNewGame(g, kNewGameStory);
+  g.stage.STAGE = g.config.startStage;
+  g.stage.MISSION = g.config.startMission;
+  if (g.config.difficulty >= 0) g.settings.DIFF = g.config.difficulty;
+  StartStage(g);
+}
+
 void StartUp(Game &g) {
   FormLoad(g);
   PlayMusic(g, 0);
@@ -156,6 +167,7 @@ void StartUp(Game &g) {
     g.shell.SCENE = kSceneGallery;
     g.shell.PHASE = g.config.galleryPage;
   }
+  if (g.config.startStage > 0) StartStageDirectly(g);
 }
 
 void RunPass(Game &g) {

@@ -102,6 +102,10 @@ void Form_Unload(Game &g) {
 
 void CheckDataFiles(Game &g, const std::string &name) {
   if (access((g.config.dataDir + "/" + name).c_str(), F_OK) == 0) return;
+  EndForDataFile(g);
+}
+
+void EndForDataFile(Game &g) {
   PlaySound(g, 3);
   // The message must not hide behind a full-screen window.
   if (g.settings.OPTION[7] == 0) ApplyScreenMode(g, 1);

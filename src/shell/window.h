@@ -22,6 +22,8 @@ void RSET_Click(Game &g);
 [[noreturn]] void Form_Unload(Game &g);
 // Ends the program with the error message when the data file is missing.
 void CheckDataFiles(Game &g, const std::string &name);
+// The end for a data file that is missing or cannot be used: the message, then out.
+[[noreturn]] void EndForDataFile(Game &g);
 
 // Handles whatever events are pending, without waiting.
 void PumpEvents(Game &g);

@@ -1,11 +1,90 @@
 #include "stage/render.h"
 
+#include <cmath>
+
 #include "game.h"
 #include "hud/hud.h"
+#include "platform/rounding.h"
+#include "stage/stage.h"
 
 namespace qel {
 
 namespace {
+
+int Round(double v) { return RoundHalfEven(v); }
+
+// A sprite through its mask: AND-XOR for the TOKU family, OR-AND for enemies and the ship.
+void AndXor(Game &g, Family colour, Family mask, int index, int sx, int sy, int w, int h, int x, int y) {
+  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(mask, index), sx, sy, Rop::And);
+  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(colour, index), sx, sy, Rop::Xor);
+}
+
+void OrAnd(Game &g, Family colour, Family mask, int index, int sx, int sy, int w, int h, int x, int y,
+           bool silhouette) {
+  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(mask, index), sx, sy, Rop::Or);
+  if (!silhouette) BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(colour, index), sx, sy, Rop::And);
+}
+
+void DrawEnemies(Game &g) {
+  Enemies &en = g.enemies;
+  for (int k = 0; k <= en.ENMAX; ++k) {
+    int slot = en.ENORDER[k];
+    if (slot < 0 || slot > 30) continue;
+    Enemy &e = en.ENEMY[slot];
+    if (e.MODE == 0 || e.FLAG == 0) continue;
+    // A hit enemy flashes white on even frames while its flash counter lasts.
+    bool flash = e.CNT[15] >= 1 && (g.shell.FRAMECNT % 2) == 0;
+    if (flash) e.CNT[15] = e.CNT[15] - 1 < 0 ? 0 : e.CNT[15] - 1;
+    OrAnd(g, Family::EN, Family::ENM, e.SHEET, e.FRAME * e.W, e.ROW * e.H, e.W, e.H, Round(e.X), Round(e.Y),
+          flash);
+  }
+}
+
+void DrawEffects(Game &g) {
+  for (Effect &e : g.effects.EFFECT) {
+    if (e.FLAG < 1) continue;
+    int x = Round(e.X), y = Round(e.Y);
+    if (e.KIND >= 1 && e.KIND <= 49) {
+      AndXor(g, Family::TOKU, Family::TOKUM, e.SHEET, e.W * e.FRAME, 0, e.W, e.H, x, y);
+    } else if (e.KIND >= 50 && e.KIND <= 60) {
+      DrawText(g, g.surf.DISPLAY, e.TEXT, e.V[5], 0, x + 3, y + 3, e.V[7]);
+      DrawText(g, g.surf.DISPLAY, e.TEXT, e.V[5], e.V[6], x, y, e.V[7]);
+    } else if (e.KIND >= 300 && e.KIND <= 310) {
+      Surface &d = g.surf.DISPLAY;
+      StretchBlt(d, x, y, e.V[5], e.V[6], g.sheet(Family::TOKUM, e.SHEET), e.W * e.FRAME, 0, e.W, e.H, Rop::And);
+      StretchBlt(d, x, y, e.V[5], e.V[6], g.sheet(Family::TOKU, e.SHEET), e.W * e.FRAME, 0, e.W, e.H, Rop::Xor);
+    }
+  }
+}
+
+void DrawBullets(Game &g) {
+  for (const EnemyShot &s : g.enemies.ESHOT) {
+    if (s.FLAG != 1) continue;
+    AndXor(g, Family::TOKU, Family::TOKUM, s.SHEET, s.W * s.FRAME, s.ROW * s.H + s.SYOFF, s.W, s.H, Round(s.X),
+           Round(s.Y));
+  }
+}
+
+void DrawWhiteFlash(Game &g) {
+  double &flash = g.player.PSTAT[7];
+  if (flash <= 0) return;
+  Fill(g.surf.DISPLAY, QBColor(15));
+  flash = flash - 1 < 0 ? 0 : flash - 1;
+}
+
+void DrawShots(Game &g) {
+  for (const PlayerShot &s : g.player.PSHOT) {
+    if (s.FLAG != 1) continue;
+    AndXor(g, Family::TOKU, Family::TOKUM, s.SPR, s.W * s.AGE, 0, s.W, s.H, Round(s.X), Round(s.Y));
+  }
+}
+
+void DrawShip(Game &g) {
+  const Player &p = g.player;
+  // While invulnerable in play the ship flickers white on every other count.
+  bool blink = p.INVUL == -1 && (Round(p.PSTAT[10]) % 2) == 0 && p.PSTATE == 0;
+  OrAnd(g, Family::PL, Family::PLM, 0, p.PBANK * 32, 0, 32, 32, Round(p.PX), Round(p.PY), blink);
+}
 
 void DrawPauseOverlay(Game &g) {
   Surface &d = g.surf.DISPLAY;
@@ -20,6 +99,13 @@ void DrawPauseOverlay(Game &g) {
 void RenderGame(Game &g, int copy) {
   Cls(g.surf.DISPLAY);
   Cls(g.surf.MSCREEN);
+  ComposeBackground(g, g.stage.STAGE);
+  DrawEnemies(g);
+  DrawEffects(g);
+  DrawBullets(g);
+  DrawWhiteFlash(g);
+  DrawShots(g);
+  DrawShip(g);
   if (g.shell.SCENE != kSceneEndingIntro) DrawHud(g);
   if (g.shell.SCENE == kScenePause) DrawPauseOverlay(g);
   if (copy == 0) BitBlt(g.surf.MSCREEN, 0, 0, 480, 480, g.surf.DISPLAY, 0, 0, Rop::Copy);

@@ -1,18 +1,54 @@
-// Stage state: the stage and mission numbers, the clock and the scrolling layers.
+// Stage state and procedures: the map grids, the scrolling layers and stars, the game frame,
+// the play screen and the stage start.
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <string>
 
 namespace qel {
+
+struct Game;
+
+struct Star {
+  int SX = 0, SY = 0, SV = 0, SC = 0;
+};
+
+constexpr int kGridSide = 256;
+constexpr int kMapFileSize = kGridSide * kGridSide;
+// A map grid: the byte for column c, row r sits at r * 256 + c.
+using Grid = std::array<std::uint8_t, kMapFileSize>;
+
+// Layers of the scroll state: 0 far, 1 near, 2 the stage's large picture.
+enum Layer : int { kFar = 0, kNear = 1, kPicture = 2 };
+// LSPEED(3) counts the bosses called so far in the boss rush.
+constexpr int kBossRushCount = 3;
 
 struct Stage {
   int STAGE = 6;
   int STAGETIME = 0;
   int MISSION = 6;
-  std::array<int, 11> MISSIONS{};  // 1..7 used
+  std::array<int, 10> MISSIONS{};
   int MAPSET = 0;
-  std::array<int, 3> LROW{}, LSUB{}, LSPEED{};
+  std::array<int, 4> LROW{}, LSUB{}, LSPEED{};
+  std::array<Star, 100> STAR{};
   int STARSPEED = 2;
+  Grid MAPA{}, MAPB{}, ENMAP{};
 };
+
+constexpr int kStarCount = 96;
+constexpr int kStageTimeMax = 9999;
+
+// The grid's code at (column, row); anything outside the grid reads as 0.
+int GridAt(const Grid &grid, int col, int row);
+
+void LoadStageMap(Game &g, int stage);
+void ScrollBackground(Game &g, int stage);
+void ComposeBackground(Game &g, int stage);
+void DrawStars(Game &g);
+void InitStars(Game &g);
+void GameFrame(Game &g);
+void StartStage(Game &g);
+void RunStageTimeline(Game &g, int stage);
 
 }  // namespace qel

@@ -1,0 +1,21 @@
+#include "player/player.h"
+
+namespace qel {
+
+int ShieldRecoveryInterval(int system) {
+  switch (system) {
+    case 11: return 35;
+    case 12: case 13: return 45;
+    default: return 40;
+  }
+}
+
+int BombChargeInterval(int bombKind) {
+  switch (bombKind) {
+    case 0: return 5;
+    case 2: return 10;
+    default: return 15;
+  }
+}
+
+}  // namespace qel

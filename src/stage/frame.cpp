@@ -1,0 +1,44 @@
+#include "effects/effects.h"
+#include "enemy/enemy.h"
+#include "game.h"
+#include "player/player.h"
+#include "stage/render.h"
+#include "stage/stage.h"
+
+namespace qel {
+
+namespace {
+
+// Stage 5 holds its clock in a 120-frame loop while each timed boss fights.
+void LoopStage5Clock(Stage &st, double flow) {
+  struct Loop { int phase, above, back; };
+  static constexpr Loop kLoops[] = {{2, 660, 540}, {3, 1170, 1050}, {4, 1650, 1530}, {5, 2160, 2040}};
+  for (const Loop &l : kLoops)
+    if (flow == l.phase && st.STAGETIME > l.above) st.STAGETIME = l.back;
+}
+
+}  // namespace
+
+void GameFrame(Game &g) {
+  Stage &st = g.stage;
+  Player &p = g.player;
+  ReadInput(g);
+  ScrollBackground(g, st.STAGE);
+  UpdatePlayer(g);
+  for (int i = 0; i <= g.enemies.ENMAX; ++i) {
+    const Enemy &e = g.enemies.ENEMY[i];
+    if (e.MODE != 0 && e.FLAG != 0) UpdateEnemy(g, i, e.MODE);
+  }
+  UpdatePlayerShots(g);
+  for (int i = 0; i <= 60; ++i)
+    if (g.enemies.ESHOT[i].FLAG != 0) UpdateEnemyShot(g, i);
+  for (int i = 0; i <= 30; ++i)
+    if (g.effects.EFFECT[i].FLAG != 0) UpdateEffect(g, i);
+  if (g.shell.SCENE == kScenePlay || g.shell.SCENE == kScenePause) RenderGame(g, 0);
+  if (p.PSTAT[20] != 1 && st.STAGETIME < kStageTimeMax) ++st.STAGETIME;
+  if (st.STAGE == 5) LoopStage5Clock(st, p.PSTAT[20]);
+  RunStageTimeline(g, st.STAGE);
+  if (g.audio.SNDLOCK > 0) --g.audio.SNDLOCK;
+}
+
+}  // namespace qel
