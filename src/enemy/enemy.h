@@ -39,8 +39,16 @@ struct Enemies {
   std::array<EnemyShot, 61> ESHOT{};
 };
 
+// The lowest free slot up to ENMAX, or -10 when every one is taken.
+int FindFreeEnemy(Game &g);
 // Creates the enemy of this type at this formation position in the lowest free slot.
 void SpawnEnemy(Game &g, int pos, int type);
+// Puts ENORDER in drawing order.
+void SortEnemies(Game &g);
+// Damage to enemy index; kind 0 is an ordinary player shot, anything else earns no points.
+void DamageEnemy(Game &g, int index, int damage, int kind);
+// A bullet of this mode and style from enemy source.
+void FireEnemyShot(Game &g, int source, int mode, int style);
 // One frame of enemy i, by its behaviour mode.
 void UpdateEnemy(Game &g, int i, int mode);
 // One frame of bullet i.

@@ -50,6 +50,16 @@ void AdvanceVolleyTimer(Player &p);
 
 // One frame of the ship (movement, bombs, shield, loss and flights).
 void UpdatePlayer(Game &g);
+// The ship takes damage; persistent is the bullet's own flag (non-zero: it stays after hitting).
+void HitPlayer(Game &g, int damage, int persistent);
+// Fills the bomb gauge by n, up to 100.
+void AddBombGauge(Game &g, int n);
+// Records a clear mark in OPTION(k) for the difficulty level.
+void MarkClear(Game &g, int k, int level);
+// The lowest free shot slot, or a negative value when all are in use.
+int FindFreePlayerShot(Game &g);
+// One shot of a volley: kind is the weapon 1..8 or 20 (the thunder ball), sub the shot.
+void FirePlayerShot(Game &g, int kind, int sub);
 // Moves, expires and hits with every player shot.
 void UpdatePlayerShots(Game &g);
 // Frames per shield point and per bomb-gauge point for the fitted system and bomb.
