@@ -1,0 +1,121 @@
+// A small kit for the large enemy craft: shapes are built as masks, then painted with a colour
+// ramp lit from the top left (bevelled edges, seams where a plate lies over another, cast
+// shadows), and dressed with grooves, rivets and glowing lights. Wrecks are burnt copies of the
+// working frame.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "art/canvas.h"
+
+namespace qel::art::kit {
+
+// Shades of one material from the darkest (0) to the brightest (5).
+struct Ramp {
+  Argb c[6];
+  // The colour at a fractional level, mixed between the neighbouring shades.
+  Argb at(double level) const;
+};
+
+// Hull materials of the enemy family and the colours of their lights.
+extern const Ramp kPurple, kOlive, kRust, kSteel, kDark, kEarth, kBrass, kPlum;
+extern const Ramp kRedGlow, kAmberGlow, kMagentaGlow, kGlass;
+constexpr Argb kInk = Rgb(16, 16, 24);
+
+// Which pixels belong to a shape.
+struct Mask {
+  int w = 0, h = 0;
+  std::vector<std::uint8_t> on;
+
+  Mask(int width, int height) : w(width), h(height), on(static_cast<std::size_t>(width) * height, 0) {}
+  bool at(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h && on[Index(x, y)]; }
+  void put(int x, int y, bool v) {
+    if (x >= 0 && y >= 0 && x < w && y < h) on[Index(x, y)] = v ? 1 : 0;
+  }
+  Mask &rect(int x, int y, int rw, int rh, bool v = true);
+  Mask &ellipse(double cx, double cy, double rx, double ry, bool v = true);
+  Mask &poly(const std::vector<double> &xy, bool v = true);
+  Mask &line(double x1, double y1, double x2, double y2, double thickness, bool v = true);
+  // Adds the mirror image about the vertical line x = axis (in pixel-edge coordinates).
+  Mask &mirror(double axis);
+  // Keeps only what the other mask also covers.
+  Mask &intersect(const Mask &other);
+  Mask &unite(const Mask &other);
+  Mask &subtract(const Mask &other);
+  bool empty() const;
+  // The mask mirrored left to right across its whole width.
+  Mask flipped() const;
+
+ private:
+  std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x); }
+};
+
+// Draws one design as a left or a right unit: masks and coordinates are given for the left unit
+// and mirrored for the right one, so that both are still lit from the top left.
+struct Side {
+  bool right = false;
+  int w = 0;
+  Mask operator()(const Mask &m) const { return right ? m.flipped() : m; }
+  int px(int x) const { return right ? w - 1 - x : x; }        // a pixel column
+  double cx(double x) const { return right ? w - x : x; }      // a continuous coordinate
+};
+
+// How a shape is lit before its edges are bevelled.
+enum class Light { Flat, Vertical, CylinderV, CylinderH, Sphere };
+
+struct Paint {
+  Light light = Light::Flat;
+  double base = 2.6;       // mean level
+  double strength = 1.4;   // range of the lighting function
+  double bevel = 1.1;      // added on lit edges, taken from shadowed ones
+  bool seams = true;       // dark seam where the shape overlies other picture (bottom, right)
+  bool castShadow = true;  // darkens the picture just below right of the shape
+  bool dither = false;     // ordered dither between half-levels
+};
+
+// Paints the mask onto the canvas with the ramp.
+void Fill(Canvas &c, const Mask &m, const Ramp &r, const Paint &p = {});
+
+// Darkens covered pixels along a line and lightens their lower-right neighbours: a panel groove.
+void Groove(Canvas &c, double x1, double y1, double x2, double y2, double dark = 0.55);
+// A raised ridge: light line with a dark line beside it below right.
+void Ridge(Canvas &c, double x1, double y1, double x2, double y2);
+void Rivet(Canvas &c, int x, int y);
+// A row of n vent slots, each of length len, starting at (x, y), stepping (sx, sy).
+void Vents(Canvas &c, int x, int y, int n, int sx, int sy, int len, bool horizontal);
+// A glowing light of radius r with a dark rim and a white core.
+void Glow(Canvas &c, double cx, double cy, double r, const Ramp &g);
+// A glass canopy over the mask: dark below, bright above, with a specular streak.
+void Canopy(Canvas &c, const Mask &m);
+// A glowing slot (a heat vent or a sensor strip).
+void Slit(Canvas &c, int x, int y, int w, int h, const Ramp &g);
+// A small one- or two-pixel lamp.
+void Lamp(Canvas &c, int x, int y, const Ramp &g, bool big = false);
+// A rectangular opening: dark inside, lit bottom lip.
+void Hole(Canvas &c, int x, int y, int w, int h);
+// An engine nozzle seen from behind (top of the craft) with its glow, and a flame going up.
+void Nozzle(Canvas &c, double cx, double y, double rx, double ry, const Ramp &metal, const Ramp &flame,
+            int flameLen);
+// Outlines a copy of the frame and pastes it into the sheet cell (col, row).
+void Place(Canvas &sheet, const Canvas &frame, int col, int row);
+
+// The burnt-out wreck of a working frame: glows die, metal chars, chunks break off, cracks
+// smoulder. Deterministic for a given seed.
+Canvas Wreck(const Canvas &working, std::uint32_t seed, double damage = 1.0);
+
+// A seeded pseudo-random source for the scorch patterns.
+struct Rng {
+  std::uint32_t s;
+  explicit Rng(std::uint32_t seed) : s(seed * 2654435761u + 12345u) {}
+  std::uint32_t next() {
+    s ^= s << 13;
+    s ^= s >> 17;
+    s ^= s << 5;
+    return s;
+  }
+  double unit() { return (next() & 0xFFFFFF) / 16777216.0; }
+  int range(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1)); }
+};
+
+}  // namespace qel::art::kit
