@@ -6,31 +6,13 @@
 #include <array>
 #include <cmath>
 
+#include "art/bullets_kit.h"
 #include "art/registry.h"
 
 namespace qel::art {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-using Ramp = std::array<Argb, 7>;  // outline (0), body (1..4), core (5, 6)
-
-const Ramp kGold = {Rgb(64, 32, 0),    Rgb(144, 72, 0),    Rgb(208, 128, 0),  Rgb(255, 192, 32),
-                    Rgb(255, 236, 96), Rgb(255, 248, 192), Rgb(255, 255, 255)};
-const Ramp kRed = {Rgb(64, 0, 16),     Rgb(136, 0, 24),    Rgb(208, 24, 40),  Rgb(255, 72, 56),
-                   Rgb(255, 144, 104), Rgb(255, 216, 176), Rgb(255, 255, 255)};
-const Ramp kMagenta = {Rgb(52, 0, 40),     Rgb(120, 8, 88),    Rgb(192, 24, 144), Rgb(240, 72, 200),
-                       Rgb(255, 144, 232), Rgb(255, 216, 248), Rgb(255, 255, 255)};
-
-double Dither(int x, int y) {
-  static const int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-  return (kBayer[y & 3][x & 3] + 0.5) / 16.0 - 0.5;
-}
-
-Argb Band(const Ramp &ramp, double v, int x, int y, double dither) {
-  int i = static_cast<int>(std::floor(v * 6.0 + Dither(x, y) * dither));
-  return ramp[static_cast<std::size_t>(std::clamp(i, 1, 6))];
-}
+using namespace bullet;
 
 // How a rod ends: in a needle point, a rounded cap, or square (laser segments meet end to end).
 enum class End { Point, Round, Square };

@@ -9,22 +9,13 @@
 #include <array>
 #include <cmath>
 
+#include "art/bullets_kit.h"
 #include "art/registry.h"
 
 namespace qel::art {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
-using Ramp = std::array<Argb, 7>;  // outline (0), body (1..4), core (5, 6)
-
-const Ramp kFire = {Rgb(60, 8, 0),     Rgb(128, 20, 0),    Rgb(200, 48, 0),   Rgb(248, 96, 16),
-                    Rgb(255, 160, 48), Rgb(255, 224, 128), Rgb(255, 255, 240)};
-const Ramp kMagenta = {Rgb(52, 0, 40),     Rgb(120, 8, 88),    Rgb(192, 24, 144), Rgb(240, 72, 200),
-                       Rgb(255, 144, 232), Rgb(255, 216, 248), Rgb(255, 255, 255)};
-// The shell: the purple-grey armour of the enemy craft.
-const Ramp kHull = {Rgb(16, 12, 24),    Rgb(40, 32, 56),    Rgb(68, 58, 88),   Rgb(100, 90, 124),
-                    Rgb(140, 132, 166), Rgb(192, 186, 216), Rgb(240, 236, 255)};
+using namespace bullet;
 
 constexpr double kCx = 24, kCy = 24;  // the mine's centre in its 48 x 48 cell
 
