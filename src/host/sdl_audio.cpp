@@ -1,91 +1,186 @@
 #include "host/sdl_audio.h"
 
-#include <SDL.h>
-
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 
 namespace qel {
 
 namespace {
 
-constexpr int kSoundChannel = 0;
+bool ReadFile(const std::string &path, std::vector<std::uint8_t> &bytes) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
 
-bool FileExists(const std::string &path) {
-  std::FILE *f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  std::fclose(f);
-  return true;
+// Any WAV SDL can read, turned into mono floats at the output's rate.
+std::unique_ptr<SoundClip> LoadClip(const std::string &path, int rate) {
+  SDL_AudioSpec spec;
+  Uint8 *data = nullptr;
+  Uint32 length = 0;
+  if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) return nullptr;
+  SDL_AudioCVT cvt;
+  std::unique_ptr<SoundClip> clip;
+  if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1, rate) >= 0) {
+    std::vector<Uint8> work(static_cast<std::size_t>(length) *
+                            static_cast<std::size_t>(cvt.len_mult));
+    std::copy(data, data + length, work.begin());
+    cvt.buf = work.data();
+    cvt.len = static_cast<int>(length);
+    if (SDL_ConvertAudio(&cvt) == 0) {
+      clip = std::make_unique<SoundClip>();
+      const auto *f = reinterpret_cast<const float *>(work.data());
+      clip->samples.assign(f, f + cvt.len_cvt / static_cast<int>(sizeof(float)));
+    }
+  }
+  SDL_FreeWAV(data);
+  return clip;
+}
+
+// Music and a sound at their loudest together can pass full scale: the top tenth is bent
+// smoothly towards it instead of being clipped flat.
+std::int16_t ToPcm(float x) {
+  constexpr float kKnee = 0.9f;
+  const float a = std::fabs(x);
+  if (a > kKnee)
+    x = std::copysign(kKnee + (1.0f - kKnee) * std::tanh((a - kKnee) / (1.0f - kKnee)), x);
+  return static_cast<std::int16_t>(std::lrint(x * 32767.0f));
 }
 
 }  // namespace
 
-SdlAudio::SdlAudio() {
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return;
+// Holds the device's lock (nothing without a device): the callback is not running meanwhile.
+class SdlAudio::Lock {
+ public:
+  explicit Lock(SDL_AudioDeviceID id) : id_(id) {
+    if (id_) SDL_LockAudioDevice(id_);
   }
-  Mix_AllocateChannels(1);
-  opened_ = true;
+  ~Lock() {
+    if (id_) SDL_UnlockAudioDevice(id_);
+  }
+  Lock(const Lock &) = delete;
+  Lock &operator=(const Lock &) = delete;
+
+ private:
+  SDL_AudioDeviceID id_;
+};
+
+SdlAudio::SdlAudio(SdlAudioOptions options)
+    : sequencer_(options.rate), mix_(2 * kFrames), rate_(options.rate) {
+  if (options.device && !OpenDevice(options.rate)) return;
+  synth_ = std::make_unique<FluidSynthSink>(rate_, std::move(options.soundfonts));
+  if (device_) SDL_PauseAudioDevice(device_, 0);
+}
+
+bool SdlAudio::OpenDevice(int rate) {
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    std::fprintf(stderr, "qelvane: no sound (%s); the game goes on silently\n", SDL_GetError());
+    return false;
+  }
+  subsystemUp_ = true;
+  SDL_AudioSpec want{};
+  want.freq = rate;
+  want.format = AUDIO_S16SYS;
+  want.channels = 2;
+  want.samples = kFrames;
+  want.callback = Callback;
+  want.userdata = this;
+  // Exactly this format: SDL converts if the hardware wants another.
+  device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);
+  if (device_ == 0) {
+    std::fprintf(stderr, "qelvane: no sound (%s); the game goes on silently\n", SDL_GetError());
+    return false;
+  }
+  return true;
 }
 
 SdlAudio::~SdlAudio() {
-  MusicClose();
-  if (!opened_) return;
-  Mix_HaltChannel(-1);
-  for (auto &entry : sounds_) Mix_FreeChunk(entry.second);
-  Mix_CloseAudio();
-  Mix_Quit();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (device_) SDL_CloseAudioDevice(device_);
+  if (subsystemUp_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  synth_.reset();
+}
+
+void SdlAudio::Callback(void *self, Uint8 *stream, int bytes) {
+  static_cast<SdlAudio *>(self)->Render(reinterpret_cast<std::int16_t *>(stream),
+                                        bytes / static_cast<int>(2 * sizeof(std::int16_t)));
+}
+
+void SdlAudio::Render(std::int16_t *stereo, int frames) {
+  while (frames > 0) {
+    const int n = std::min(frames, kFrames);
+    RenderChunk(stereo, n);
+    stereo += 2 * n;
+    frames -= n;
+  }
+  musicPlaying_.store(sequencer_.Playing(), std::memory_order_release);
+}
+
+void SdlAudio::RenderChunk(std::int16_t *stereo, int frames) {
+  float *mix = mix_.data();
+  if (const SoundClip *clip = pendingSound_.exchange(nullptr, std::memory_order_acquire)) {
+    channel_.Play(clip);
+  }
+  // While the soundfont loads the piece waits, so that it starts with its first note.
+  if (!synth_ || synth_->state() == FluidSynthSink::State::Loading) {
+    std::fill(mix, mix + 2 * frames, 0.0f);
+  } else {
+    sequencer_.Render(*synth_, mix, frames);
+  }
+  channel_.MixInto(mix, frames);
+  for (int i = 0; i < 2 * frames; ++i) stereo[i] = ToPcm(mix[i]);
 }
 
 bool SdlAudio::MusicOpen(const std::string &path) {
   MusicClose();
-  if (!FileExists(path)) return false;
-  if (opened_) {
-    music_ = Mix_LoadMUS(path.c_str());
-    if (!music_) return false;
-  }
-  musicOpen_ = true;
+  if (!HasOutput()) return false;
+  std::vector<std::uint8_t> bytes;
+  auto song = std::make_unique<MidiSong>();
+  if (!ReadFile(path, bytes) || !ParseMidi(bytes.data(), bytes.size(), *song)) return false;
+  Lock lock(device_);
+  song_ = std::move(song);
   return true;
 }
 
 bool SdlAudio::MusicPlay() {
-  if (!musicOpen_) return false;
-  if (!music_) {
-    silentPlaying_ = true;
-    return true;
-  }
-  return Mix_PlayMusic(music_, 0) == 0;
+  if (!song_) return false;
+  Lock lock(device_);
+  sequencer_.Start(song_.get());
+  musicPlaying_.store(true, std::memory_order_release);
+  return true;
 }
 
 void SdlAudio::MusicClose() {
-  if (music_) {
-    Mix_HaltMusic();
-    Mix_FreeMusic(music_);
-    music_ = nullptr;
+  std::unique_ptr<MidiSong> closed;
+  {
+    Lock lock(device_);
+    sequencer_.Stop();
+    musicPlaying_.store(false, std::memory_order_release);
+    closed = std::move(song_);
   }
-  musicOpen_ = silentPlaying_ = false;
 }
 
 bool SdlAudio::MusicStopped() {
-  if (!musicOpen_) return false;
-  return music_ ? Mix_PlayingMusic() == 0 : !silentPlaying_;
+  return song_ && !musicPlaying_.load(std::memory_order_acquire);
 }
 
 void SdlAudio::MusicRewindAndPlay() {
-  if (!musicOpen_) return;
-  // Playing again starts from the beginning.
-  if (music_) Mix_PlayMusic(music_, 0);
-  silentPlaying_ = true;
+  MusicPlay();
+}
+
+const SoundClip *SdlAudio::Clip(const std::string &path) {
+  auto it = clips_.find(path);
+  if (it == clips_.end()) it = clips_.emplace(path, LoadClip(path, rate_)).first;
+  return it->second.get();
 }
 
 void SdlAudio::SoundPlay(const std::string &path) {
-  if (!opened_) return;
-  auto it = sounds_.find(path);
-  if (it == sounds_.end()) it = sounds_.emplace(path, Mix_LoadWAV(path.c_str())).first;
-  // A new sound on the one channel replaces the one that plays.
-  if (it->second) Mix_PlayChannel(kSoundChannel, it->second, 0);
+  if (!HasOutput()) return;
+  // A missing file stays silent and leaves the sound that plays alone.
+  if (const SoundClip *clip = Clip(path)) pendingSound_.store(clip, std::memory_order_release);
 }
 
 }  // namespace qel

@@ -1,17 +1,37 @@
-// The music device and the one sound channel, on SDL_mixer. When no audio device opens,
-// every call is a silent no-op and the game goes on.
+// The music device and the one sound channel, mixed by our own SDL audio callback: MIDI pieces
+// through FluidSynth (MidiSequencer + FluidSynthSink) and WAV sound effects (SoundChannel).
+// Every call comes from the main thread and returns at once; the audio thread does the work.
+// Without an audio device every call is a silent no-op and the game goes on.
 #pragma once
 
+#include <SDL.h>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
-#include <SDL_mixer.h>
+#include "host/music_midi.h"
+#include "host/music_sequencer.h"
+#include "host/sdl_audio_synth.h"
+#include "host/sound_channel.h"
 
 namespace qel {
 
+struct SdlAudioOptions {
+  // False: no device is opened and the owner pulls the samples with Render (tools and tests).
+  bool device = true;
+  int rate = 44100;
+  std::vector<std::string> soundfonts = SoundfontCandidates();
+};
+
 class SdlAudio {
  public:
-  SdlAudio();
+  static constexpr int kFrames = 512;  // the device's buffer: about 12 ms
+
+  explicit SdlAudio(SdlAudioOptions options = {});
   ~SdlAudio();
   SdlAudio(const SdlAudio &) = delete;
   SdlAudio &operator=(const SdlAudio &) = delete;
@@ -23,14 +43,32 @@ class SdlAudio {
   void MusicRewindAndPlay();
   void SoundPlay(const std::string &path);
 
+  // Whether anything is heard at all: a device opened, or samples are pulled.
+  bool HasOutput() const { return synth_ != nullptr; }
+  // Null without output.
+  FluidSynthSink *synth() { return synth_.get(); }
+  // Mixes the next frames of 16-bit interleaved stereo: the device callback's work.
+  void Render(std::int16_t *stereo, int frames);
+
  private:
-  bool opened_ = false;  // the audio device
-  Mix_Music *music_ = nullptr;
-  bool musicOpen_ = false;
-  // Without a device a piece plays silently until it is closed.
-  bool silentPlaying_ = false;
-  // Loaded on first use; a file that failed to load stays silent (null).
-  std::unordered_map<std::string, Mix_Chunk *> sounds_;
+  class Lock;
+  static void Callback(void *self, Uint8 *stream, int bytes);
+  bool OpenDevice(int rate);
+  const SoundClip *Clip(const std::string &path);
+  void RenderChunk(std::int16_t *stereo, int frames);
+
+  SDL_AudioDeviceID device_ = 0;
+  bool subsystemUp_ = false;
+  std::unique_ptr<FluidSynthSink> synth_;
+  MidiSequencer sequencer_;
+  // The open piece; swapped under the lock, freed outside it.
+  std::unique_ptr<MidiSong> song_;
+  std::atomic<bool> musicPlaying_{false};
+  SoundChannel channel_;
+  std::atomic<const SoundClip *> pendingSound_{nullptr};
+  std::unordered_map<std::string, std::unique_ptr<SoundClip>> clips_;  // null: unplayable
+  std::vector<float> mix_;
+  int rate_;
 };
 
 }  // namespace qel

@@ -1,0 +1,56 @@
+// The music synthesizer: FluidSynth with one General MIDI soundfont, loaded once, on a thread of
+// its own so that nothing waits for it. Until the font is in, the synthesizer is not Ready and
+// the music holds still; a font that cannot be found or loaded leaves the music silent.
+#pragma once
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "host/music_sequencer.h"
+
+typedef struct _fluid_hashtable_t fluid_settings_t;
+typedef struct _fluid_synth_t fluid_synth_t;
+
+namespace qel {
+
+// The soundfonts tried in order: $QELVANE_SOUNDFONT when set, then the Debian paths.
+std::vector<std::string> SoundfontCandidates();
+
+class FluidSynthSink : public MidiSink {
+ public:
+  enum class State { Loading, Ready, Failed };
+
+  // Starts loading at once; the fonts are tried in order, the first that loads is kept. With
+  // no font to try the music is silent without a word (tools that play only sounds).
+  FluidSynthSink(int sampleRate, std::vector<std::string> fonts);
+  ~FluidSynthSink() override;
+  FluidSynthSink(const FluidSynthSink &) = delete;
+  FluidSynthSink &operator=(const FluidSynthSink &) = delete;
+
+  State state() const { return state_.load(std::memory_order_acquire); }
+  // Blocks until the load has ended (for tools and tests).
+  State WaitLoaded();
+  // Once loaded: the font in use and how long the load took.
+  const std::string &fontPath() const { return fontPath_; }
+  double loadMillis() const { return loadMillis_; }
+
+  void Send(const MidiEvent &ev, const std::uint8_t *sysex) override;
+  void ReleaseAll() override;
+  void Reset() override;
+  void Render(float *stereo, int frames) override;
+
+ private:
+  void Load(int sampleRate, const std::vector<std::string> &fonts);
+  bool TryFont(const std::string &path);
+
+  fluid_settings_t *settings_ = nullptr;
+  fluid_synth_t *synth_ = nullptr;
+  std::string fontPath_;
+  double loadMillis_ = 0;
+  std::atomic<State> state_{State::Loading};
+  std::thread loader_;
+};
+
+}  // namespace qel
