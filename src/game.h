@@ -5,6 +5,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "effects/effects.h"
 #include "enemy/enemy.h"
@@ -33,6 +34,10 @@ struct GameConfig {
   int startStage = 0;   // > 0: start this stage at once with a new game's equipment
   int startMission = 0;
   int difficulty = -1;  // -1 as saved, 0 HARD, 1 NORMAL
+  std::vector<DebugSpawn> spawns;  // created when the stage clock reaches 0
+  bool invincible = false;  // debug: hits on the ship do nothing
+  int shopStage = 0;    // > 0: open the shop of this stage on a new game, then play the stage
+  int shopTime = 0;     // the stage time of that shop's supply ship
 };
 
 struct Surfaces {

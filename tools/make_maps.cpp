@@ -1,7 +1,7 @@
 // make_maps --src DIR --out DIR [--partial]
 //
 // Compiles the text stage maps of DIR (every *.txt) into the 65,536-byte grids the game reads
-// (NAME.map: row r, column c at byte r * 256 + c) and writes the enemy schedule beside them.
+// (NAME.map: row r, column c at byte r * 256 + c). The enemy schedule has its own compiler.
 // Before anything is written each map is checked against the tiles and the scroll rules of the
 // stages that show it; faults are printed as "file:line: message" and nothing is written.
 // --partial allows a folder that holds only some of the maps (for tests).
@@ -96,8 +96,6 @@ int Run(const Options &o) {
   fs::create_directories(o.out, ec);
   bool ok = true;
   for (const MapSource &m : maps) ok = WriteGrid(fs::path(o.out) / (m.name + ".map"), m.grid) && ok;
-  // The enemy schedule is not made here yet: an empty one lets every stage run its scenery.
-  ok = WriteGrid(fs::path(o.out) / "enemy.map", std::vector<std::uint8_t>(kGridBytes, 0)) && ok;
   if (!ok) {
     std::fprintf(stderr, "make_maps: cannot write into %s\n", o.out.c_str());
     return 1;

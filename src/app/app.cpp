@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "enemy/debug_spawn.h"
 #include "game.h"
 #include "host/headless_host.h"
 #include "platform/png_io.h"
@@ -25,6 +26,18 @@ bool ParseNumber(const std::string &text, long long lo, long long hi, long long 
   } catch (...) {
     return false;
   }
+}
+
+// "STAGE:T", the stage 1..9 and the stage time of a supply ship.
+bool ParseShop(const std::string &text, AppOptions *o) {
+  std::size_t colon = text.find(':');
+  long long stage = 0, t = 0;
+  if (colon == std::string::npos || !ParseNumber(text.substr(0, colon), 1, 9, &stage) ||
+      !ParseNumber(text.substr(colon + 1), -100, 9999, &t))
+    return false;
+  o->shopStage = static_cast<int>(stage);
+  o->shopTime = static_cast<int>(t);
+  return true;
 }
 
 std::string SheetsDir(const AppOptions &opts) {
@@ -95,7 +108,8 @@ std::string UsageText() {
   return "usage: qelvane [--data DIR] [--seed N] [--scale N] [--window|--fullscreen] [--headless]\n"
          "               [--script FILE] [--passes N] [--screenshot FILE.png]\n"
          "               [--dump-state FILE.json] [--list-sheets] [--gallery PAGE]\n"
-         "               [--stage N [--mission M] [--difficulty hard|normal]]\n"
+         "               [--stage N [--mission M] [--difficulty hard|normal]] [--invincible]\n"
+         "               [--shop STAGE:T] [--spawn TYPE[@POS][,TYPE[@POS]...]]\n"
          "               [--help] [--version]\n";
 }
 
@@ -127,12 +141,21 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
     } else if (a == "--stage") {
       ok = value(&v) && ParseNumber(v, 1, 9, &n);
       o->stage = static_cast<int>(n);
+    } else if (a == "--shop") {
+      ok = value(&v) && ParseShop(v, o);
     } else if (a == "--mission") {
       ok = value(&v) && ParseNumber(v, 0, 7, &n);
       o->mission = static_cast<int>(n);
     } else if (a == "--difficulty") {
       ok = value(&v) && (v == "hard" || v == "normal");
       o->difficulty = v == "hard" ? 0 : 1;
+    } else if (a == "--spawn") {
+      std::string spawnError;
+      ok = value(&v) && ParseSpawnList(v, &o->spawns, &spawnError);
+      if (!ok && !spawnError.empty()) {
+        *error = "--spawn: " + spawnError;
+        return false;
+      }
     } else if (a == "--gallery") {
       ok = value(&v) && ParseNumber(v, 1, 1000, &n);
       o->galleryPage = static_cast<int>(n);
@@ -145,8 +168,9 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
     } else if (a == "--dump-state") {
       ok = value(&o->dumpState);
     } else if (a == "--headless" || a == "--list-sheets" || a == "--help" || a == "-h" ||
-               a == "--version") {
+               a == "--version" || a == "--invincible") {
       o->headless |= a == "--headless";
+      o->invincible |= a == "--invincible";
       o->listSheets |= a == "--list-sheets";
       o->help |= a == "--help" || a == "-h";
       o->version |= a == "--version";
@@ -158,6 +182,10 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
       *error = "option " + a + " needs a valid value";
       return false;
     }
+  }
+  if (!o->spawns.empty() && o->stage == 0) {
+    *error = "--spawn needs --stage";
+    return false;
   }
   return true;
 }
@@ -205,6 +233,10 @@ int RunGame(const AppOptions &opts, Host &host) {
   cfg.startStage = opts.stage;
   cfg.startMission = opts.mission;
   cfg.difficulty = opts.difficulty;
+  cfg.spawns = opts.spawns;
+  cfg.invincible = opts.invincible;
+  cfg.shopStage = opts.shopStage;
+  cfg.shopTime = opts.shopTime;
   auto game = std::make_unique<Game>(host, sheets, text, cfg);
   game->shell.maxPasses = opts.passes;
   int code = Main(*game);

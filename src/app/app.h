@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "enemy/enemy.h"
+
 namespace qel {
 
 struct Game;
@@ -27,6 +29,10 @@ struct AppOptions {
   int stage = 0;
   int mission = 0;
   int difficulty = -1;
+  std::vector<DebugSpawn> spawns;
+  bool invincible = false;
+  int shopStage = 0;  // --shop STAGE:T
+  int shopTime = 0;
   bool help = false;
   bool version = false;
 };

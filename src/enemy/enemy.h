@@ -30,6 +30,10 @@ struct EnemyShot {
   int FRAME = 0, NOHIT = 0, ERASE = 0;
 };
 
+constexpr int kEnemySlots = 31;
+// Bullets are only ever made in the first 30 slots of ESHOT.
+constexpr int kEnemyShotsMade = 30;
+
 struct Enemies {
   std::array<Enemy, 31> ENEMY{};
   std::array<int, 31> ENORDER{};
@@ -39,9 +43,16 @@ struct Enemies {
   std::array<EnemyShot, 61> ESHOT{};
 };
 
+// One enemy of the debug spawn (--spawn), created through SpawnEnemy when the clock reaches 0.
+struct DebugSpawn {
+  int type = 0;
+  int pos = 0;
+};
+
 // The lowest free slot up to ENMAX, or -10 when every one is taken.
 int FindFreeEnemy(Game &g);
-// Creates the enemy of this type at this formation position in the lowest free slot.
+// Creates the enemy of this type at this formation position in the lowest free slot. A type or
+// position the catalogue has no entry for creates nothing.
 void SpawnEnemy(Game &g, int pos, int type);
 // Puts ENORDER in drawing order.
 void SortEnemies(Game &g);

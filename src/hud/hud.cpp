@@ -1,5 +1,6 @@
 #include "hud/hud.h"
 
+#include <cmath>
 #include <cstdio>
 
 #include "enemy/random.h"
@@ -8,6 +9,12 @@
 namespace qel {
 
 namespace {
+
+// Whole percent, rounded down (also below zero, where a bar then has no width).
+int Percent(int value, int full) {
+  if (full == 0) return 0;
+  return static_cast<int>(std::floor(value * 100.0 / full));
+}
 
 // Text with its black drop shadow.
 void ShadowText(Game &g, const char *text, int size, int colour, int x, int y, int sx, int sy) {
@@ -50,7 +57,7 @@ void DrawShield(Game &g) {
     p.PSTAT[4] -= 1;
     if (p.PSTAT[4] <= 0) p.PSTAT[4] = 0;
   }
-  int percent = p.SHIELDMAX != 0 ? p.SHIELD * 100 / p.SHIELDMAX : 0;
+  int percent = Percent(p.SHIELD, p.SHIELDMAX);
   Copy(g, Family::IT, 22, 0, 0, 2 * percent, 15, 130, 5);
   DrawBox(g.surf.DISPLAY, 130, 5, 330, 20, QBColor(colour));
   char buf[32];
@@ -64,8 +71,8 @@ void DrawBossGauge(Game &g) {
   int slot = work[0];
   if (slot < 0 || slot >= static_cast<int>(g.enemies.ENEMY.size())) return;
   const Enemy &boss = g.enemies.ENEMY[slot];
-  // Computed in 32 bits: bosses have up to 1000 hit points.
-  int percent = work[9] != 0 ? boss.HP * 100 / work[9] : 0;
+  // Not in 16 bits: bosses have up to 1000 hit points.
+  int percent = Percent(boss.HP, work[9]);
   int row = boss.CNT[13] == 1 ? 1 : 0;
   ShadowText(g, "BOSS", 15, 15, 80, 28, 82, 30);
   Copy(g, Family::IT, 23, 0, 10 * row, 2 * percent, 10, 130, 30);

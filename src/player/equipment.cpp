@@ -18,4 +18,9 @@ int BombChargeInterval(int bombKind) {
   }
 }
 
+int FireWait(const Player &p, int weapon) {
+  if (weapon < 1 || weapon >= static_cast<int>(p.FIREWAIT.size())) return 0;
+  return p.FIREWAIT[weapon];
+}
+
 }  // namespace qel

@@ -19,8 +19,25 @@ struct PlayerShot {
   int AGE = 0, PIERCE = 0;
 };
 
+// Values of PSTATE.
+enum ShipState : int {
+  kShipPlay = 0,
+  kShipEntering = 1,
+  kShipFalling = 3,       // the wreck falls and spins
+  kShipWrecked = 4,       // the wreck has burst; a wait before the restart or the game over
+  kShipDescending = 7,    // into the final scene
+  kShipFlyOutStart = 10,  // after a cleared stage
+  kShipFlyingOut = 11,
+  kShipFinalStart = 12,   // after the last stage of the story
+  kShipFinalFlyOut = 13,
+  kShipGone = 20,         // waiting for the next scene
+};
+
 struct Player {
   double PX = 234, PY = 400;
+  // The input direction of this frame (-1, 0, +1); MY is also the vertical speed while the
+  // ship falls or flies out.
+  double MX = 0, MY = 0;
   int PBANK = 0;
   int PSTATE = 0;
   int INVUL = 0;
@@ -45,6 +62,11 @@ struct Player {
   std::array<PlayerShot, 51> PSHOT{};
 };
 
+// The active weapon slot (0 or 1) and what it holds.
+inline int ActiveSlot(const Player &p) { return p.WSLOT == 1 ? 1 : 0; }
+inline int ActiveWeapon(const Player &p) { return p.WEAPON[ActiveSlot(p)]; }
+inline int ActiveLevel(const Player &p) { return p.WLEVEL[ActiveSlot(p)]; }
+
 constexpr int kVolleyTimerMax = 32767;
 void AdvanceVolleyTimer(Player &p);
 
@@ -65,5 +87,23 @@ void UpdatePlayerShots(Game &g);
 // Frames per shield point and per bomb-gauge point for the fitted system and bomb.
 int ShieldRecoveryInterval(int system);
 int BombChargeInterval(int bombKind);
+// Frames between volleys of a weapon number (0 for a number that is no weapon).
+int FireWait(const Player &p, int weapon);
+
+// One volley of the weapon in the active slot, at its current level.
+void FireVolley(Game &g);
+// The bomb now fitted goes off (the gauge is the caller's business).
+void ReleaseBomb(Game &g);
+
+// The ship's states other than play, one frame each.
+void RunEntryFlight(Game &g);      // 1
+void RunFallingWreck(Game &g);     // 3
+void RunWreckWait(Game &g);        // 4
+void RunFinalDescent(Game &g);     // 7
+void StartFlyOut(Game &g);         // 10
+void RunFlyOut(Game &g);           // 11
+void StartFinalFlyOut(Game &g);    // 12
+void RunFinalFlyOut(Game &g);      // 13
+void RunWaitAfterFlyOut(Game &g);  // 20
 
 }  // namespace qel

@@ -13,6 +13,7 @@
 #include "shell/window.h"
 #include "stage/render.h"
 #include "stage/stage.h"
+#include "stage/timeline.h"
 
 namespace qel {
 
@@ -30,6 +31,7 @@ void RunScene(Game &g) {
     case kSceneGallery:
       RunGallery(g);
       break;
+    case kSceneEndingIntro: RunEndingIntro(g); break;
     default:
       break;
   }
@@ -168,6 +170,7 @@ void StartUp(Game &g) {
     g.shell.PHASE = g.config.galleryPage;
   }
   if (g.config.startStage > 0) StartStageDirectly(g);
+  if (g.config.shopStage > 0) StartShopDirectly(g);
 }
 
 void RunPass(Game &g) {

@@ -1,4 +1,5 @@
 #include "effects/effects.h"
+#include "enemy/debug_spawn.h"
 #include "enemy/enemy.h"
 #include "game.h"
 #include "player/player.h"
@@ -35,7 +36,9 @@ void GameFrame(Game &g) {
   for (int i = 0; i <= 30; ++i)
     if (g.effects.EFFECT[i].FLAG != 0) UpdateEffect(g, i);
   if (g.shell.SCENE == kScenePlay || g.shell.SCENE == kScenePause) RenderGame(g, 0);
+  int clockBefore = st.STAGETIME;
   if (p.PSTAT[20] != 1 && st.STAGETIME < kStageTimeMax) ++st.STAGETIME;
+  SpawnDebugEnemies(g, clockBefore);
   if (st.STAGE == 5) LoopStage5Clock(st, p.PSTAT[20]);
   RunStageTimeline(g, st.STAGE);
   if (g.audio.SNDLOCK > 0) --g.audio.SNDLOCK;

@@ -74,12 +74,10 @@ TEST(ShippedMaps, CompileIntoWholeGrids) {
   Result r = RunMakeMaps(std::string(QELVANE_SOURCE_DIR) + "/assets/maps", out.path(), false);
   ASSERT_EQ(r.status, 0) << r.output;
   for (const char *name : {"st1a", "st1b", "st2a", "st2b", "st3a", "st4a", "st4b", "st5a", "st5b", "st6a", "st6b",
-                           "st7a", "st7b", "enemy"}) {
+                           "st7a", "st7b"}) {
     std::string bytes = test::ReadBytes(out.file(std::string(name) + ".map"));
     EXPECT_EQ(bytes.size(), 65536u) << name;
   }
-  std::string schedule = test::ReadBytes(out.file("enemy.map"));
-  EXPECT_EQ(schedule, std::string(65536, '\0'));
 }
 
 TEST_F(MapCompilerTest, RowRColumnCLandsAtOffsetRTimes256PlusC) {

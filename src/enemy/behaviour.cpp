@@ -1,0 +1,42 @@
+// One frame of an enemy: its type's behaviour, then body contact with the ship.
+#include "enemy/blocks.h"
+#include "game.h"
+#include "platform/rounding.h"
+
+namespace qel {
+
+namespace {
+
+// The behaviour of a MODE, or nullptr. The bosses, their escorts and parts and the dying
+// sequence have none yet: such an enemy stays where it is, though it can still be touched.
+Behaviour BehaviourOf(int mode) {
+  if (mode >= 1 && mode <= 21) return FighterBehaviour(mode);
+  if (mode >= 22 && mode <= 60) return CraftBehaviour(mode);
+  return nullptr;
+}
+
+// Ramming costs the ship 5 shield points and the enemy 5 hit points, for no score.
+void ContactStep(Game &g, int i) {
+  Enemy &e = g.enemies.ENEMY[i];
+  if (e.FLAG <= 0) return;
+  int left = RoundHalfEven(e.X + e.HX1), top = RoundHalfEven(e.Y + e.HY1);
+  int right = RoundHalfEven(e.X + e.HX2), bottom = RoundHalfEven(e.Y + e.HY2);
+  const Player &p = g.player;
+  bool apart = p.PX + p.HBX1 >= right || p.PX + p.HBX2 <= left || p.PY + p.HBY1 >= bottom ||
+               p.PY + p.HBY2 <= top;
+  if (apart || e.NORAM != 0 || e.NOHIT != 0 || p.INVUL != 0) return;
+  HitPlayer(g, 5, 0);
+  DamageEnemy(g, i, 5, 1);
+}
+
+}  // namespace
+
+// The behaviour is chosen by the MODE on entry; a change made during the frame (a boss turned
+// into its dying state by the contact step) acts from the next frame on.
+void UpdateEnemy(Game &g, int i, int mode) {
+  if (i < 0 || i >= kEnemySlots) return;
+  if (Behaviour behave = BehaviourOf(mode)) behave(g, i);
+  ContactStep(g, i);
+}
+
+}  // namespace qel

@@ -1,0 +1,110 @@
+#include "enemy/blocks.h"
+
+#include <cmath>
+
+#include "effects/effects.h"
+#include "enemy/random.h"
+#include "game.h"
+#include "platform/rounding.h"
+#include "platform/sound.h"
+
+namespace qel {
+
+namespace {
+
+// A counter that keeps counting while its shot waits stops at the top of a 16-bit count.
+constexpr int kCounterMax = 32767;
+
+bool EvenFrame(const Game &g) {
+  return g.shell.FRAMECNT % 2 == 0;
+}
+
+}  // namespace
+
+bool StartDelay(Enemy &e) {
+  if (e.CNT[8] <= 0) return false;
+  if (--e.CNT[8] < 1) e.CNT[8] = 0, e.NOHIT = 0;
+  return true;
+}
+
+void CountShotTimer(Enemy &e) {
+  if (e.CNT[2] < kCounterMax) ++e.CNT[2];
+}
+
+bool TakeShot(Enemy &e, bool allowed) {
+  if (!allowed || !(e.CNT[1] < e.CNT[2])) return false;
+  e.CNT[2] = 0;
+  return true;
+}
+
+bool ShotTimer(Enemy &e, bool allowed) {
+  CountShotTimer(e);
+  return TakeShot(e, allowed);
+}
+
+void AnimateTwoFrames(const Game &g, Enemy &e) {
+  if (EvenFrame(g)) e.FRAME = 1 - e.FRAME;
+}
+
+void AnimateFourFrames(const Game &g, Enemy &e) {
+  if (EvenFrame(g)) e.FRAME = e.FRAME >= 3 ? 0 : e.FRAME + 1;
+}
+
+void Leave(Enemy &e) {
+  if ((e.X < -e.W && e.DX < 0) || (e.X > 480 && e.DX > 0) || (e.Y < -e.H && e.DY < 0) ||
+      (e.Y > 480 && e.DY > 0))
+    e.FLAG = 0;
+}
+
+void Bounce(Enemy &e, double lo, double hi) {
+  if ((e.X < lo && e.DX < 0) || (e.X > hi && e.DX > 0)) e.DX = -e.DX;
+}
+
+double Aim(const Game &g, const Enemy &e) {
+  double a = AngleTo(e.X + 16, e.Y + 16, g.player.PX + 16, g.player.PY + 16);
+  if (a < -180) a += 360;
+  if (a > 180) a -= 360;
+  return a;
+}
+
+// The remainder is taken the Euclidean way, so that a heading wound up over many turns still
+// turns the short way round. Taking whole turns off first changes nothing in the rounding
+// (360 is even) and keeps any heading in range.
+int SteerDifference(double target, double heading) {
+  int whole = RoundHalfEven(std::fmod(target - heading + 720, 360));
+  int d = ((whole % 360) + 360) % 360;
+  return d > 180 ? d - 360 : d;
+}
+
+void Steer(Game &g, Enemy &e, double fx, double fy) {
+  double a = AngleTo(e.X + 16, e.Y + 16, g.player.PX + 16, g.player.PY + 16);
+  int d = SteerDifference(a, e.VAL[2]);
+  if (d > e.VAL[3])
+    e.VAL[2] += e.VAL[3];
+  else if (d < -e.VAL[3])
+    e.VAL[2] -= e.VAL[3];
+  else
+    e.VAL[2] = a;
+  e.DX = RoundHalfEven(fx * std::cos(e.VAL[2] * kBehaviourRadians));
+  e.DY = RoundHalfEven(fy * std::sin(e.VAL[2] * kBehaviourRadians));
+}
+
+void Weave(Enemy &e, double amplitude) {
+  double phase = e.VAL[1], step = e.VAL[2];
+  e.DX = RoundHalfEven(amplitude * (std::sin(phase + step) - std::sin(phase)));
+  e.VAL[1] = phase + step;
+}
+
+void Fire(Game &g, int i, int mode, int style, int sound) {
+  if (sound != 0) PlaySound(g, sound);
+  FireEnemyShot(g, i, mode, style);
+}
+
+void Burst(Game &g, int i) {
+  PlaySound(g, 5);
+  SpawnEffect(g, i, 2);
+  FireEnemyShot(g, i, 50, 0);
+  g.enemies.ENEMY[i].FLAG = 0;
+}
+
+}  // namespace qel

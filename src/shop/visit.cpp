@@ -1,0 +1,55 @@
+#include "game.h"
+#include "platform/transition.h"
+#include "shell/shell.h"
+#include "shell/window.h"
+#include "shop/shop.h"
+#include "stage/render.h"
+
+namespace qel {
+
+void ShopWait(Game &g, int ms) {
+  Shell &sh = g.shell;
+  ++sh.passes;
+  if (sh.maxPasses != 0 && sh.passes >= sh.maxPasses) throw ProgramEnd{0};
+  g.host.BeginPass(sh.passes);
+  WaitMs(g, ms);
+}
+
+void RunShopUntilLeft(Game &g, int t) {
+  ShopStep step = g.effects.shopStep != nullptr ? g.effects.shopStep : &RunShop;
+  g.shell.PHASE = kShopEnter;
+  for (;;) {
+    step(g, t);
+    if (g.shell.PHASE == kShopLeft) break;
+    ShopWait(g, 10);
+  }
+  // Kept as it always was: the volley counter reads the shop's last phase, so the ship fires
+  // at once when play resumes.
+  g.player.volleyTimer = kShopLeft;
+}
+
+void VisitShop(Game &g, int t) {
+  Player &p = g.player;
+  p.PSTAT[4] = 0;
+  Transition(g, 0);
+  EnableResetMenu(g, false);
+  RunShopUntilLeft(g, t);
+  RenderGame(g, 1);
+  Transition(g, 1);
+  p.PSTAT[10] = 30;  // frames of safety back in play
+  p.INVUL = -1;
+  EnableResetMenu(g, true);
+}
+
+void StartShopDirectly(Game &g) {
+  int stage = g.config.shopStage;
+  int mode = stage == 7 ? kNewGameExtra : stage == 8 ? kNewGameBoss : kNewGameStory;
+  SetUpNewGame(g, mode);
+  g.stage.STAGE = stage;
+  g.stage.MISSION = g.config.startMission;
+  if (g.config.difficulty >= 0) g.settings.DIFF = g.config.difficulty;
+  StartStage(g);
+  VisitShop(g, g.config.shopTime);
+}
+
+}  // namespace qel
