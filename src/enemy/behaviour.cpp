@@ -1,5 +1,6 @@
 // One frame of an enemy: its type's behaviour, then body contact with the ship.
 #include "enemy/blocks.h"
+#include "enemy/boss_behaviour.h"
 #include "game.h"
 #include "platform/rounding.h"
 
@@ -7,11 +8,15 @@ namespace qel {
 
 namespace {
 
-// The behaviour of a MODE, or nullptr. The bosses, their escorts and parts and the dying
-// sequence have none yet: such an enemy stays where it is, though it can still be touched.
+// The behaviour of a MODE, or nullptr.
 Behaviour BehaviourOf(int mode) {
   if (mode >= 1 && mode <= 21) return FighterBehaviour(mode);
   if (mode >= 22 && mode <= 60) return CraftBehaviour(mode);
+  if (mode >= 100 && mode <= 104) return TimedBossBehaviour(mode);
+  if (mode >= 105 && mode <= 110) return EscortBehaviour(mode);
+  if (mode >= 150 && mode <= 160) return StageBossBehaviour(mode);
+  if (mode >= 200 && mode <= 211) return PartBehaviour(mode);
+  if (mode >= 300 && mode <= 302) return TimedBossBehaviour(mode);
   return nullptr;
 }
 
