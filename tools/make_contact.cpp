@@ -27,19 +27,10 @@ Pixel Checker(int x, int y) { return ((x / 8 + y / 8) & 1) ? 0x9090A0 : 0x606070
 
 // The sheet as a player would see it: over the checkerboard through its mask.
 Surface Composed(const SheetSet &set, const SheetSpec &spec) {
-  const Surface &colour = set.get(spec.family, spec.index);
   Surface out(spec.w, spec.h);
   for (int y = 0; y < spec.h; ++y)
     for (int x = 0; x < spec.w; ++x) out.row(y)[x] = Checker(x * kZoom, y * kZoom);
-  const SheetSpec *m = MaskFor(spec);
-  if (!m) {
-    BitBlt(out, 0, 0, spec.w, spec.h, colour, 0, 0, Rop::Copy);
-    return out;
-  }
-  const Surface &mask = set.get(m->family, m->index);
-  bool orAnd = spec.conv == MaskConv::OrAnd;
-  BitBlt(out, 0, 0, spec.w, spec.h, mask, 0, 0, orAnd ? Rop::Or : Rop::And);
-  BitBlt(out, 0, 0, spec.w, spec.h, colour, 0, 0, orAnd ? Rop::And : Rop::Xor);
+  DrawSheet(out, 0, 0, spec.w, spec.h, set, spec, 0, 0);
   return out;
 }
 

@@ -120,4 +120,17 @@ int SheetSet::diagnosticCount() const {
   return n;
 }
 
+void DrawSheet(Surface &dst, int x, int y, int w, int h, const SheetSet &set, const SheetSpec &spec, int sx,
+               int sy) {
+  const Surface &colour = set.get(spec.family, spec.index);
+  const SheetSpec *m = MaskFor(spec);
+  if (!m) {
+    BitBlt(dst, x, y, w, h, colour, sx, sy, Rop::Copy);
+    return;
+  }
+  bool orAnd = spec.conv == MaskConv::OrAnd;
+  BitBlt(dst, x, y, w, h, set.get(m->family, m->index), sx, sy, orAnd ? Rop::Or : Rop::And);
+  BitBlt(dst, x, y, w, h, colour, sx, sy, orAnd ? Rop::And : Rop::Xor);
+}
+
 }  // namespace qel

@@ -65,4 +65,9 @@ class SheetSet {
   Surface empty_;
 };
 
+// Draws the w x h rectangle at (sx, sy) of a sheet at (x, y) the way the game draws it: colour
+// sheets through their mask in their convention, opaque ones copied.
+void DrawSheet(Surface &dst, int x, int y, int w, int h, const SheetSet &set, const SheetSpec &spec, int sx,
+               int sy);
+
 }  // namespace qel

@@ -49,19 +49,8 @@ const std::vector<std::vector<Block>> &Pages() {
   return pages;
 }
 
-// Draws one rectangle of a sheet the way the game draws it: through its mask, or copied.
 void DrawSprite(Game &g, const SheetSpec &s, int sx, int sy, int w, int h, int x, int y) {
-  Surface &d = g.surf.DISPLAY;
-  const Surface &colour = g.sheet(s.family, s.index);
-  const SheetSpec *m = MaskFor(s);
-  if (!m) {
-    BitBlt(d, x, y, w, h, colour, sx, sy, Rop::Copy);
-    return;
-  }
-  const Surface &mask = g.sheet(m->family, m->index);
-  bool orAnd = s.conv == MaskConv::OrAnd;
-  BitBlt(d, x, y, w, h, mask, sx, sy, orAnd ? Rop::Or : Rop::And);
-  BitBlt(d, x, y, w, h, colour, sx, sy, orAnd ? Rop::And : Rop::Xor);
+  DrawSheet(g.surf.DISPLAY, x, y, w, h, *g.sheets, s, sx, sy);
 }
 
 void DrawBlock(Game &g, const Block &b) {

@@ -128,12 +128,7 @@ ART_SHEET(EN38) {
 }
 
 ART_SHEET(EN39) {
-  for (int side = 0; side < 2; ++side) {
-    Canvas f(64, 150);
-    Pylon(f, side == 1);
-    Place(c, f, side, 0);
-    Place(c, Wreck(f, 39 + static_cast<std::uint32_t>(side)), side + 2, 0);
-  }
+  PlaceSidesAndWrecks(c, 64, 150, 39, Pylon);
 }
 
 ART_SHEET(EN40) {

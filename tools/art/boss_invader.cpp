@@ -111,12 +111,7 @@ ART_SHEET(EN29) {
 }
 
 ART_SHEET(EN30) {
-  for (int side = 0; side < 2; ++side) {
-    Canvas f(32, 96);
-    WingTip(f, side == 1);
-    Place(c, f, side, 0);
-    Place(c, Wreck(f, 30 + static_cast<std::uint32_t>(side)), side + 2, 0);
-  }
+  PlaceSidesAndWrecks(c, 32, 96, 30, WingTip);
 }
 
 ART_SHEET(EN31) {

@@ -104,6 +104,28 @@ void Place(Canvas &sheet, const Canvas &frame, int col, int row);
 // smoulder. Deterministic for a given seed.
 Canvas Wreck(const Canvas &working, std::uint32_t seed, double damage = 1.0);
 
+// The frames 0..count-1 of a w x h design, drawn by draw(frame, f), side by side in row 0.
+template <typename Draw>
+void PlaceFrames(Canvas &sheet, int w, int h, int count, Draw draw) {
+  for (int f = 0; f < count; ++f) {
+    Canvas frame(w, h);
+    draw(frame, f);
+    Place(sheet, frame, f, 0);
+  }
+}
+
+// A part that serves both flanks: left and right in cells 0 and 1, their wrecks in 2 and 3.
+template <typename Draw>
+void PlaceSidesAndWrecks(Canvas &sheet, int w, int h, std::uint32_t seed, Draw draw) {
+  for (int side = 0; side < 2; ++side) {
+    Canvas frame(w, h);
+    draw(frame, side == 1);
+    Place(sheet, frame, side, 0);
+    Place(sheet, Wreck(frame, seed + static_cast<std::uint32_t>(side)), side + 2, 0);
+  }
+}
+
+
 // A seeded pseudo-random source for the scorch patterns.
 struct Rng {
   std::uint32_t s;

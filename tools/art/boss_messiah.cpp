@@ -174,35 +174,19 @@ void Missile(Canvas &c, int f) {
 }  // namespace
 
 ART_SHEET(EN42) {
-  for (int f = 0; f < 2; ++f) {
-    Canvas frame(24, 24);
-    TrackingGun(frame, f == 1);
-    Place(c, frame, f, 0);
-  }
+  PlaceFrames(c, 24, 24, 2, [](Canvas &frame, int f) { TrackingGun(frame, f == 1); });
 }
 
 ART_SHEET(EN43) {
-  for (int f = 0; f < 3; ++f) {
-    Canvas frame(80, 40);
-    Launcher(frame, f);
-    Place(c, frame, f, 0);
-  }
+  PlaceFrames(c, 80, 40, 3, Launcher);
 }
 
 ART_SHEET(EN44) {
-  for (int f = 0; f < 2; ++f) {
-    Canvas frame(16, 16);
-    Missile(frame, f);
-    Place(c, frame, f, 0);
-  }
+  PlaceFrames(c, 16, 16, 2, Missile);
 }
 
 ART_SHEET(EN46) {
-  for (int f = 0; f < 4; ++f) {
-    Canvas frame(64, 64);
-    Hatch(frame, f);
-    Place(c, frame, f, 0);
-  }
+  PlaceFrames(c, 64, 64, 4, Hatch);
   Canvas core(64, 64);
   Core(core);
   Place(c, core, 4, 0);

@@ -138,19 +138,11 @@ void Shuttle(Canvas &c, int f) {
 }  // namespace
 
 ART_SHEET(EN26) {
-  for (int f = 0; f < 2; ++f) {
-    Canvas frame(32, 32);
-    Shuttle(frame, f);
-    Place(c, frame, f, 0);
-  }
+  PlaceFrames(c, 32, 32, 2, Shuttle);
 }
 
 ART_SHEET(EN27) {
-  for (int f = 0; f < 2; ++f) {
-    Canvas frame(32, 32);
-    RailCrawler(frame, f);
-    Place(c, frame, f, 0);
-  }
+  PlaceFrames(c, 32, 32, 2, RailCrawler);
 }
 
 ART_SHEET(EN28) {

@@ -99,11 +99,7 @@ void WarpGunPod(Canvas &c, int f) {
 }  // namespace
 
 ART_SHEET(EN35) {
-  for (int f = 0; f < 2; ++f) {
-    Canvas frame(32, 32);
-    WarpGunPod(frame, f);
-    Place(c, frame, f, 0);
-  }
+  PlaceFrames(c, 32, 32, 2, WarpGunPod);
 }
 
 ART_SHEET(EN36) {
