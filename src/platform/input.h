@@ -41,5 +41,11 @@ void FormKeyDown(Game &g, int vkCode);
 void FormKeyUp(Game &g, int vkCode);
 // A press of input k: down now and not recorded as down by the screen.
 inline bool Pressed(const Input &in, int k) { return in.PAD[k] == 1 && in.PADOLD[k] == 0; }
+// A press of input k, which the screen then marks as seen (PADOLD(k) = 1).
+inline bool TakePress(Input &in, int k) {
+  if (!Pressed(in, k)) return false;
+  in.PADOLD[k] = 1;
+  return true;
+}
 
 }  // namespace qel

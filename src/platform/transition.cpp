@@ -1,7 +1,7 @@
 #include "platform/transition.h"
 
 #include "game.h"
-#include "shell/window.h"
+#include "shell/shell.h"
 
 namespace qel {
 
@@ -27,12 +27,12 @@ void RevealStep(Game &g, int step) {
 
 void Transition(Game &g, int kind) {
   if (kind != 0 && kind != 1 && kind != 3) return;
-  for (int step = 5; step >= 1; --step) {
+  for (int step = kWipeSteps; step >= 1; --step) {
     if (kind == 0) GridStep(g, step, QBColor(0), 640);
     if (kind == 3) GridStep(g, step, QBColor(15), 480);
     if (kind == 1) RevealStep(g, step);
     g.host.Present(g.surf.MSCREEN);
-    WaitMs(g, kind == 1 ? 50 : 100);
+    ModalWait(g, kind == 1 ? 50 : 100);
   }
 }
 

@@ -1,4 +1,4 @@
-// State of the menu and story screens.
+// The menu and story screens: their state and their scene handlers.
 #pragma once
 
 #include <array>
@@ -9,8 +9,10 @@ namespace qel {
 struct Game;
 
 struct Screens {
+  std::array<std::string, 10> MENUTEXT;
   std::array<std::string, 10> STAGENAME;
   int SHOPMEET = 0;  // how far the player has come to know the shop keeper
+  int openingShipY = 0, openingLogoY = 0;
 };
 
 // The three new games of the title menu.
@@ -20,5 +22,19 @@ void SetUpNewGame(Game &g, int mode);
 
 // The mission names of the mission select.
 void SetStageNames(Screens &s);
+
+// Scene handlers: each runs one pass of its screen.
+void RunOpening(Game &g);        // scene 11
+void RunTitle(Game &g);          // scene 1
+void RunOptions(Game &g);        // scene 15
+void RunMissionSelect(Game &g);  // scene 4
+void RunGameOver(Game &g);       // scene 7
+void RunPrologue(Game &g);       // scene 2
+void RunPause(Game &g);          // scene 6
+void RunEndingIntro(Game &g);    // scene 10: the fighter flies into the picture before the ending
+
+// The mission order that follows from the first choice on the mission select (row 0..3) and one
+// random draw r (0 or 1): MISSIONS(1..6).
+std::array<int, 6> MissionOrder(int row, int r);
 
 }  // namespace qel

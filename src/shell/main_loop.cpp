@@ -1,41 +1,20 @@
 #include <algorithm>
-#include <cmath>
 #include <limits>
 
 #include "game.h"
-#include "hud/hud.h"
 #include "platform/sound.h"
 #include "platform/transition.h"
 #include "save/save.h"
 #include "screens/gallery.h"
 #include "screens/screens.h"
+#include "shell/scenes.h"
 #include "shell/shell.h"
 #include "shell/window.h"
-#include "stage/render.h"
 #include "stage/stage.h"
-#include "stage/timeline.h"
 
 namespace qel {
 
 namespace {
-
-// The handler of each scene. Scenes without one run only the housekeeping steps of a pass.
-void RunScene(Game &g) {
-  switch (g.shell.SCENE) {
-    case kScenePlay:
-      GameFrame(g);
-      break;
-    case kScenePause:
-      RunPause(g);
-      break;
-    case kSceneGallery:
-      RunGallery(g);
-      break;
-    case kSceneEndingIntro: RunEndingIntro(g); break;
-    default:
-      break;
-  }
-}
 
 void ToggleCursor(Game &g) {
   g.settings.OPTION[8] = 1 - g.settings.OPTION[8];
@@ -52,61 +31,7 @@ void RunMenuCommand(Game &g) {
 
 std::int32_t Low32(std::uint64_t ms) { return static_cast<std::int32_t>(static_cast<std::uint32_t>(ms)); }
 
-// One row of the pause scene's equipment keys: group key U, E or A and a letter.
-struct EquipmentRow {
-  int group;   // KEYS(8): 21 system, 22 bomb
-  int letter;  // KEYS(9)
-  int value;   // the system or bomb number
-};
-
-constexpr EquipmentRow kEquipmentRows[] = {
-    {21, 9, 10}, {21, 10, 11}, {21, 11, 12}, {21, 3, 13}, {22, 12, 0}, {22, 10, 1}, {22, 9, 2},
-};
-
-// Every row that fires plays the switch sound and costs half the score.
-void AfterEquipmentChange(Game &g) {
-  PlaySound(g, 10);
-  g.player.SCORE /= 2;
-  DrawHud(g);
-}
-
-void RunEquipmentKeys(Game &g) {
-  Player &p = g.player;
-  auto &keys = g.input.KEYS;
-  int letter = keys[9];
-  if (keys[8] == 20 && letter >= 1 && letter <= 8 && p.WEAPON[p.WSLOT] != letter) {
-    p.WEAPON[p.WSLOT] = letter;
-    p.WLEVEL[p.WSLOT] = 1;
-    keys[8] = 0;  // fires once while the keys stay held
-    AfterEquipmentChange(g);
-  }
-  for (const EquipmentRow &row : kEquipmentRows) {
-    if (keys[8] != row.group || keys[9] != row.letter) continue;
-    if (row.group == 21 && p.SYSTEM != row.value) {
-      p.PSTAT[5] = ShieldRecoveryInterval(row.value);
-      p.SYSTEM = row.value;
-      AfterEquipmentChange(g);
-    } else if (row.group == 22 && p.BOMBKIND != row.value) {
-      p.PSTAT[12] = BombChargeInterval(row.value);
-      p.BOMBKIND = row.value;
-      AfterEquipmentChange(g);
-    }
-  }
-}
-
 }  // namespace
-
-void RunPause(Game &g) {
-  ReadInput(g);
-  RenderGame(g, 0);
-  Input &in = g.input;
-  if (Pressed(in, kPadPause)) {
-    in.PADOLD[kPadPause] = 1;
-    g.shell.SCENE = kScenePlay;  // PHASE keeps its value: play goes on where it stopped
-  }
-  RunEquipmentKeys(g);
-  in.PADOLD[kPadPause] = in.PAD[kPadPause];
-}
 
 void ReturnToTitle(Game &g) {
   g.shell.SCENE = kSceneTitle;
@@ -173,9 +98,23 @@ void StartUp(Game &g) {
   if (g.config.shopStage > 0) StartShopDirectly(g);
 }
 
+void BeginCountedPass(Game &g) { g.host.BeginPass(g.shell.passes); }
+
+void EndCountedPass(Game &g) {
+  Shell &sh = g.shell;
+  ++sh.passes;
+  if (sh.maxPasses != 0 && sh.passes >= sh.maxPasses) throw ProgramEnd{0};
+}
+
+void ModalWait(Game &g, int ms) {
+  EndCountedPass(g);
+  BeginCountedPass(g);
+  WaitMs(g, ms);
+}
+
 void RunPass(Game &g) {
   Shell &sh = g.shell;
-  g.host.BeginPass(sh.passes);
+  BeginCountedPass(g);
   sh.passStartMs = g.host.NowMs();
   sh.FRAMESTART = Low32(sh.passStartMs);
   RunScene(g);
@@ -187,8 +126,7 @@ void RunPass(Game &g) {
   std::uint64_t took = end - sh.passStartMs;
   sh.FRAMETIME = static_cast<std::int32_t>(std::min<std::uint64_t>(took, std::numeric_limits<std::int32_t>::max()));
   if (sh.FRAMETIME < sh.WAITMS) WaitMs(g, sh.WAITMS - sh.FRAMETIME);
-  ++sh.passes;
-  if (sh.maxPasses != 0 && sh.passes >= sh.maxPasses) throw ProgramEnd{0};
+  EndCountedPass(g);
 }
 
 int Main(Game &g) {

@@ -68,9 +68,19 @@ void StartUp(Game &g);
 
 void ReturnToTitle(Game &g);
 [[noreturn]] void ExitGame(Game &g);
-// The pause scene: one pass.
-void RunPause(Game &g);
 // Step 4 of a pass: the queued key and menu commands.
 void RunCommands(Game &g);
+
+// What counts as a pass. Input scripts (--script) deliver their events by pass number and
+// --passes ends the run after N passes; both count the same passes: every pass of the main
+// loop, and every modal wait (a step of a wipe, of the shop's loop or of the music room's
+// pauses), because a modal wait holds the main loop while the player still acts.
+// A pass begins by handing the host its number and ends by counting it.
+void BeginCountedPass(Game &g);
+// Counts the pass; ends the program when --passes is reached.
+void EndCountedPass(Game &g);
+// A wait that holds the main loop: it closes the pass in progress, opens the next one and
+// waits ms milliseconds while the window's events flow.
+void ModalWait(Game &g, int ms);
 
 }  // namespace qel

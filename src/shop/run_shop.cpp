@@ -2,6 +2,7 @@
 #include <string>
 
 #include "game.h"
+#include "shell/shell.h"
 #include "platform/sound.h"
 #include "platform/transition.h"
 #include "shop/shop.h"
@@ -63,13 +64,6 @@ void Settle(Game &g, int k) {
   PresentShop(g);
 }
 
-// A new press of input k marks it as seen.
-bool TakePress(Input &in, int k) {
-  if (!Pressed(in, k)) return false;
-  in.PADOLD[k] = 1;
-  return true;
-}
-
 void DrawWeaponDialogue(Game &g, int slot) {
   Surface &m = g.surf.MSCREEN;
   const Player &p = g.player;
@@ -101,7 +95,7 @@ int ChooseWeaponSlot(Game &g) {
     if (TakePress(in, kPadShot)) return slot;
     if (TakePress(in, kPadChange)) return -1;
     for (int k : {kPadLeft, kPadRight, kPadShot, kPadChange}) in.PADOLD[k] = in.PAD[k];
-    ShopWait(g, 100);
+    ModalWait(g, 100);
   }
 }
 

@@ -65,9 +65,6 @@ void RunShop(Game &g, int t);
 // The supply ship's modal loop: from PHASE 0 a step every 10 ms until the shop is left (the step
 // is Effects::shopStep when a test put one there).
 void RunShopUntilLeft(Game &g, int t);
-// A wait inside the shop. The shop holds the main loop, so each wait counts as a pass of it:
-// input scripted by pass number reaches the shop, and a run limited to N passes ends in it.
-void ShopWait(Game &g, int ms);
 // All of a visit: the fade out of play, the shop, and the way back into play.
 void VisitShop(Game &g, int t);
 // The debug start: the shop of config.shopStage at ship time config.shopTime on a new game,

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "game.h"
+#include "shell/shell.h"
 #include "hud/hud.h"
 #include "platform/sound.h"
 #include "shop/shop.h"
@@ -99,7 +100,7 @@ void KeeperSays(Game &g, Face face, const char *text, const MessageLook &look) {
   PresentShop(g);
   if (look.sound != 0) PlaySound(g, look.sound);
   DrawText(g, g.surf.MSCREEN, text, 20, look.colour, look.x, 350, 1);
-  ShopWait(g, look.waitMs);
+  ModalWait(g, look.waitMs);
 }
 
 // The arrow shows "▽" for four steps and "▼" for three.
@@ -119,7 +120,7 @@ void DialogueLoop(Game &g, const std::string &line1, const std::string &line2) {
     DrawText(g, g.surf.MSCREEN, step <= 3 ? "▽" : "▼", 20, 15, 240, 400, 0);
     if (++step > 6) step = 0;
     in.PADOLD[kPadShot] = in.PAD[kPadShot];
-    ShopWait(g, 100);
+    ModalWait(g, 100);
   }
 }
 

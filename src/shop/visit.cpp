@@ -7,21 +7,13 @@
 
 namespace qel {
 
-void ShopWait(Game &g, int ms) {
-  Shell &sh = g.shell;
-  ++sh.passes;
-  if (sh.maxPasses != 0 && sh.passes >= sh.maxPasses) throw ProgramEnd{0};
-  g.host.BeginPass(sh.passes);
-  WaitMs(g, ms);
-}
-
 void RunShopUntilLeft(Game &g, int t) {
   ShopStep step = g.effects.shopStep != nullptr ? g.effects.shopStep : &RunShop;
   g.shell.PHASE = kShopEnter;
   for (;;) {
     step(g, t);
     if (g.shell.PHASE == kShopLeft) break;
-    ShopWait(g, 10);
+    ModalWait(g, 10);
   }
   // Kept as it always was: the volley counter reads the shop's last phase, so the ship fires
   // at once when play resumes.

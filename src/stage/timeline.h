@@ -15,7 +15,4 @@ int BossGroupSize(int group, int mapSet);
 // Creates group n (1..9), making room in the enemy table first if it could not hold it.
 void RunBossGroup(Game &g, int group);
 
-// Scene 10: the fighter flies away into the picture before the ending.
-void RunEndingIntro(Game &g);
-
 }  // namespace qel

@@ -288,7 +288,7 @@ TEST_F(RunShopTest, TheWelcomeAndTheThanksAreShownWhileTheShopWaits) {
   g().stage.STAGE = 1;
   time = 1400;
   g().shell.PHASE = kShopEnter;
-  StopAtWait(1);
+  StopAtWait(kWipeSteps + 1);  // the first wait after the shop's reveal
   EXPECT_TRUE(Shows(screen(), "いらっしゃいませ～", 20, 15, 20, 350, 1));
   EXPECT_EQ(face(), (Face3{2, 1, 4}));
   Enter(1, 1400);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game.h"
+#include "platform/transition.h"
 #include "platform/sound.h"
 #include "shop/shop.h"
 #include "support/test_game.h"
@@ -92,26 +93,11 @@ class ShopTest : public ::testing::Test {
     PressLater(3, vk::Z);
     Shoot();
   }
-  int SoundCount(int n) {
-    int count = 0;
-    std::string file = "/" + SoundFile(n);
-    for (const std::string &s : t.host.sounds)
-      count += s.size() >= file.size() && s.compare(s.size() - file.size(), file.size(), file) == 0 ? 1 : 0;
-    return count;
-  }
+  int SoundCount(int n) { return test::SoundCount(t.host, n); }
   std::array<int, 3> face() { return {shop().FACE[0], shop().FACE[1], shop().FACE[2]}; }
   // Whether every pixel of the text, drawn as DrawText would, shows in its colour at (x, y).
   bool Shows(const Surface &s, const std::string &text, int size, int colour, int x, int y, int italic) {
-    Surface probe(480, 480, 0);
-    DrawText(g(), probe, text, size, colour, x, y, italic);
-    int lit = 0;
-    for (int py = 0; py < 480; ++py)
-      for (int px = 0; px < 480; ++px) {
-        if (probe.at(px, py) == 0) continue;
-        ++lit;
-        if (s.at(px, py) != QBColor(colour)) return false;
-      }
-    return lit > 0;
+    return test::ShowsText(g(), s, text, size, colour, x, y, italic);
   }
 
   TestGame t;

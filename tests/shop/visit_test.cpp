@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "game.h"
+#include "platform/transition.h"
 #include "shop/shop.h"
 #include "stage/stage_test_support.h"
 
@@ -27,7 +28,7 @@ class ShopStartTest : public ::testing::Test {
 
 TEST_F(ShopStartTest, ScriptedKeysReachTheShopAndLeavingItReturnsToPlay) {
   Game &g = Start(9, 1400);
-  std::uint64_t n = 4;
+  std::uint64_t n = 2 * kWipeSteps + 4;  // the wipes into the shop count as passes
   Press(n, vk::Z);  // ends the introduction
   for (int vk : {vk::Down, vk::Down, vk::Down, vk::Down, vk::Down, vk::Right, vk::Z}) Press(n += 4, vk);
   t.StartUp();
@@ -46,7 +47,7 @@ TEST_F(ShopStartTest, ScriptedKeysReachTheShopAndLeavingItReturnsToPlay) {
 
 TEST_F(ShopStartTest, ARunLimitedInPassesEndsInsideTheShop) {
   Game &g = Start(7, -99);
-  g.shell.maxPasses = 5;
+  g.shell.maxPasses = 2 * kWipeSteps + 5;  // past the fade out of play and the shop's reveal
   EXPECT_EQ(Main(g), 0);
   EXPECT_EQ(g.shell.PHASE, kShopChoose);  // extra mode: no introduction
   EXPECT_EQ(g.player.CREDIT, 0);

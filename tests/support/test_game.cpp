@@ -53,6 +53,28 @@ std::string ReadBytes(const std::string &path) {
   return ss.str();
 }
 
+int SoundCount(const HeadlessHost &host, int n) {
+  int count = 0;
+  std::string file = "/" + SoundFile(n);
+  for (const std::string &s : host.sounds)
+    count += s.size() >= file.size() && s.compare(s.size() - file.size(), file.size(), file) == 0 ? 1 : 0;
+  return count;
+}
+
+bool ShowsText(Game &g, const Surface &s, const std::string &text, int size, int colour, int x, int y,
+               int italic) {
+  Surface probe(s.w, s.h, 0);
+  DrawText(g, probe, text, size, colour, x, y, italic);
+  int lit = 0;
+  for (int py = 0; py < s.h; ++py)
+    for (int px = 0; px < s.w; ++px) {
+      if (probe.at(px, py) == 0) continue;
+      ++lit;
+      if (s.at(px, py) != QBColor(colour)) return false;
+    }
+  return lit > 0;
+}
+
 TestGame::TestGame() {
   host.userDataDir = userData.path();
   GameConfig cfg;

@@ -32,6 +32,13 @@ std::shared_ptr<TextRenderer> SharedText();
 void WriteBytes(const std::string &path, const std::string &bytes);
 std::string ReadBytes(const std::string &path);
 
+// How many times sound n was played.
+int SoundCount(const HeadlessHost &host, int n);
+// Whether every pixel of the text, drawn as DrawText would draw it, shows in its colour at
+// (x, y) of s.
+bool ShowsText(Game &g, const Surface &s, const std::string &text, int size, int colour, int x, int y,
+               int italic);
+
 struct TestGame {
   TestGame();
   // Runs the start-up steps (the opening scene follows).

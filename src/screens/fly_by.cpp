@@ -6,7 +6,7 @@
 #include "shell/window.h"
 #include "stage/render.h"
 #include "stage/stage.h"
-#include "stage/timeline.h"
+#include "screens/screens.h"
 
 namespace qel {
 
