@@ -1,6 +1,7 @@
 // Scene 4: between the stages of the story. The first time the player picks the first of the
 // four outer missions, which fixes the order of all six; every time the card of the next
 // mission is shown before its stage starts.
+#include <algorithm>
 #include <string>
 
 #include "enemy/random.h"
@@ -127,7 +128,13 @@ void DrawCard(Game &g) {
   int stage = g.stage.STAGE;
   Cls(d);
   Cls(g.surf.MSCREEN);
-  if (stage == 6) DrawEmbossed(g, d, "FINAL MISSION", 60, 30, 150, 0);
+  if (stage == 6) {
+    // Our face is a little wider than the old one: the heading moves left rather than lose its
+    // last letter at the edge.
+    const char *heading = "FINAL MISSION";
+    int x = std::min(30, 470 - g.text->Width(heading, 60, false));
+    DrawEmbossed(g, d, heading, 60, x, 150, 0);
+  }
   else DrawEmbossed(g, d, "MISSION " + std::string(g.stage.MISSION >= 0 ? " " : "") + std::to_string(g.stage.MISSION), 60, 90, 150, 0);
   if (stage < 1 || stage > 6) return;
   const Objective &o = kObjectives[stage];
