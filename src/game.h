@@ -38,6 +38,7 @@ struct GameConfig {
   bool invincible = false;  // debug: hits on the ship do nothing
   int shopStage = 0;    // > 0: open the shop of this stage on a new game, then play the stage
   int shopTime = 0;     // the stage time of that shop's supply ship
+  int ending = 0;       // > 0: start at the fly-by into the ending; 1 the keeper was met, 2 never
 };
 
 struct Surfaces {

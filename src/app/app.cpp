@@ -109,7 +109,7 @@ std::string UsageText() {
          "               [--script FILE] [--passes N] [--screenshot FILE.png]\n"
          "               [--dump-state FILE.json] [--list-sheets] [--gallery PAGE]\n"
          "               [--stage N [--mission M] [--difficulty hard|normal]] [--invincible]\n"
-         "               [--shop STAGE:T] [--spawn TYPE[@POS][,TYPE[@POS]...]]\n"
+         "               [--shop STAGE:T] [--spawn TYPE[@POS][,TYPE[@POS]...]] [--ending met|alone]\n"
          "               [--help] [--version]\n";
 }
 
@@ -156,6 +156,9 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
         *error = "--spawn: " + spawnError;
         return false;
       }
+    } else if (a == "--ending") {
+      ok = value(&v) && (v == "met" || v == "alone");
+      o->ending = v == "met" ? 1 : 2;
     } else if (a == "--gallery") {
       ok = value(&v) && ParseNumber(v, 1, 1000, &n);
       o->galleryPage = static_cast<int>(n);
@@ -236,6 +239,7 @@ int RunGame(const AppOptions &opts, Host &host) {
   cfg.spawns = opts.spawns;
   cfg.invincible = opts.invincible;
   cfg.shopStage = opts.shopStage;
+  cfg.ending = opts.ending;
   cfg.shopTime = opts.shopTime;
   auto game = std::make_unique<Game>(host, sheets, text, cfg);
   game->shell.maxPasses = opts.passes;

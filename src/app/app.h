@@ -32,6 +32,7 @@ struct AppOptions {
   std::vector<DebugSpawn> spawns;
   bool invincible = false;
   int shopStage = 0;  // --shop STAGE:T
+  int ending = 0;     // --ending: 1 met the shop keeper, 2 alone
   int shopTime = 0;
   bool help = false;
   bool version = false;

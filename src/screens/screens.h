@@ -32,6 +32,11 @@ void RunGameOver(Game &g);       // scene 7
 void RunPrologue(Game &g);       // scene 2
 void RunPause(Game &g);          // scene 6
 void RunEndingIntro(Game &g);    // scene 10: the fighter flies into the picture before the ending
+void RunEnding(Game &g);         // scene 3
+void RunMusicRoom(Game &g);      // scene 9
+
+// The sea of the sunset from row y, h rows high, shifted x pixels to the right (into DISPLAY).
+void DrawSeaStrip(Game &g, int x, int y, int h);
 
 // The mission order that follows from the first choice on the mission select (row 0..3) and one
 // random draw r (0 or 1): MISSIONS(1..6).

@@ -80,6 +80,15 @@ void StartStageDirectly(Game &g) {
   StartStage(g);
 }
 
+// The end of a story game, for trying the ending: the fly-by, then the sunset.
+void StartEndingDirectly(Game &g) {
+  SetUpNewGame(g, kNewGameStory);
+  g.screens.SHOPMEET = g.config.ending == 1 ? 2 : 0;
+  g.stage.MISSION = 7;
+  g.shell.SCENE = kSceneEndingIntro;
+  g.shell.PHASE = 0;
+}
+
 void StartUp(Game &g) {
   FormLoad(g);
   PlayMusic(g, 0);
@@ -96,6 +105,7 @@ void StartUp(Game &g) {
   }
   if (g.config.startStage > 0) StartStageDirectly(g);
   if (g.config.shopStage > 0) StartShopDirectly(g);
+  if (g.config.ending > 0) StartEndingDirectly(g);
 }
 
 void BeginCountedPass(Game &g) { g.host.BeginPass(g.shell.passes); }
