@@ -36,17 +36,19 @@ class RoadTest : public test::ScreensTest {
   }
 };
 
-TEST_F(RoadTest, AStoryGameGoesFromThePrologueThroughEveryMissionToTheFlyBy) {
+TEST_F(RoadTest, AStoryGameGoesFromThePrologueThroughEveryMissionAndTheEndingBackToTheTitle) {
   g().config.invincible = true;
   ToTitle();
   Tap('Z');
-  std::vector<Step> road = Drive(kSceneEndingIntro);
+  std::vector<Step> road = Drive(kSceneTitle);
   ASSERT_FALSE(road.empty());
   std::vector<int> scenes;
   for (const Step &s : road) scenes.push_back(s.scene);
   std::vector<int> want = {kScenePrologue, kScenePlay};
   for (int m = 0; m < 6; ++m) want.push_back(kSceneMissionSelect), want.push_back(kScenePlay);
   want.push_back(kSceneEndingIntro);
+  want.push_back(kSceneEnding);
+  want.push_back(kSceneTitle);
   ASSERT_EQ(scenes, want);
   EXPECT_EQ(road[1].stage, 9);
   EXPECT_EQ(road[1].mission, 0);
