@@ -9,21 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "audio_bench_support.h"
 #include "host/sdl_audio.h"
 
 namespace qel {
 namespace {
 
-const std::string kBuild = QELVANE_AUDIO_BUILD_DIR;
-const std::string kTestMidi = kBuild + "/test-assets/test.mid";
+using bench::kBuild;
+using bench::kTestMidi;
+using bench::PulledAudio;
 
-std::unique_ptr<SdlAudio> PulledAudio() {
-  SdlAudioOptions o;
-  o.device = false;
-  auto audio = std::make_unique<SdlAudio>(o);
-  audio->synth()->WaitLoaded();
-  return audio;
-}
 
 void BM_SoundfontLoad(benchmark::State &state) {
   std::string font;

@@ -29,6 +29,8 @@
 #include <string>
 #include <vector>
 
+#include "audio_measure.h"
+
 namespace {
 
 constexpr int kRate = 44100;
@@ -40,7 +42,10 @@ constexpr double kFadeOutSeconds = 0.008;
 constexpr double kSilence = 1e-4;  // -80 dB: the tail below it is cut
 constexpr double kPi = 3.14159265358979323846;
 
-using Signal = std::vector<double>;
+using audio_measure::FromDb;
+using audio_measure::Peak;
+using audio_measure::Signal;
+using audio_measure::ToDb;
 
 struct Layer {
   double at = 0;
@@ -52,13 +57,6 @@ struct Recipe {
   std::vector<Layer> layers;
   double level = 0;
 };
-
-double ToDb(double x) {
-  return 20.0 * std::log10(std::max(x, 1e-12));
-}
-double FromDb(double db) {
-  return std::pow(10.0, db / 20.0);
-}
 
 bool Fail(const std::string &message) {
   std::fprintf(stderr, "make_sounds: %s\n", message.c_str());
@@ -135,50 +133,9 @@ bool RenderLayer(const std::string &sox, const Layer &layer, Signal &out) {
 
 // ---- Finishing ----
 
-struct Biquad {
-  double b0, b1, b2, a1, a2;
-  double x1 = 0, x2 = 0, y1 = 0, y2 = 0;
-  double operator()(double x) {
-    const double y = b0 * x + b1 * x1 + b2 * x2 - a1 * y1 - a2 * y2;
-    x2 = x1, x1 = x, y2 = y1, y1 = y;
-    return y;
-  }
-};
-
-// The K-weighting of loudness meters: a high shelf of +4 dB above about 1.5 kHz and a high-pass
-// near 38 Hz, designed for the sample rate.
-Signal KWeighted(const Signal &s) {
-  const double fs = kRate;
-  double k = std::tan(kPi * 1681.974450955533 / fs), vh = std::pow(10.0, 3.999843853973347 / 20);
-  double vb = std::pow(vh, 0.4996667741545416), q = 0.7071752369554196;
-  double a0 = 1 + k / q + k * k;
-  Biquad shelf{(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0,
-               (vh - vb * k / q + k * k) / a0, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
-  k = std::tan(kPi * 38.13547087602444 / fs), q = 0.5003270373238773;
-  a0 = 1 + k / q + k * k;
-  Biquad high{1, -2, 1, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
-  Signal w(s.size());
-  for (std::size_t i = 0; i < s.size(); ++i) w[i] = high(shelf(s[i]));
-  return w;
-}
-
-// The loudest 100 ms (in steps of 10 ms; a shorter sound is measured over 100 ms all the same).
+// The loudest 100 ms, K-weighted (the measure the music is checked by too).
 double Loudness(const Signal &s) {
-  const Signal w = KWeighted(s);
-  const std::size_t window = kRate / 10, hop = kRate / 100;
-  double best = 0;
-  for (std::size_t start = 0; start == 0 || start + window <= w.size(); start += hop) {
-    double sum = 0;
-    for (std::size_t i = start; i < std::min(start + window, w.size()); ++i) sum += w[i] * w[i];
-    best = std::max(best, sum / window);
-  }
-  return 10.0 * std::log10(std::max(best, 1e-20));
-}
-
-double Peak(const Signal &s) {
-  double p = 0;
-  for (double x : s) p = std::max(p, std::fabs(x));
-  return p;
+  return audio_measure::LoudestDb(audio_measure::Power(s, kRate), kRate);
 }
 
 // First-order high-pass at 15 Hz: noise layers bring DC, which would thump at the ends.
