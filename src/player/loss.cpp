@@ -70,11 +70,7 @@ void RestartWithNextShip(Game &g) {
   p.GAUGE = 100;
   if (p.KEEP == -1) p.KEEP = 0;
   else p.SCORE = static_cast<int>(std::floor(p.SCORE / 2.0));
-  g.shell.SCENE = kScenePlay;
-  g.shell.PHASE = 0;
-  StartStage(g);
-  RenderGame(g, 1);
-  Transition(g, 1);
+  StartStageRevealed(g);
 }
 
 }  // namespace

@@ -147,8 +147,7 @@ void DrawCloseUp(Game &g) {
 
 void Begin(Game &g) {
   for (Surface &m : g.surf.MASTER) Cls(m);
-  g.enemies.WORK.fill(0);
-  for (int i = 0; i <= 20; ++i) Stat(g, i) = 0;
+  ClearScratch(g, 20);
   DrawStaffPage(g);
   EnableResetMenu(g, false);
   g.shell.PHASE = kSinking;
@@ -222,9 +221,8 @@ void Leave(Game &g) {
   Transition(g, 0);
   g.input.PAD[kPadChange] = 0;
   g.input.PAD[kPadShot] = 0;
-  g.enemies.WORK.fill(0);
+  ClearScratch(g, 20);
   g.shell.PHASE = 0;
-  for (int i = 0; i <= 20; ++i) Stat(g, i) = 0;
   g.shell.SCENE = kSceneTitle;
 }
 

@@ -21,6 +21,11 @@ void DrawPointer(Game &g, Surface &s, int x, int y) {
   BitBlt(s, x, y, 32, 32, g.sheet(Family::PL, 0), 0, 0, Rop::And);
 }
 
+void ClearScratch(Game &g, int lastStat) {
+  g.enemies.WORK.fill(0);
+  for (int i = 0; i <= lastStat; ++i) g.player.PSTAT[static_cast<std::size_t>(i)] = 0;
+}
+
 void PresentDisplay(Game &g) { BitBlt(g.surf.MSCREEN, 0, 0, 480, 480, g.surf.DISPLAY, 0, 0, Rop::Copy); }
 
 int VerticalStep(Input &in) {

@@ -17,6 +17,8 @@ void DrawShadowed(Game &g, Surface &s, const std::string &text, int size, int x,
 void DrawEmbossed(Game &g, Surface &s, const std::string &text, int size, int x, int y, int italic);
 // The menu pointer: the ship's first frame through its mask.
 void DrawPointer(Game &g, Surface &s, int x, int y);
+// The screens' scratch values: WORK(0..10) and PSTAT(0..lastStat) back to 0.
+void ClearScratch(Game &g, int lastStat);
 // Present: the whole DISPLAY onto MSCREEN.
 void PresentDisplay(Game &g);
 

@@ -165,14 +165,6 @@ void ShowCard(Game &g) {
   in.PADOLD[kPadShot] = in.PAD[kPadShot];
 }
 
-void BeginStage(Game &g) {
-  g.shell.SCENE = kScenePlay;
-  g.shell.PHASE = 0;
-  StartStage(g);
-  RenderGame(g, 1);
-  Transition(g, 1);
-}
-
 }  // namespace
 
 // The chosen stage first, the one before it in the cycle 1-2-3-4 last, the other two in the
@@ -191,7 +183,7 @@ void RunMissionSelect(Game &g) {
     case kChoose: Choose(g); break;
     case kBuildCard: BuildCard(g); break;
     case kShowCard: ShowCard(g); break;
-    case kStartStage: BeginStage(g); break;
+    case kStartStage: StartStageRevealed(g); break;
     default: break;
   }
 }

@@ -54,8 +54,7 @@ void DrawOptionsPage(Game &g, const PageSide &side) {
 
 void Enter(Game &g) {
   PlayMusic(g, kMusicSilence);
-  g.enemies.WORK.fill(0);
-  for (int i = 0; i <= 10; ++i) g.player.PSTAT[static_cast<std::size_t>(i)] = 0;
+  ClearScratch(g, 10);
   for (int r = 0; r < kRows; ++r) g.screens.MENUTEXT[static_cast<std::size_t>(r)] = kLabels[r];
   LoadStageMap(g, 15);
   DrawPagePair(g, [&](const PageSide &side) { DrawOptionsPage(g, side); });

@@ -32,12 +32,6 @@ void Lock(Game &g, int row) {
   g.player.PSTAT[static_cast<std::size_t>(row)] = 1;
 }
 
-// The scratch values the title keeps in WORK and PSTAT.
-void ClearScratch(Game &g) {
-  g.enemies.WORK.fill(0);
-  for (int i = 0; i <= 10; ++i) g.player.PSTAT[static_cast<std::size_t>(i)] = 0;
-}
-
 void SetMenuTexts(Game &g) {
   const auto &opt = g.settings.OPTION;
   for (int i = 0; i < kRows; ++i) g.screens.MENUTEXT[static_cast<std::size_t>(i)] = kRowText[i];
@@ -68,7 +62,7 @@ void DrawMenuPage(Game &g, const PageSide &side) {
 
 void Enter(Game &g) {
   PlayMusic(g, kMusicSilence);
-  ClearScratch(g);
+  ClearScratch(g, 10);
   SetMenuTexts(g);
   Cls(g.surf.MSCREEN);
   Cls(g.surf.DISPLAY);
@@ -105,7 +99,7 @@ void ApplyModifier(Game &g, int modifier) {
 void StartNewGame(Game &g, int row) {
   SetUpNewGame(g, row == kRowStory ? kNewGameStory : row == kRowExtra ? kNewGameExtra : kNewGameBoss);
   ApplyModifier(g, g.enemies.WORK[5]);
-  ClearScratch(g);
+  ClearScratch(g, 10);
   if (row == kRowStory) {
     g.shell.SCENE = kScenePrologue;
     return;

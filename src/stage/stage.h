@@ -49,6 +49,8 @@ void DrawStars(Game &g);
 void InitStars(Game &g);
 void GameFrame(Game &g);
 void StartStage(Game &g);
+// StartStage, then its first picture revealed by the wipe.
+void StartStageRevealed(Game &g);
 void RunStageTimeline(Game &g, int stage);
 
 }  // namespace qel

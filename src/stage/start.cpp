@@ -1,7 +1,9 @@
 #include "effects/effects.h"
 #include "game.h"
 #include "platform/sound.h"
+#include "platform/transition.h"
 #include "shell/window.h"
+#include "stage/render.h"
 #include "stage/stage.h"
 
 namespace qel {
@@ -68,6 +70,14 @@ void StartStage(Game &g) {
   st.STAGETIME = -100;
   LoadStageMap(g, st.STAGE);
   if (g.audio.MUSICNO == 0) PlayMusic(g, StageMusic(st.STAGE));
+}
+
+void StartStageRevealed(Game &g) {
+  g.shell.SCENE = kScenePlay;
+  g.shell.PHASE = 0;
+  StartStage(g);
+  RenderGame(g, 1);
+  Transition(g, 1);
 }
 
 }  // namespace qel
