@@ -37,14 +37,14 @@ void FinalBody(Canvas &c) {
   Mask core(c.w, c.h);
   core.poly({25, 43, 30, 50, 30, 72, 25, 79, 20, 72, 20, 50});
   Fill(c, core, kRedGlow, {Light::CylinderV, 3.2, 2.4, 0.6, false, false});
-  c.fillRect(22, 52, 2, 10, kRedGlow.c[5]);
+  c.fillRect(22, 52, 2, 10, kRedGlow[5]);
   Mask canopy(c.w, c.h);
   canopy.poly({21, 18, 29, 18, 28, 32, 22, 32});
   Canopy(c, canopy);
   Mask guns(c.w, c.h);
   guns.rect(18, 96, 4, 14).rect(23, 100, 4, 16).rect(28, 96, 4, 14);
   Fill(c, guns, kSteel, {Light::CylinderV, 2.8, 2.0, 0.7});
-  c.fillRect(24, 113, 2, 2, kRedGlow.c[4]);
+  c.fillRect(24, 113, 2, 2, kRedGlow[4]);
 }
 
 // The zig-zag laser unit, 48 x 100: clamps on both sides, a coil glowing down its front and a
@@ -67,8 +67,8 @@ void LaserUnit(Canvas &c) {
   for (int k = 0; k < 6; ++k) {  // the zig-zag coil
     int y = 19 + 9 * k;
     double x1 = k % 2 ? 28 : 20, x2 = k % 2 ? 20 : 28;
-    c.line(x1, y, x2, y + 9, 2, kMagentaGlow.c[2]);
-    c.line(x1, y, x2, y + 9, 1, kMagentaGlow.c[4]);
+    c.line(x1, y, x2, y + 9, 2, kMagentaGlow[2]);
+    c.line(x1, y, x2, y + 9, 1, kMagentaGlow[4]);
   }
   Glow(c, ax, 88, 3, kMagentaGlow);
   for (int s : {0, 1}) {
@@ -101,9 +101,9 @@ void Pylon(Canvas &c, bool right) {
   Mask bell(c.w, c.h);
   bell.poly({18, 124, 46, 124, 52, 146, 12, 146});
   Fill(c, s(bell), kSteel, {Light::CylinderV, 2.6, 2.0, 0.9});
-  c.fillRect(16, 141, 32, 4, kMagentaGlow.c[1]);
-  c.fillRect(18, 142, 28, 2, kMagentaGlow.c[3]);
-  c.fillRect(22, 143, 20, 1, kMagentaGlow.c[5]);
+  c.fillRect(16, 141, 32, 4, kMagentaGlow[1]);
+  c.fillRect(18, 142, 28, 2, kMagentaGlow[3]);
+  c.fillRect(22, 143, 20, 1, kMagentaGlow[5]);
   Nozzle(c, s.cx(32), 2, 9, 4, kSteel, kRedGlow, 0);
   Mask socket(c.w, c.h);
   socket.ellipse(31, 76, 9, 12);

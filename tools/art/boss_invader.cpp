@@ -38,8 +38,8 @@ void InvaderSpine(Canvas &c) {
   Mask nose(c.w, c.h);
   nose.poly({12, 108, 20, 108, 19, 124, 13, 124});
   Fill(c, nose, kSteel, {Light::CylinderV, 2.6, 1.8, 0.8});
-  c.fillRect(14, 121, 4, 3, kAmberGlow.c[2]);
-  c.fillRect(15, 122, 2, 2, kAmberGlow.c[5]);
+  c.fillRect(14, 121, 4, 3, kAmberGlow[2]);
+  c.fillRect(15, 122, 2, 2, kAmberGlow[5]);
 }
 
 // A wing module, 32 x 64: a spar across the top (continuous with its neighbours) and a beam
@@ -58,9 +58,9 @@ void WingModule(Canvas &c) {
   Mask lens(c.w, c.h);
   lens.poly({11, 50, 21, 50, 20, 60, 12, 60});
   Fill(c, lens, kSteel, {Light::CylinderV, 2.6, 1.8, 0.8});
-  c.fillRect(13, 56, 6, 4, kAmberGlow.c[2]);
-  c.fillRect(14, 57, 4, 3, kAmberGlow.c[4]);
-  c.set(15, 58, kAmberGlow.c[5]);
+  c.fillRect(13, 56, 6, 4, kAmberGlow[2]);
+  c.fillRect(14, 57, 4, 3, kAmberGlow[4]);
+  c.set(15, 58, kAmberGlow[5]);
   Groove(c, 1, 10, 30, 10);
   for (int x : {4, 27}) {
     Rivet(c, x, 5);
@@ -89,8 +89,8 @@ void WingTip(Canvas &c, bool right) {
   Mask lens(c.w, c.h);
   lens.poly({12, 80, 20, 80, 19, 92, 13, 92});
   Fill(c, s(lens), kSteel, {Light::CylinderV, 2.6, 1.8, 0.8});
-  c.fillRect(s.px(right ? 17 : 14), 88, 4, 3, kAmberGlow.c[3]);
-  c.fillRect(s.px(right ? 16 : 15), 89, 2, 2, kAmberGlow.c[5]);
+  c.fillRect(s.px(right ? 17 : 14), 88, 4, 3, kAmberGlow[3]);
+  c.fillRect(s.px(right ? 16 : 15), 89, 2, 2, kAmberGlow[5]);
   for (int y = 12; y < 24; y += 3) Groove(c, s.px(9), y, s.px(22), y, 0.5);
   for (int y = 34; y < 58; y += 6) Rivet(c, s.px(9), y);
   Groove(c, s.px(20), 33, s.px(20), 58);

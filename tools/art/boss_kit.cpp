@@ -23,12 +23,6 @@ double Saturation(Argb c) {
 
 int Floor(double v) { return static_cast<int>(std::floor(v)); }
 
-// Bayer 2 x 2 thresholds for the optional dither.
-double Bayer(int x, int y) {
-  static const double t[4] = {0.125, 0.625, 0.875, 0.375};
-  return t[(x & 1) + 2 * (y & 1)];
-}
-
 struct Box {
   int x0, y0, x1, y1;  // inclusive
 };
@@ -103,125 +97,24 @@ double EdgeLevel(const Mask &m, int x, int y, double bevel) {
   return e;
 }
 
-// Pixels of a line, stepped finely enough to leave no gaps.
-std::vector<std::pair<int, int>> LinePixels(double x1, double y1, double x2, double y2) {
-  std::vector<std::pair<int, int>> out;
-  double len = std::max(std::fabs(x2 - x1), std::fabs(y2 - y1));
-  int steps = std::max(1, static_cast<int>(std::ceil(len * 2)));
-  for (int i = 0; i <= steps; ++i) {
-    double t = static_cast<double>(i) / steps;
-    std::pair<int, int> p{Floor(x1 + (x2 - x1) * t), Floor(y1 + (y2 - y1) * t)};
-    if (out.empty() || out.back() != p) out.push_back(p);
-  }
-  return out;
-}
-
 void ShadePixel(Canvas &c, int x, int y, double f) {
   if (c.covered(x, y)) c.set(x, y, Shade(c.get(x, y), f));
 }
 
 }  // namespace
 
-const Ramp kPurple{{Hex(0x1c1826), Hex(0x342c46), Hex(0x4e4464), Hex(0x6c6286), Hex(0x968cac), Hex(0xcac2da)}};
-const Ramp kOlive{{Hex(0x1a1e0e), Hex(0x323a1a), Hex(0x4c5828), Hex(0x6a783a), Hex(0x909e58), Hex(0xc6ce92)}};
-const Ramp kRust{{Hex(0x2a1008), Hex(0x4e2010), Hex(0x74361a), Hex(0x9a5226), Hex(0xc2763a), Hex(0xeab274)}};
-const Ramp kSteel{{Hex(0x181a22), Hex(0x2e3240), Hex(0x4a5060), Hex(0x6a7282), Hex(0x949cac), Hex(0xd0d6e0)}};
-const Ramp kDark{{Hex(0x121218), Hex(0x20202a), Hex(0x30303c), Hex(0x444452), Hex(0x5e5e6e), Hex(0x8c8c9c)}};
-const Ramp kEarth{{Hex(0x1e160e), Hex(0x342818), Hex(0x4c3c24), Hex(0x665234), Hex(0x88704a), Hex(0xb49c70)}};
-const Ramp kBrass{{Hex(0x2a1c06), Hex(0x4c3410), Hex(0x74521c), Hex(0x9c7430), Hex(0xc89c4c), Hex(0xf0d490)}};
-const Ramp kPlum{{Hex(0x220e1c), Hex(0x3c1a32), Hex(0x5a2a4a), Hex(0x7c3e66), Hex(0xa4608a), Hex(0xd49ab8)}};
-const Ramp kRedGlow{{Hex(0x3c0606), Hex(0x7a0e0a), Hex(0xc41c12), Hex(0xf44a20), Hex(0xff9a60), Hex(0xfff0d8)}};
-const Ramp kAmberGlow{{Hex(0x3c1c02), Hex(0x804000), Hex(0xc87400), Hex(0xf4a818), Hex(0xffd860), Hex(0xfffae0)}};
-const Ramp kMagentaGlow{{Hex(0x30062a), Hex(0x6a0c58), Hex(0xb01c90), Hex(0xe84ac4), Hex(0xff96e4), Hex(0xfff0fc)}};
-const Ramp kGlass{{Hex(0x06120e), Hex(0x0c2a24), Hex(0x14463c), Hex(0x24705c), Hex(0x56aa8a), Hex(0xd6f6e4)}};
-
-Argb Ramp::at(double level) const {
-  level = std::clamp(level, 0.0, 5.0);
-  int i = std::min(4, Floor(level));
-  return Mix(c[i], c[i + 1], level - i);
-}
-
-Mask &Mask::rect(int x, int y, int rw, int rh, bool v) {
-  for (int j = y; j < y + rh; ++j)
-    for (int i = x; i < x + rw; ++i) put(i, j, v);
-  return *this;
-}
-
-Mask &Mask::ellipse(double cx, double cy, double rx, double ry, bool v) {
-  for (int y = Floor(cy - ry) - 1; y <= Floor(cy + ry) + 1; ++y)
-    for (int x = Floor(cx - rx) - 1; x <= Floor(cx + rx) + 1; ++x) {
-      double dx = (x + 0.5 - cx) / rx, dy = (y + 0.5 - cy) / ry;
-      if (dx * dx + dy * dy <= 1.0) put(x, y, v);
-    }
-  return *this;
-}
-
-Mask &Mask::poly(const std::vector<double> &xy, bool v) {
-  std::size_t n = xy.size() / 2;
-  if (n < 3) return *this;
-  for (int y = 0; y < h; ++y) {
-    double sy = y + 0.5;
-    std::vector<double> xs;
-    for (std::size_t i = 0; i < n; ++i) {
-      double ax = xy[2 * i], ay = xy[2 * i + 1];
-      double bx = xy[2 * ((i + 1) % n)], by = xy[2 * ((i + 1) % n) + 1];
-      if ((ay <= sy) != (by <= sy)) xs.push_back(ax + (sy - ay) * (bx - ax) / (by - ay));
-    }
-    std::sort(xs.begin(), xs.end());
-    for (std::size_t k = 0; k + 1 < xs.size(); k += 2)
-      for (int x = static_cast<int>(std::ceil(xs[k] - 0.5)); x <= Floor(xs[k + 1] - 0.5); ++x) put(x, y, v);
-  }
-  return *this;
-}
-
-Mask &Mask::line(double x1, double y1, double x2, double y2, double thickness, bool v) {
-  double r = thickness / 2;
-  for (auto [x, y] : LinePixels(x1, y1, x2, y2)) {
-    if (r <= 0.5) put(x, y, v);
-    else ellipse(x + 0.5, y + 0.5, r, r, v);
-  }
-  return *this;
-}
-
-Mask &Mask::mirror(double axis) {
-  Mask copy = *this;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (copy.at(x, y)) put(static_cast<int>(std::lround(2 * axis - x - 1)), y, true);
-  return *this;
-}
-
-Mask &Mask::intersect(const Mask &o) {
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (!o.at(x, y)) put(x, y, false);
-  return *this;
-}
-
-Mask &Mask::unite(const Mask &o) {
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (o.at(x, y)) put(x, y, true);
-  return *this;
-}
-
-Mask &Mask::subtract(const Mask &o) {
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (o.at(x, y)) put(x, y, false);
-  return *this;
-}
-
-bool Mask::empty() const {
-  return std::none_of(on.begin(), on.end(), [](std::uint8_t v) { return v != 0; });
-}
-
-Mask Mask::flipped() const {
-  Mask out(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) out.put(w - 1 - x, y, at(x, y));
-  return out;
-}
+const Ramp kPurple{Hex(0x1c1826), Hex(0x342c46), Hex(0x4e4464), Hex(0x6c6286), Hex(0x968cac), Hex(0xcac2da)};
+const Ramp kOlive{Hex(0x1a1e0e), Hex(0x323a1a), Hex(0x4c5828), Hex(0x6a783a), Hex(0x909e58), Hex(0xc6ce92)};
+const Ramp kRust{Hex(0x2a1008), Hex(0x4e2010), Hex(0x74361a), Hex(0x9a5226), Hex(0xc2763a), Hex(0xeab274)};
+const Ramp kSteel{Hex(0x181a22), Hex(0x2e3240), Hex(0x4a5060), Hex(0x6a7282), Hex(0x949cac), Hex(0xd0d6e0)};
+const Ramp kDark{Hex(0x121218), Hex(0x20202a), Hex(0x30303c), Hex(0x444452), Hex(0x5e5e6e), Hex(0x8c8c9c)};
+const Ramp kEarth{Hex(0x1e160e), Hex(0x342818), Hex(0x4c3c24), Hex(0x665234), Hex(0x88704a), Hex(0xb49c70)};
+const Ramp kBrass{Hex(0x2a1c06), Hex(0x4c3410), Hex(0x74521c), Hex(0x9c7430), Hex(0xc89c4c), Hex(0xf0d490)};
+const Ramp kPlum{Hex(0x220e1c), Hex(0x3c1a32), Hex(0x5a2a4a), Hex(0x7c3e66), Hex(0xa4608a), Hex(0xd49ab8)};
+const Ramp kRedGlow{Hex(0x3c0606), Hex(0x7a0e0a), Hex(0xc41c12), Hex(0xf44a20), Hex(0xff9a60), Hex(0xfff0d8)};
+const Ramp kAmberGlow{Hex(0x3c1c02), Hex(0x804000), Hex(0xc87400), Hex(0xf4a818), Hex(0xffd860), Hex(0xfffae0)};
+const Ramp kMagentaGlow{Hex(0x30062a), Hex(0x6a0c58), Hex(0xb01c90), Hex(0xe84ac4), Hex(0xff96e4), Hex(0xfff0fc)};
+const Ramp kGlass{Hex(0x06120e), Hex(0x0c2a24), Hex(0x14463c), Hex(0x24705c), Hex(0x56aa8a), Hex(0xd6f6e4)};
 
 void Fill(Canvas &c, const Mask &m, const Ramp &r, const Paint &p) {
   Box b = Bounds(m);
@@ -238,7 +131,7 @@ void Fill(Canvas &c, const Mask &m, const Ramp &r, const Paint &p) {
       double level = LightLevel(m, b, p, x, y) + EdgeLevel(m, x, y, p.bevel);
       bool seam = (!m.at(x + 1, y) && before.covered(x + 1, y)) || (!m.at(x, y + 1) && before.covered(x, y + 1));
       if (p.seams && seam) level = 0.5;
-      double q = p.dither ? std::floor(level * 2 + Bayer(x, y)) / 2 : std::round(level * 2) / 2;
+      double q = p.dither ? std::floor(level * 2 + Threshold2(x, y)) / 2 : std::round(level * 2) / 2;
       c.set(x, y, r.at(std::clamp(q, 0.5, 5.0)));
     }
 }
@@ -275,11 +168,11 @@ void Vents(Canvas &c, int x, int y, int n, int sx, int sy, int len, bool horizon
 }
 
 void Glow(Canvas &c, double cx, double cy, double r, const Ramp &g) {
-  c.fillCircle(cx, cy, r + 1, g.c[0]);
-  c.fillCircle(cx, cy, r, g.c[2]);
-  c.fillCircle(cx + 0.15 * r, cy + 0.15 * r, r * 0.72, g.c[3]);
-  c.fillCircle(cx - 0.1 * r, cy - 0.1 * r, r * 0.45, g.c[4]);
-  c.fillCircle(cx - 0.25 * r, cy - 0.25 * r, std::max(0.7, r * 0.2), g.c[5]);
+  c.fillCircle(cx, cy, r + 1, g[0]);
+  c.fillCircle(cx, cy, r, g[2]);
+  c.fillCircle(cx + 0.15 * r, cy + 0.15 * r, r * 0.72, g[3]);
+  c.fillCircle(cx - 0.1 * r, cy - 0.1 * r, r * 0.45, g[4]);
+  c.fillCircle(cx - 0.25 * r, cy - 0.25 * r, std::max(0.7, r * 0.2), g[5]);
 }
 
 void Canopy(Canvas &c, const Mask &m) {
@@ -289,27 +182,27 @@ void Canopy(Canvas &c, const Mask &m) {
   for (int y = b.y0 + 1; y <= b.y0 + rows; ++y) {
     int x = b.x0;
     while (x <= b.x1 && !m.at(x, y)) ++x;
-    if (m.at(x + 1, y) && m.at(x + 2, y)) c.set(x + 1, y, y == b.y0 + 1 ? kGlass.c[5] : kGlass.c[4]);
+    if (m.at(x + 1, y) && m.at(x + 2, y)) c.set(x + 1, y, y == b.y0 + 1 ? kGlass[5] : kGlass[4]);
   }
 }
 
 void Slit(Canvas &c, int x, int y, int w, int h, const Ramp &g) {
-  c.fillRect(x - 1, y - 1, w + 2, h + 2, g.c[0]);
-  c.fillRect(x, y, w, h, g.c[2]);
-  if (w >= h) c.fillRect(x + 1, y + h / 2, std::max(1, w - 2), std::max(1, h / 3), g.c[4]);
-  else c.fillRect(x + w / 2, y + 1, std::max(1, w / 3), std::max(1, h - 2), g.c[4]);
-  c.set(x, y, g.c[5]);
+  c.fillRect(x - 1, y - 1, w + 2, h + 2, g[0]);
+  c.fillRect(x, y, w, h, g[2]);
+  if (w >= h) c.fillRect(x + 1, y + h / 2, std::max(1, w - 2), std::max(1, h / 3), g[4]);
+  else c.fillRect(x + w / 2, y + 1, std::max(1, w / 3), std::max(1, h - 2), g[4]);
+  c.set(x, y, g[5]);
 }
 
 void Lamp(Canvas &c, int x, int y, const Ramp &g, bool big) {
   if (big) {
-    c.fillRect(x - 1, y - 1, 4, 4, g.c[1]);
-    c.fillRect(x, y, 2, 2, g.c[3]);
-    c.set(x, y, g.c[5]);
+    c.fillRect(x - 1, y - 1, 4, 4, g[1]);
+    c.fillRect(x, y, 2, 2, g[3]);
+    c.set(x, y, g[5]);
   } else {
-    c.set(x, y, g.c[4]);
-    c.set(x + 1, y, g.c[2]);
-    c.set(x, y + 1, g.c[2]);
+    c.set(x, y, g[4]);
+    c.set(x + 1, y, g[2]);
+    c.set(x, y + 1, g[2]);
   }
 }
 
@@ -326,20 +219,20 @@ void Nozzle(Canvas &c, double cx, double y, double rx, double ry, const Ramp &me
     f.poly({cx - rx * 0.8, y + ry, cx, y + ry - flameLen - ry, cx + rx * 0.8, y + ry});
     for (int j = 0; j < c.h; ++j)
       for (int i = 0; i < c.w; ++i)
-        if (f.at(i, j) && !c.covered(i, j)) c.set(i, j, flame.c[2]);
+        if (f.at(i, j) && !c.covered(i, j)) c.set(i, j, flame[2]);
     Mask in(c.w, c.h);
     in.poly({cx - rx * 0.45, y + ry, cx, y + ry - flameLen * 0.7 - ry, cx + rx * 0.45, y + ry});
     for (int j = 0; j < c.h; ++j)
       for (int i = 0; i < c.w; ++i)
-        if (in.at(i, j) && !f.at(i, j - 1) ) c.set(i, j, flame.c[3]);
-        else if (in.at(i, j)) c.set(i, j, flame.c[4]);
+        if (in.at(i, j) && !f.at(i, j - 1) ) c.set(i, j, flame[3]);
+        else if (in.at(i, j)) c.set(i, j, flame[4]);
   }
   Mask ring(c.w, c.h);
   ring.ellipse(cx, y + ry, rx, ry);
   Fill(c, ring, metal, {Light::Sphere, 3.0, 1.6, 0.9, false, false, false});
-  c.fillEllipse(cx + 0.3, y + ry + 0.3, rx * 0.68, ry * 0.62, flame.c[1]);
-  c.fillEllipse(cx + 0.3, y + ry + 0.3, rx * 0.45, ry * 0.4, flame.c[3]);
-  c.fillEllipse(cx + 0.3, y + ry + 0.3, rx * 0.22, ry * 0.2, flame.c[5]);
+  c.fillEllipse(cx + 0.3, y + ry + 0.3, rx * 0.68, ry * 0.62, flame[1]);
+  c.fillEllipse(cx + 0.3, y + ry + 0.3, rx * 0.45, ry * 0.4, flame[3]);
+  c.fillEllipse(cx + 0.3, y + ry + 0.3, rx * 0.22, ry * 0.2, flame[5]);
 }
 
 void Place(Canvas &sheet, const Canvas &frame, int col, int row) {
@@ -369,7 +262,7 @@ double Noise(std::uint32_t seed, double x, double y, double cell) {
   return a * (1 - ty) + b * ty;
 }
 
-const Ramp kChar{{Hex(0x0c0a0a), Hex(0x1c1816), Hex(0x2e2622), Hex(0x42372e), Hex(0x5a4b3e), Hex(0x786756)}};
+const Ramp kChar{Hex(0x0c0a0a), Hex(0x1c1816), Hex(0x2e2622), Hex(0x42372e), Hex(0x5a4b3e), Hex(0x786756)};
 
 // Charred colour of a working pixel: glows go out, metal darkens towards soot.
 Argb Char(Argb px, double scorch) {

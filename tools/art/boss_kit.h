@@ -1,55 +1,21 @@
-// A small kit for the large enemy craft: shapes are built as masks, then painted with a colour
-// ramp lit from the top left (bevelled edges, seams where a plate lies over another, cast
-// shadows), and dressed with grooves, rivets and glowing lights. Wrecks are burnt copies of the
-// working frame.
+// A small kit for the large enemy craft: shapes are built as masks of the paint kit, then
+// painted with a colour ramp lit from the top left (bevelled edges, seams where a plate lies over
+// another, cast shadows), and dressed with grooves, rivets and glowing lights. Wrecks are burnt
+// copies of the working frame.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "art/canvas.h"
+#include "art/paint_kit.h"
 
 namespace qel::art::kit {
 
-// Shades of one material from the darkest (0) to the brightest (5).
-struct Ramp {
-  Argb c[6];
-  // The colour at a fractional level, mixed between the neighbouring shades.
-  Argb at(double level) const;
-};
-
-// Hull materials of the enemy family and the colours of their lights.
+// Hull materials of the enemy family and the colours of their lights, six shades each from the
+// darkest (0) to the brightest (5).
 extern const Ramp kPurple, kOlive, kRust, kSteel, kDark, kEarth, kBrass, kPlum;
 extern const Ramp kRedGlow, kAmberGlow, kMagentaGlow, kGlass;
-constexpr Argb kInk = Rgb(16, 16, 24);
-
-// Which pixels belong to a shape.
-struct Mask {
-  int w = 0, h = 0;
-  std::vector<std::uint8_t> on;
-
-  Mask(int width, int height) : w(width), h(height), on(static_cast<std::size_t>(width) * height, 0) {}
-  bool at(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h && on[Index(x, y)]; }
-  void put(int x, int y, bool v) {
-    if (x >= 0 && y >= 0 && x < w && y < h) on[Index(x, y)] = v ? 1 : 0;
-  }
-  Mask &rect(int x, int y, int rw, int rh, bool v = true);
-  Mask &ellipse(double cx, double cy, double rx, double ry, bool v = true);
-  Mask &poly(const std::vector<double> &xy, bool v = true);
-  Mask &line(double x1, double y1, double x2, double y2, double thickness, bool v = true);
-  // Adds the mirror image about the vertical line x = axis (in pixel-edge coordinates).
-  Mask &mirror(double axis);
-  // Keeps only what the other mask also covers.
-  Mask &intersect(const Mask &other);
-  Mask &unite(const Mask &other);
-  Mask &subtract(const Mask &other);
-  bool empty() const;
-  // The mask mirrored left to right across its whole width.
-  Mask flipped() const;
-
- private:
-  std::size_t Index(int x, int y) const { return static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x); }
-};
 
 // Draws one design as a left or a right unit: masks and coordinates are given for the left unit
 // and mirrored for the right one, so that both are still lit from the top left.

@@ -33,7 +33,7 @@ void Core(Canvas &c) {
   Mask pupil(c.w, c.h);
   pupil.ellipse(32.5, 32.5, 3.5, 8.5);
   Fill(c, pupil, kDark, {Light::Flat, 0.6, 0, 0.3, false, false});
-  c.fillRect(26, 24, 2, 3, kRedGlow.c[5]);
+  c.fillRect(26, 24, 2, 3, kRedGlow[5]);
 }
 
 // The hatch plate, 64 x 64: four armour leaves meeting at a bolted hub, with hazard marks.
@@ -61,7 +61,7 @@ void HatchPlate(Canvas &c) {
     Rivet(c, x, y);
     for (int i = -2; i <= 2; i += 2)  // amber hazard dashes on each leaf
       c.fillRect(static_cast<int>(31.5 + 18.5 * std::cos(a + i * 0.13)),
-                 static_cast<int>(31.5 + 18.5 * std::sin(a + i * 0.13)), 2, 2, kAmberGlow.c[2]);
+                 static_cast<int>(31.5 + 18.5 * std::sin(a + i * 0.13)), 2, 2, kAmberGlow[2]);
   }
   Rivet(c, 30, 30);
   Rivet(c, 33, 33);
@@ -116,10 +116,10 @@ void TrackingGun(Canvas &c, bool firing) {
   Fill(c, dome, kSteel, {Light::Sphere, 2.6, 1.8, 0.8});
   Glow(c, 12, 10, 1.6, firing ? kAmberGlow : kRedGlow);
   if (firing) {
-    c.fillRect(9, 19, 6, 3, kAmberGlow.c[3]);
-    c.fillRect(10, 20, 4, 3, kAmberGlow.c[5]);
-    c.set(8, 21, kAmberGlow.c[2]);
-    c.set(15, 21, kAmberGlow.c[2]);
+    c.fillRect(9, 19, 6, 3, kAmberGlow[3]);
+    c.fillRect(10, 20, 4, 3, kAmberGlow[5]);
+    c.set(8, 21, kAmberGlow[2]);
+    c.set(15, 21, kAmberGlow[2]);
   }
 }
 
@@ -128,8 +128,8 @@ void Launcher(Canvas &c, int open) {
   Mask box(c.w, c.h);
   box.poly({6, 3, 74, 3, 78, 8, 78, 33, 73, 37, 7, 37, 2, 33, 2, 8});
   Fill(c, box, kEarth, {Light::Vertical, 2.6, 1.4, 1.0});
-  for (int x = 6; x < 20; x += 4) c.line(x, 32, x + 3, 35, 1.5, kAmberGlow.c[2]);  // hazard stripes
-  for (int x = 62; x < 76; x += 4) c.line(x, 32, x + 3, 35, 1.5, kAmberGlow.c[2]);
+  for (int x = 6; x < 20; x += 4) c.line(x, 32, x + 3, 35, 1.5, kAmberGlow[2]);  // hazard stripes
+  for (int x = 62; x < 76; x += 4) c.line(x, 32, x + 3, 35, 1.5, kAmberGlow[2]);
   Vents(c, 8, 8, 5, 0, 4, 10, true);
   Vents(c, 62, 8, 5, 0, 4, 10, true);
   Mask bay(c.w, c.h);
@@ -139,7 +139,7 @@ void Launcher(Canvas &c, int open) {
     Mask missile(c.w, c.h);
     missile.poly({37, 10, 43, 10, 43, 24, 40, 30, 37, 24});
     Fill(c, missile, kSteel, {Light::CylinderV, 2.8, 2.0, 0.6});
-    c.fillRect(37, 20, 6, 2, kRedGlow.c[3]);
+    c.fillRect(37, 20, 6, 2, kRedGlow[3]);
   }
   int gap = open == 0 ? 0 : open == 1 ? 5 : 13;
   Mask doors(c.w, c.h);
@@ -158,17 +158,17 @@ void Launcher(Canvas &c, int open) {
 // The homing missile, 16 x 16, nose down; the frames flicker its exhaust.
 void Missile(Canvas &c, int f) {
   int flame = f ? 3 : 1;
-  c.fillRect(7, 4 - flame, 2, flame + 1, kAmberGlow.c[3]);
-  c.set(7, 4 - flame, kAmberGlow.c[2]);
-  c.fillRect(7, 3, 2, 2, kAmberGlow.c[5]);
+  c.fillRect(7, 4 - flame, 2, flame + 1, kAmberGlow[3]);
+  c.set(7, 4 - flame, kAmberGlow[2]);
+  c.fillRect(7, 3, 2, 2, kAmberGlow[5]);
   Mask fins(c.w, c.h);
   fins.poly({2, 5, 8, 7, 8, 10, 2, 9}).mirror(8);
   Fill(c, fins, kRust, {Light::Vertical, 2.8, 1.0, 0.8});
   Mask body(c.w, c.h);
   body.poly({5, 4, 11, 4, 11, 11, 8, 15, 5, 11});
   Fill(c, body, kSteel, {Light::CylinderV, 3.0, 2.0, 0.6});
-  c.fillRect(5, 10, 6, 1, kRedGlow.c[3]);
-  c.set(7, 12, kRedGlow.c[4]);
+  c.fillRect(5, 10, 6, 1, kRedGlow[3]);
+  c.set(7, 12, kRedGlow[4]);
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ void Swayer(Canvas &c) {
   emitter.poly({25, 40, 35, 40, 34, 57, 26, 57});
   Fill(c, emitter, kSteel, {Light::CylinderV, 2.6, 2.0, 0.8});
   for (int y : {44, 48}) Groove(c, 26, y, 33, y);
-  c.fillRect(27, 52, 6, 4, kAmberGlow.c[2]);
-  c.fillRect(28, 53, 4, 3, kAmberGlow.c[4]);
+  c.fillRect(27, 52, 6, 4, kAmberGlow[2]);
+  c.fillRect(28, 53, 4, 3, kAmberGlow[4]);
   Glow(c, kAx, 24, 5, kRedGlow);
   for (int s : {0, 1}) {
     auto X = [&](int x) { return s ? 59 - x : x; };
@@ -63,7 +63,7 @@ void Bobber(Canvas &c) {
   dome.ellipse(kAx, 24, 9, 8);
   Fill(c, dome, kDark, {Light::Sphere, 2.2, 1.6, 0.8});
   Glow(c, kAx, 24, 5.5, kRedGlow);
-  for (int x : {20, 29, 37}) c.fillRect(x + 1, x == 29 ? 56 : 54, 2, 2, kRedGlow.c[4]);
+  for (int x : {20, 29, 37}) c.fillRect(x + 1, x == 29 ? 56 : 54, 2, 2, kRedGlow[4]);
   Groove(c, 12, 38, 47, 38);
 }
 
@@ -78,7 +78,7 @@ void Teleporter(Canvas &c) {
   Mask crystal(c.w, c.h);
   crystal.poly({30, 16, 37, 30, 30, 44, 23, 30});
   Fill(c, crystal, kMagentaGlow, {Light::Vertical, 3.2, 2.4, 0.6});
-  c.fillRect(28, 22, 2, 6, kMagentaGlow.c[5]);
+  c.fillRect(28, 22, 2, 6, kMagentaGlow[5]);
   for (int k = 0; k < 4; ++k) {
     double x = k % 2 ? 49 : 11, y = k / 2 ? 49 : 11;
     Mask pod(c.w, c.h);
@@ -141,12 +141,12 @@ void FirstBoss(Canvas &c) {
   Mask canopy(c.w, c.h);
   canopy.poly({27, 12, 33, 12, 32, 19, 28, 19});
   Canopy(c, canopy);
-  c.fillRect(29, 50, 2, 5, kRedGlow.c[3]);
+  c.fillRect(29, 50, 2, 5, kRedGlow[3]);
   for (int s : {0, 1}) {
     auto X = [&](int x) { return s ? 59 - x : x; };
     Groove(c, X(8), 33, X(18), 26);
     Lamp(c, X(5), 40, kRedGlow);
-    c.fillRect(X(s ? 10 : 8), 52, 2, 2, kRedGlow.c[4]);
+    c.fillRect(X(s ? 10 : 8), 52, 2, 2, kRedGlow[4]);
     for (int y = 10; y < 26; y += 4) Groove(c, X(15), y, X(21), y, 0.55);
   }
 }

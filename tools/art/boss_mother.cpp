@@ -41,8 +41,8 @@ void RimLamps(Canvas &c, int count, int lit, int every, const Ramp &on) {
     int x = static_cast<int>(std::lround(kCx - 0.5 + 22.5 * std::cos(a)));
     int y = static_cast<int>(std::lround(kCy - 0.5 + 22.5 * std::sin(a)));
     bool burning = (k - lit) % every == 0;
-    c.fillRect(x, y, 2, 2, burning ? on.c[3] : on.c[0]);
-    if (burning) c.set(x, y, on.c[5]);
+    c.fillRect(x, y, 2, 2, burning ? on[3] : on[0]);
+    if (burning) c.set(x, y, on[5]);
   }
 }
 

@@ -45,7 +45,7 @@ void TalzitBody(Canvas &c) {
     double a = k * 0.785398;
     Lamp(c, static_cast<int>(19.6 + 5.2 * std::cos(a)), static_cast<int>(103.6 + 3.8 * std::sin(a)), kRedGlow);
   }
-  c.fillRect(19, 103, 2, 2, kRedGlow.c[2]);
+  c.fillRect(19, 103, 2, 2, kRedGlow[2]);
   for (int s : {0, 1}) {
     int x = s ? 36 : 3;
     for (int y : {28, 52, 76}) Rivet(c, x, y);
@@ -73,7 +73,7 @@ void GunWing(Canvas &c) {
   for (int x : {21, 34}) {
     Groove(c, x, 74, x + 5, 74);
     Groove(c, x, 80, x + 5, 80);
-    c.fillRect(x + 2, 84, 3, 2, kRedGlow.c[3]);
+    c.fillRect(x + 2, 84, 3, 2, kRedGlow[3]);
   }
   Mask hatch(c.w, c.h);
   hatch.poly({22, 26, 38, 26, 40, 46, 20, 46});
@@ -109,7 +109,7 @@ void HangarBay(Canvas &c, const Side &s) {
   Mask turret(c.w, c.h);
   turret.ellipse(40.5, 102, 5, 5);
   Fill(c, s(turret), kEarth, {Light::Sphere, 3.0, 1.6, 0.8});
-  c.fillRect(s.right ? 39 : 39, 106, 2, 8, kDark.c[3]);
+  c.fillRect(s.right ? 39 : 39, 106, 2, 8, kDark[3]);
   for (int y = 78; y < 118; y += 8) {
     Lamp(c, s.px(16), y, kAmberGlow);
     Lamp(c, s.px(63), y, kAmberGlow);

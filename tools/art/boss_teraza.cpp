@@ -30,7 +30,7 @@ void TerazaCorners(Canvas &c) {
     gun.rect(ix - 2, 80, 4, 14);
     Fill(c, gun, kDark, {Light::CylinderV, 3.0, 2.0, 0.6});
     Groove(c, ix - 2, 87, ix + 1, 87);
-    c.fillRect(ix - 1, 92, 2, 2, kRedGlow.c[4]);
+    c.fillRect(ix - 1, 92, 2, 2, kRedGlow[4]);
     Glow(c, x - 3, 73, 1.2, kAmberGlow);
   }
 }
@@ -81,7 +81,7 @@ void TerazaCore(Canvas &c) {
   chin.poly({39, 74, 57, 74, 55, 92, 41, 92});
   Fill(c, chin, kSteel, {Light::CylinderV, 2.6, 1.8, 0.8});
   for (int x : {42, 47, 52}) Hole(c, x, 82, 2, 7);
-  c.fillRect(47, 87, 2, 2, kRedGlow.c[4]);
+  c.fillRect(47, 87, 2, 2, kRedGlow[4]);
   Mask bridge(c.w, c.h);
   bridge.poly({40, 12, 56, 12, 54, 26, 42, 26});
   Canopy(c, bridge);
@@ -96,7 +96,7 @@ void RailCrawler(Canvas &c, int f) {
   Fill(c, wheels, kDark, {Light::Flat, 2.4, 0, 1.0});
   for (int x : {3, 22})
     for (int y : {3, 22})
-      for (int k = f; k < 7; k += 2) c.fillRect(x + 1, y + k, 5, 1, kDark.c[1]);
+      for (int k = f; k < 7; k += 2) c.fillRect(x + 1, y + k, 5, 1, kDark[1]);
   Mask body(c.w, c.h);
   body.poly({8, 6, 24, 6, 26, 8, 26, 24, 24, 26, 8, 26, 6, 24, 6, 8});
   Fill(c, body, kEarth, {Light::Vertical, 2.8, 1.2, 1.0});
@@ -122,8 +122,8 @@ void Shuttle(Canvas &c, int f) {
   body.poly({13, 3, 16, 3, 16, 30, 12, 25, 11, 10}).mirror(16);
   Fill(c, body, kPurple, {Light::CylinderV, 2.9, 1.8, 1.0});
   for (int x : {9, 22}) {
-    c.fillRect(x - 1, 4, 3, 2, f ? kAmberGlow.c[4] : kAmberGlow.c[2]);
-    if (f) c.set(x, 4, kAmberGlow.c[5]);
+    c.fillRect(x - 1, 4, 3, 2, f ? kAmberGlow[4] : kAmberGlow[2]);
+    if (f) c.set(x, 4, kAmberGlow[5]);
   }
   Mask canopy(c.w, c.h);
   canopy.poly({14, 11, 18, 11, 18, 19, 16, 22, 14, 19});
@@ -132,7 +132,7 @@ void Shuttle(Canvas &c, int f) {
     Lamp(c, s ? 28 : 3, 22, f ? kAmberGlow : kRedGlow);
     Groove(c, s ? 21 : 10, 19, s ? 26 : 5, 23);
   }
-  c.fillRect(15, 26, 2, 3, kRedGlow.c[f ? 4 : 2]);
+  c.fillRect(15, 26, 2, 3, kRedGlow[f ? 4 : 2]);
 }
 
 }  // namespace

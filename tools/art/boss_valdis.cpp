@@ -46,7 +46,7 @@ void ValdisHull(Canvas &c) {
   socket.ellipse(ax, 47, 7, 10);
   Fill(c, socket, kDark, {Light::Sphere, 1.4, 1.2, -0.9, false, false});
   Glow(c, ax, 47, 5, kRedGlow);
-  c.fillRect(22, 35, 2, 3, kRedGlow.c[2]);
+  c.fillRect(22, 35, 2, 3, kRedGlow[2]);
   Mask canopy(c.w, c.h);
   canopy.poly({19, 19, 27, 19, 26, 31, 20, 31});
   Canopy(c, canopy);
@@ -55,8 +55,8 @@ void ValdisHull(Canvas &c) {
   Fill(c, barrel, kDark, {Light::CylinderV, 2.8, 2.0, 0.6});
   Groove(c, 20, 80, 25, 80);
   Groove(c, 20, 86, 25, 86);
-  c.fillRect(21, 94, 4, 3, kRedGlow.c[1]);
-  c.fillRect(22, 95, 2, 2, kRedGlow.c[4]);
+  c.fillRect(21, 94, 4, 3, kRedGlow[1]);
+  c.fillRect(22, 95, 2, 2, kRedGlow[4]);
 }
 
 // The mortar nacelle above each flank, 40 x 50: engine on top, launch tube in the middle.
@@ -88,7 +88,7 @@ void MortarPod(Canvas &c, bool charged) {
   Glow(c, ax + 0.5, 25.5, charged ? 4.6 : 2.6, g);
   if (charged) {
     for (int s : {0, 1}) Lamp(c, s ? 33 : 5, 20, kRedGlow, true);
-    c.fillRect(18, 14, 4, 2, kAmberGlow.c[4]);
+    c.fillRect(18, 14, 4, 2, kAmberGlow[4]);
   }
   for (int s : {0, 1}) {
     int x = s ? 29 : 10;
@@ -121,8 +121,8 @@ void BeamCannon(Canvas &c) {
   Mask muzzle(c.w, c.h);
   muzzle.poly({14, 60, 26, 60, 27, 67, 13, 67});
   Fill(c, muzzle, kDark, {Light::CylinderV, 2.8, 2.0, 0.8});
-  c.fillRect(16, 64, 8, 3, kRedGlow.c[2]);
-  c.fillRect(18, 65, 4, 2, kRedGlow.c[4]);
+  c.fillRect(16, 64, 8, 3, kRedGlow[2]);
+  c.fillRect(18, 65, 4, 2, kRedGlow[4]);
   Groove(c, 6, 9, 33, 9);
   for (int s : {0, 1}) {
     Groove(c, s ? 29 : 10, 9, s ? 29 : 10, 30);

@@ -38,14 +38,14 @@ void WarpBossHull(Canvas &c) {
   Fill(c, ring, kBrass, {Light::Sphere, 2.8, 2.2, 0.5, false, false});
   for (int k = 0; k < 8; ++k) {
     static const int off[8][2] = {{0, -13}, {9, -9}, {13, 0}, {9, 9}, {0, 13}, {-9, 9}, {-13, 0}, {-9, -9}};
-    c.set(48 + off[k][0], 30 + off[k][1], kMagentaGlow.c[4]);
+    c.set(48 + off[k][0], 30 + off[k][1], kMagentaGlow[4]);
   }
   Glow(c, ax, 30, 9.5, kMagentaGlow);
   // The fan of guns under the reactor.
   Mask guns(c.w, c.h);
   guns.rect(37, 48, 5, 14).rect(46, 50, 4, 13).rect(54, 48, 5, 14);
   Fill(c, guns, kSteel, {Light::CylinderV, 2.8, 2.0, 0.7});
-  for (int x : {38, 47, 55}) c.fillRect(x + 1, x == 47 ? 61 : 59, 2, 2, kMagentaGlow.c[4]);
+  for (int x : {38, 47, 55}) c.fillRect(x + 1, x == 47 ? 61 : 59, 2, 2, kMagentaGlow[4]);
 }
 
 // A side cannon, 32 x 96: an engine cap, a clamp collar where it grips the hull's flank and a
@@ -65,9 +65,9 @@ void SideCannon(Canvas &c) {
   for (int y : {70, 76}) rings.rect(10, y, 12, 3);
   rings.poly({9, 84, 23, 84, 22, 94, 10, 94});
   Fill(c, rings, kDark, {Light::CylinderV, 2.8, 2.0, 0.7});
-  c.fillRect(12, 90, 8, 4, kMagentaGlow.c[2]);
-  c.fillRect(14, 91, 4, 3, kMagentaGlow.c[4]);
-  c.set(15, 92, kMagentaGlow.c[5]);
+  c.fillRect(12, 90, 8, 4, kMagentaGlow[2]);
+  c.fillRect(14, 91, 4, 3, kMagentaGlow[4]);
+  c.set(15, 92, kMagentaGlow[5]);
   Nozzle(c, ax, 1, 6, 3, kDark, kMagentaGlow, 0);
   Slit(c, 14, 30, 4, 14, kMagentaGlow);
   for (int s : {0, 1}) {
@@ -91,7 +91,7 @@ void WarpGunPod(Canvas &c, int f) {
   emitter.ellipse(16, 15, 5, 5);
   Fill(c, emitter, kDark, {Light::Sphere, 2.2, 1.6, 0.8});
   Glow(c, 16, 15, f ? 3.4 : 2.4, kMagentaGlow);
-  c.fillRect(15, 24, 2, 4, f ? kMagentaGlow.c[4] : kMagentaGlow.c[2]);
+  c.fillRect(15, 24, 2, 4, f ? kMagentaGlow[4] : kMagentaGlow[2]);
   Lamp(c, 3, 14, f ? kAmberGlow : kRedGlow);
   Lamp(c, 27, 14, f ? kRedGlow : kAmberGlow);
 }

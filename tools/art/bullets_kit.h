@@ -6,14 +6,13 @@
 #include <cmath>
 
 #include "art/canvas.h"
+#include "art/paint_kit.h"
 
 namespace qel::art::bullet {
 
 constexpr double kPi = 3.14159265358979323846;
 
-// A colour ramp from the outline (0) through the body (1..4) to the white-hot core (6).
-using Ramp = std::array<Argb, 7>;
-
+// Bullet ramps have seven shades: the outline (0), the body (1..4) and the white-hot core (6).
 inline const Ramp kFire = {Rgb(60, 8, 0),     Rgb(128, 20, 0),    Rgb(200, 48, 0),   Rgb(248, 96, 16),
                            Rgb(255, 160, 48), Rgb(255, 224, 128), Rgb(255, 255, 240)};
 inline const Ramp kRed = {Rgb(64, 0, 16),     Rgb(136, 0, 24),    Rgb(208, 24, 40),  Rgb(255, 72, 56),
@@ -26,14 +25,8 @@ inline const Ramp kGold = {Rgb(64, 32, 0),    Rgb(140, 72, 0),    Rgb(204, 128, 
 inline const Ramp kHull = {Rgb(16, 12, 24),    Rgb(40, 32, 56),    Rgb(68, 58, 88),   Rgb(100, 90, 124),
                            Rgb(140, 132, 166), Rgb(192, 186, 216), Rgb(240, 236, 255)};
 
-// 4 x 4 ordered-dither offsets in [-0.5, 0.5): band edges get the checkered seam of hand-dithered
-// sprites instead of a blur.
-inline double Dither(int x, int y) {
-  static const int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-  return (kBayer[y & 3][x & 3] + 0.5) / 16.0 - 0.5;
-}
-
-// The ramp colour for a brightness v (0 = rim, 1 = core), never the outline shade.
+// The ramp colour for a brightness v (0 = rim, 1 = core), never the outline shade; band edges
+// get the checkered seam of the ordered dither instead of a blur.
 inline Argb Band(const Ramp &ramp, double v, int x, int y, double dither) {
   int i = static_cast<int>(std::floor(v * 6.0 + Dither(x, y) * dither));
   return ramp[static_cast<std::size_t>(std::clamp(i, 1, 6))];

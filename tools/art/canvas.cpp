@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "art/paint_kit.h"
+
 namespace qel::art {
 
 namespace {
@@ -49,21 +51,9 @@ void Canvas::line(double x1, double y1, double x2, double y2, double thickness, 
 }
 
 void Canvas::fillPolygon(const std::vector<double> &xy, Argb c) {
-  std::size_t n = xy.size() / 2;
-  if (n < 3) return;
-  for (int y = 0; y < h; ++y) {
-    double sy = y + 0.5;
-    std::vector<double> xs;
-    for (std::size_t i = 0; i < n; ++i) {
-      double ax = xy[2 * i], ay = xy[2 * i + 1];
-      double bx = xy[2 * ((i + 1) % n)], by = xy[2 * ((i + 1) % n) + 1];
-      if ((ay <= sy) != (by <= sy)) xs.push_back(ax + (sy - ay) * (bx - ax) / (by - ay));
-    }
-    std::sort(xs.begin(), xs.end());
-    for (std::size_t k = 0; k + 1 < xs.size(); k += 2)
-      for (int x = static_cast<int>(std::ceil(xs[k] - 0.5)); x <= static_cast<int>(std::floor(xs[k + 1] - 0.5)); ++x)
-        set(x, y, c);
-  }
+  ScanPolygon(xy, 0, h, [&](int y, int x0, int x1) {
+    for (int x = x0; x <= x1; ++x) set(x, y, c);
+  });
 }
 
 void Canvas::paste(const Canvas &src, int x, int y) {

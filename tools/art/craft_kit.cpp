@@ -61,14 +61,9 @@ double ShadeLevel(const Finish &f, double gx, double gy, double dist) {
   return 2 + f.bias + (light - kLz) * f.gain;
 }
 
-double Bayer(int x, int y) {
-  static const int kM[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-  return (kM[y & 3][x & 3] + 0.5) / 16.0;
-}
-
 int ShadeIndex(const Finish &f, double level, int x, int y) {
   if (f.profile == Profile::Glow || level >= 5) return std::clamp(static_cast<int>(level), 0, 5);
-  int i = f.dither ? static_cast<int>(std::floor(level + Bayer(x, y)))
+  int i = f.dither ? static_cast<int>(std::floor(level + Threshold(x, y)))
                    : static_cast<int>(std::lround(level));
   return std::clamp(i, 0, 4);
 }
@@ -158,7 +153,7 @@ Xform CellXform(int w, int h) {
 }
 
 Shape &Shape::poly(const Xform &t, const std::vector<Pt> &pts) {
-  m_.fillPolygon(Flat(t, pts), 0xFFFFFFFFu);
+  m_.poly(Flat(t, pts));
   return *this;
 }
 
@@ -222,45 +217,23 @@ Shape &Shape::pixel(int x, int y) {
 }
 
 Shape &Shape::add(const Shape &o) {
-  for (int y = 0; y < h(); ++y)
-    for (int x = 0; x < w(); ++x)
-      if (o.on(x, y)) set(x, y, true);
+  m_.unite(o.m_);
   return *this;
 }
 
 Shape &Shape::cut(const Shape &o) {
-  for (int y = 0; y < h(); ++y)
-    for (int x = 0; x < w(); ++x)
-      if (o.on(x, y)) set(x, y, false);
+  m_.subtract(o.m_);
   return *this;
 }
 
 Shape &Shape::clip(const Shape &o) {
-  for (int y = 0; y < h(); ++y)
-    for (int x = 0; x < w(); ++x)
-      if (!o.on(x, y)) set(x, y, false);
+  m_.intersect(o.m_);
   return *this;
 }
 
 Shape &Shape::grow(int n) {
-  for (int k = 0; k < std::abs(n); ++k) {
-    Shape before = *this;
-    for (int y = 0; y < h(); ++y)
-      for (int x = 0; x < w(); ++x) {
-        int count =
-            before.on(x - 1, y) + before.on(x + 1, y) + before.on(x, y - 1) + before.on(x, y + 1);
-        if (n > 0 && count > 0) set(x, y, true);
-        if (n < 0 && count < 4) set(x, y, false);
-      }
-  }
+  m_.grow(n);
   return *this;
-}
-
-bool Shape::empty() const {
-  for (int y = 0; y < h(); ++y)
-    for (int x = 0; x < w(); ++x)
-      if (on(x, y)) return false;
-  return true;
 }
 
 void Paint(Canvas &c, const Shape &s, const Ramp &r, const Finish &f) {

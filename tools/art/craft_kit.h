@@ -8,17 +8,13 @@
 #include <vector>
 
 #include "art/canvas.h"
+#include "art/paint_kit.h"
 
 namespace qel::art::craft {
 
 struct Pt {
   double x, y;
 };
-
-// Darkest (0) to specular (5); 2 is the colour of a flat surface facing the viewer.
-using Ramp = std::array<Argb, 6>;
-
-constexpr Argb kInk = Rgb(16, 16, 24);
 
 // Where model points land in the cell.
 struct Xform {
@@ -39,8 +35,10 @@ struct Xform {
 
 Xform CellXform(int w, int h);
 
+// A mask of the paint kit built in model space: every outline goes through a transform.
 class Shape {
  public:
+  Shape() = default;
   Shape(int w, int h) : m_(w, h) {}
   explicit Shape(const Canvas &c) : m_(c.w, c.h) {}
 
@@ -61,14 +59,15 @@ class Shape {
   // Grows (n > 0) or shrinks (n < 0) by n pixels, four-connected.
   Shape &grow(int n);
 
-  bool on(int x, int y) const { return m_.covered(x, y); }
+  bool on(int x, int y) const { return m_.at(x, y); }
   int w() const { return m_.w; }
   int h() const { return m_.h; }
-  bool empty() const;
+  bool empty() const { return m_.empty(); }
+  const Mask &mask() const { return m_; }
 
  private:
-  void set(int x, int y, bool v) { m_.set(x, y, v ? 0xFFFFFFFFu : kClear); }
-  Canvas m_;
+  void set(int x, int y, bool v) { m_.put(x, y, v); }
+  Mask m_;
 };
 
 enum class Profile {
@@ -90,7 +89,8 @@ struct Finish {
 };
 
 // The enemy family: olive, rust and violet-grey hulls, earthier ground units, red glass and
-// amber or red lamps, orange exhaust.
+// amber or red lamps, orange exhaust. Craft ramps run from the darkest (0) to the specular shade
+// (5); 2 is the colour of a flat surface facing the viewer.
 namespace pal {
 constexpr Ramp kOlive = {Rgb(30, 36, 16),   Rgb(60, 70, 32),    Rgb(102, 116, 58),
                          Rgb(148, 160, 82), Rgb(196, 204, 132), Rgb(238, 240, 200)};

@@ -15,7 +15,6 @@ using craft::GlowOf;
 using craft::Plate;
 using craft::Profile;
 using craft::Pt;
-using craft::Ramp;
 using craft::Shape;
 using craft::Xform;
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "art/craft_kit.h"
+#include "art/paint_kit.h"
 #include "art/registry.h"
 
 namespace qel::art {
@@ -133,13 +134,8 @@ double Field(const Rock &r, V3 p) {
   return len - SurfaceRadius(r, q * (1 / len));
 }
 
-const craft::Ramp kStone = {Rgb(26, 20, 24),   Rgb(56, 46, 50),    Rgb(92, 78, 72),
-                            Rgb(130, 112, 94), Rgb(172, 152, 122), Rgb(214, 198, 164)};
-
-double Bayer(int x, int y) {
-  static const int kM[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-  return (kM[y & 3][x & 3] + 0.5) / 16.0;
-}
+const Ramp kStone = {Rgb(26, 20, 24),   Rgb(56, 46, 50),    Rgb(92, 78, 72),
+                     Rgb(130, 112, 94), Rgb(172, 152, 122), Rgb(214, 198, 164)};
 
 // The depth of the first hit along the view ray through (x, y), or false when it misses.
 bool Hit(const Rock &r, V3 axis, double ang, double x, double y, double reach, V3 *hit) {
@@ -185,7 +181,7 @@ void DrawRock(Canvas &sheet, const Rock &r, int cell, int frame) {
       V3 p;
       if (!Hit(r, axis, ang, px + 0.5 - mid, py + 0.5 - mid, reach, &p)) continue;
       double level = Brightness(r, axis, ang, p) * 4.4;
-      int i = std::clamp(static_cast<int>(std::floor(level + 0.2 + Bayer(px, py) * 0.6)), 0, 5);
+      int i = std::clamp(static_cast<int>(std::floor(level + 0.2 + Threshold(px, py) * 0.6)), 0, 5);
       c.set(px, py, kStone[static_cast<std::size_t>(i)]);
     }
   craft::Outline(c);

@@ -4,12 +4,11 @@
 #include <cmath>
 #include <vector>
 
+#include "art/paint_kit.h"
 #include "art/registry.h"
 
 namespace qel::art {
 namespace {
-
-constexpr Argb kInk = Rgb(16, 16, 24);
 
 // Paints the covered pixels of `shape` onto `dst` in `base`: a light rim on edges facing the
 // upper left, a dark rim on edges facing the lower right.

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "art/paint_kit.h"
 #include "art/registry.h"
 
 namespace qel::art {
@@ -59,17 +60,18 @@ struct Rng {
 
 // ---- palettes ------------------------------------------------------------------------------
 
-// Colour bands from hottest to coolest; the last one is the outline.
-struct Ramp {
-  std::array<Argb, 7> band;
-};
+// Fire ramps, darkest first: the outline (0), then the heat bands from the coolest fire (1) to
+// the white-hot core (6).
+const Ramp kFire = {Rgb(52, 10, 6),     Rgb(128, 26, 14),   Rgb(214, 54, 16),  Rgb(250, 124, 22),
+                    Rgb(255, 196, 48),  Rgb(255, 240, 130), Rgb(255, 255, 236)};
+const Ramp kPlasma = {Rgb(10, 12, 56),    Rgb(30, 36, 140),   Rgb(36, 84, 220),  Rgb(40, 160, 255),
+                      Rgb(96, 230, 255),  Rgb(200, 255, 255), Rgb(255, 255, 255)};
+const Ramp kHeal = {Rgb(6, 36, 40),      Rgb(16, 96, 96),    Rgb(30, 160, 130), Rgb(60, 220, 150),
+                    Rgb(130, 255, 170),  Rgb(210, 255, 220), Rgb(255, 255, 255)};
 
-const Ramp kFire = {{Rgb(255, 255, 236), Rgb(255, 240, 130), Rgb(255, 196, 48), Rgb(250, 124, 22),
-                     Rgb(214, 54, 16), Rgb(128, 26, 14), Rgb(52, 10, 6)}};
-const Ramp kPlasma = {{Rgb(255, 255, 255), Rgb(200, 255, 255), Rgb(96, 230, 255), Rgb(40, 160, 255),
-                       Rgb(36, 84, 220), Rgb(30, 36, 140), Rgb(10, 12, 56)}};
-const Ramp kHeal = {{Rgb(255, 255, 255), Rgb(210, 255, 220), Rgb(130, 255, 170), Rgb(60, 220, 150),
-                     Rgb(30, 160, 130), Rgb(16, 96, 96), Rgb(6, 36, 40)}};
+// The colour of heat band b, 0 the white-hot core .. 5 the coolest fire.
+Argb Hot(const Ramp &r, std::size_t band) { return r[6 - band]; }
+
 const Argb kSmokeLight = Rgb(120, 108, 104), kSmokeMid = Rgb(84, 72, 72), kSmokeDark = Rgb(56, 46, 48);
 
 // Band for a temperature 0..1 (1 = white hot); -1 for "not fire".
@@ -177,15 +179,15 @@ void PaintCloud(Canvas &cell, const std::vector<Blob> &blobs, const Stage &s, co
       int band = BandOf(t);
       bool cooled = band < 0 || (s.age > 0.3 && band >= 5 && h < 0.35 * s.age + 0.1);
       if (cooled && smoke && s.age > 0.3) cell.set(x, y, SmokeColour(heat, x, y));
-      else if (cooled) cell.set(x, y, ramp.band[5]);
-      else cell.set(x, y, ramp.band[static_cast<std::size_t>(band)]);
+      else if (cooled) cell.set(x, y, Hot(ramp, 5));
+      else cell.set(x, y, Hot(ramp, static_cast<std::size_t>(band)));
     }
 }
 
 // Cleans a finished cell, outlines it in the ramp's darkest shade and puts it on the sheet.
 void Finish(Canvas &c, Canvas &cell, int ox, int oy, const Ramp &ramp) {
   Despeckle(cell);
-  cell.outline(ramp.band[6]);
+  cell.outline(ramp[0]);
   c.paste(cell, ox, oy);
 }
 
@@ -220,8 +222,8 @@ void Embers(Canvas &cell, double cx, double cy, int count, double radius, std::u
     double a = rng.range(0, 2 * kPi), r = radius * rng.range(0.8, 1.05);
     double x = cx + std::cos(a) * r, y = cy + std::sin(a) * r;
     if (x < 4 || y < 4 || x > cell.w - 5 || y > cell.h - 5) continue;
-    cell.line(cx + std::cos(a) * (r - 5), cy + std::sin(a) * (r - 5), x, y, 1, ramp.band[3]);
-    cell.fillRect(static_cast<int>(x), static_cast<int>(y), 2, 2, ramp.band[1]);
+    cell.line(cx + std::cos(a) * (r - 5), cy + std::sin(a) * (r - 5), x, y, 1, Hot(ramp, 3));
+    cell.fillRect(static_cast<int>(x), static_cast<int>(y), 2, 2, Hot(ramp, 1));
   }
 }
 
@@ -276,7 +278,7 @@ const Key kStandard[4] = {{3, 6, 17, 0.0, 0.0, 0.0, 0},
 void StandardExplosion(Canvas &c, std::uint32_t seed) {
   for (int f = 0; f < 4; ++f) {
     Canvas cell(96, 96);
-    if (f == 0) Star(cell, 48, 48, 4, 28, 6, 0.3, kFire.band[1]);
+    if (f == 0) Star(cell, 48, 48, 4, 28, 6, 0.3, Hot(kFire, 1));
     cell.paste(KeyCloud(kStandard[f], 1.0, seed, f), 0, 0);
     Finish(c, cell, f * 96, 0, kFire);
   }
@@ -287,9 +289,9 @@ void RingExplosion(Canvas &c, std::uint32_t seed) {
   const double ringR[4] = {0, 30, 38, 43}, ringT[4] = {0, 4, 3, 2}, torn[4] = {0, 0.1, 0.35, 0.6};
   for (int f = 0; f < 4; ++f) {
     Canvas cell(96, 96);
-    if (f == 0) Star(cell, 48, 48, 8, 26, 8, 0.2, kFire.band[1]);
+    if (f == 0) Star(cell, 48, 48, 8, 26, 8, 0.2, Hot(kFire, 1));
     if (f > 0)
-      Ring(cell, 48, 48, ringR[f], ringT[f], torn[f], Seed(seed, f, 13), kFire.band[f + 1], kFire.band[f]);
+      Ring(cell, 48, 48, ringR[f], ringT[f], torn[f], Seed(seed, f, 13), Hot(kFire, f + 1), Hot(kFire, f));
     cell.paste(KeyCloud(kStandard[f], 0.8, seed, f), 0, 0);
     Finish(c, cell, f * 96, 0, kFire);
   }
@@ -304,8 +306,8 @@ void PlayerExplosion(Canvas &c, std::uint32_t seed) {
   const double ringR[4] = {0, 36, 42, 44}, torn[4] = {0, 0.0, 0.3, 0.62};
   for (int f = 0; f < 4; ++f) {
     Canvas cell(96, 96);
-    if (f == 0) Star(cell, 48, 48, 8, 44, 10, 0.0, kPlasma.band[1]);
-    if (f > 0) Ring(cell, 48, 48, ringR[f], f == 1 ? 4 : 3, torn[f], Seed(seed, f, 13), kPlasma.band[3], kPlasma.band[1]);
+    if (f == 0) Star(cell, 48, 48, 8, 44, 10, 0.0, Hot(kPlasma, 1));
+    if (f > 0) Ring(cell, 48, 48, ringR[f], f == 1 ? 4 : 3, torn[f], Seed(seed, f, 13), Hot(kPlasma, 3), Hot(kPlasma, 1));
     cell.paste(KeyCloud(keys[f], 1.0, seed, f), 0, 0);
     if (f >= 2) Shards(cell, 48, 48, 7, f == 2 ? 34 : 41, Seed(seed, f, 29));
     Finish(c, cell, f * 96, 0, kFire);
@@ -321,7 +323,7 @@ void BossExplosion(Canvas &c, std::uint32_t seed) {
                        {8, 27, 22, 0.85, 0.9, 0.65, 6}};
   for (int f = 0; f < 5; ++f) {
     Canvas cell(96, 96);
-    if (f == 0) Star(cell, 48, 48, 6, 30, 7, 0.5, kFire.band[1]);
+    if (f == 0) Star(cell, 48, 48, 6, 30, 7, 0.5, Hot(kFire, 1));
     cell.paste(KeyCloud(keys[f], 1.0, seed, f), 0, 0);
     Finish(c, cell, f * 96, 0, kFire);
   }
@@ -334,11 +336,11 @@ void PlasmaBlast(Canvas &c, int size, std::uint32_t seed) {
   for (int f = 0; f < 2; ++f) {
     Canvas cell(size, size);
     double turn = f * kPi / 8;
-    Star(cell, m, m, 8, size * 0.46, r * 0.6, turn, kPlasma.band[3]);
-    Star(cell, m, m, 8, size * 0.38, r * 0.5, turn, kPlasma.band[2]);
+    Star(cell, m, m, 8, size * 0.46, r * 0.6, turn, Hot(kPlasma, 3));
+    Star(cell, m, m, 8, size * 0.38, r * 0.5, turn, Hot(kPlasma, 2));
     auto blobs = RingOfBlobs(m, m, 5, r * 0.45, r * (f ? 0.78 : 0.72), Seed(seed, f, 7));
     PaintCloud(cell, blobs, {0.0, 0.0, 0.0, Seed(seed, f, 3)}, kPlasma, false);
-    if (f == 1) Ring(cell, m, m, size * 0.41, 2, 0.35, seed, kPlasma.band[3], kPlasma.band[1]);
+    if (f == 1) Ring(cell, m, m, size * 0.41, 2, 0.35, seed, Hot(kPlasma, 3), Hot(kPlasma, 1));
     Finish(c, cell, f * size, 0, kPlasma);
   }
 }
@@ -346,10 +348,10 @@ void PlasmaBlast(Canvas &c, int size, std::uint32_t seed) {
 // The fire weapon's puff: a blue flame, round below and licking upwards in three tongues.
 void FlamePuff(Canvas &c) {
   Canvas shape(32, 32);
-  shape.fillEllipse(16, 20, 8.5, 7.5, kPlasma.band[0]);
-  shape.fillPolygon({9.5, 19, 22.5, 19, 17.5, 3, 15, 6}, kPlasma.band[0]);
-  shape.fillPolygon({7.5, 21, 14, 15, 8, 8}, kPlasma.band[0]);
-  shape.fillPolygon({18, 15, 24.5, 21, 24.5, 9}, kPlasma.band[0]);
+  shape.fillEllipse(16, 20, 8.5, 7.5, Hot(kPlasma, 0));
+  shape.fillPolygon({9.5, 19, 22.5, 19, 17.5, 3, 15, 6}, Hot(kPlasma, 0));
+  shape.fillPolygon({7.5, 21, 14, 15, 8, 8}, Hot(kPlasma, 0));
+  shape.fillPolygon({18, 15, 24.5, 21, 24.5, 9}, Hot(kPlasma, 0));
   Canvas cell(32, 32);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
@@ -358,7 +360,7 @@ void FlamePuff(Canvas &c) {
       double d = std::hypot(dx * 1.1, dy < 0 ? dy * 0.55 : dy * 1.2) / 9.5;
       double t = 1.05 - d + (Fbm(x, y, 3.0, 55) - 0.5) * 0.16;
       int band = BandOf(t);
-      cell.set(x, y, kPlasma.band[static_cast<std::size_t>(band < 0 ? 5 : std::min(band, 5))]);
+      cell.set(x, y, Hot(kPlasma, static_cast<std::size_t>(band < 0 ? 5 : std::min(band, 5))));
     }
   Finish(c, cell, 0, 0, kPlasma);
 }
@@ -375,7 +377,7 @@ void Bolt(Canvas &cell, double cx, double cy, double a, double r0, double r1, Rn
   for (int pass = 0; pass < 2; ++pass)
     for (int i = 0; i < steps; ++i) {
       std::size_t k = static_cast<std::size_t>(2 * i);
-      cell.line(pts[k], pts[k + 1], pts[k + 2], pts[k + 3], pass ? 1 : 3, kPlasma.band[pass ? 0 : 2]);
+      cell.line(pts[k], pts[k + 1], pts[k + 2], pts[k + 3], pass ? 1 : 3, Hot(kPlasma, pass ? 0 : 2));
     }
 }
 
@@ -384,7 +386,7 @@ void ThunderBall(Canvas &c, std::uint32_t seed) {
   for (int f = 0; f < 2; ++f) {
     Canvas cell(64, 64);
     Rng rng{Seed(seed, f, 77)};
-    Ring(cell, 32, 32, 22, 3, 0.45, Seed(seed, f, 5), kPlasma.band[4], kPlasma.band[3]);
+    Ring(cell, 32, 32, 22, 3, 0.45, Seed(seed, f, 5), Hot(kPlasma, 4), Hot(kPlasma, 3));
     const int bolts = 7;
     for (int i = 0; i < bolts; ++i)
       Bolt(cell, 32, 32, 2 * kPi * (i + rng.range(0.0, 0.6) + f * 0.5) / bolts, 10, rng.range(24, 28), rng);
@@ -396,10 +398,10 @@ void ThunderBall(Canvas &c, std::uint32_t seed) {
 
 // A small "+" of the healing aura.
 void Cross(Canvas &cell, int x, int y) {
-  cell.fillRect(x - 1, y - 3, 3, 7, kHeal.band[3]);
-  cell.fillRect(x - 3, y - 1, 7, 3, kHeal.band[3]);
-  cell.fillRect(x, y - 2, 1, 5, kHeal.band[0]);
-  cell.fillRect(x - 2, y, 5, 1, kHeal.band[0]);
+  cell.fillRect(x - 1, y - 3, 3, 7, Hot(kHeal, 3));
+  cell.fillRect(x - 3, y - 1, 7, 3, Hot(kHeal, 3));
+  cell.fillRect(x, y - 2, 1, 5, Hot(kHeal, 0));
+  cell.fillRect(x - 2, y, 5, 1, Hot(kHeal, 0));
 }
 
 // The healing aura circles the ship (which stays visible in the middle). Bright arcs turn by a
@@ -413,14 +415,14 @@ void HealAura(Canvas &c) {
         double a = std::atan2(dy, dx) - f * kPi / 9;
         double wave = std::cos(a * 6);
         if (d < 25.5 || d > 28.5 + wave) continue;
-        Argb col = wave > 0.6 ? kHeal.band[1] : wave > -0.2 ? kHeal.band[3] : kHeal.band[4];
-        cell.set(x, y, d < 26.5 ? kHeal.band[5] : col);
+        Argb col = wave > 0.6 ? Hot(kHeal, 1) : wave > -0.2 ? Hot(kHeal, 3) : Hot(kHeal, 4);
+        cell.set(x, y, d < 26.5 ? Hot(kHeal, 5) : col);
       }
     for (int i = 0; i < 3; ++i) {
       double a = 2 * kPi * i / 3 + f * 2 * kPi / 9 - kPi / 2;
       Cross(cell, static_cast<int>(32 + std::cos(a) * 22), static_cast<int>(32 + std::sin(a) * 22));
       double b = a + kPi / 3;
-      cell.fillRect(static_cast<int>(32 + std::cos(b) * 21), static_cast<int>(32 + std::sin(b) * 21), 2, 2, kHeal.band[1]);
+      cell.fillRect(static_cast<int>(32 + std::cos(b) * 21), static_cast<int>(32 + std::sin(b) * 21), 2, 2, Hot(kHeal, 1));
     }
     Finish(c, cell, f * 64, 0, kHeal);
   }
@@ -430,8 +432,8 @@ void HealAura(Canvas &c) {
 void Spark(Canvas &c) {
   Canvas cell(c.w, c.h);
   double cx = c.w / 2.0, cy = c.h / 2.0;
-  Star(cell, cx, cy, 4, std::min(cx, cy) - 3, 2.5, 0, kPlasma.band[2]);
-  cell.fillCircle(cx, cy, 3, kPlasma.band[0]);
+  Star(cell, cx, cy, 4, std::min(cx, cy) - 3, 2.5, 0, Hot(kPlasma, 2));
+  cell.fillCircle(cx, cy, 3, Hot(kPlasma, 0));
   Finish(c, cell, 0, 0, kPlasma);
 }
 

@@ -4,13 +4,13 @@
 #include <cstddef>
 #include <string>
 
+#include "art/paint_kit.h"
 #include "art/registry.h"
 
 namespace qel::art {
 namespace {
 
 constexpr int kGlyphW = 8;
-constexpr Argb kInk = Rgb(16, 16, 24);
 
 // Digits 8 x 12, for the damage figure.
 const char *const kDigits[10][12] = {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "art/paint_kit.h"
 #include "art/registry.h"
 #include "art/tile_paint.h"
 
@@ -13,7 +14,6 @@ namespace qel::art {
 namespace {
 
 constexpr int kAxis = 252;  // mirror axis of the fortress
-constexpr Argb kInk = Rgb(16, 16, 24);
 
 using Poly = std::vector<double>;
 
@@ -23,7 +23,7 @@ Poly Mirror(const Poly &p) {
   return m;
 }
 
-double Hash(int x, int y, int seed) { return tilepaint::Hash01(x, y, seed); }
+double Hash(int x, int y, int seed) { return Hash01(x, y, seed); }
 
 // Smooth value noise in about [-1, 1] with features of roughly `cell` pixels, not periodic.
 double Smooth(double x, double y, double cell, int seed) {
@@ -254,13 +254,13 @@ Argb Char(Argb col, int x, int y) {
   int r = (col >> 16) & 255, g = (col >> 8) & 255, b = col & 255;
   int grey = (r * 3 + g * 5 + b * 2) / 10;
   Argb dull = Mix(Rgb(r, g, b), Rgb(grey, grey * 9 / 10, grey * 8 / 10), 0.6);
-  double soot = 0.5 + 0.5 * Smooth(x, y, 24, 77) + 0.1 * tilepaint::Dither(x, y);
+  double soot = 0.5 + 0.5 * Smooth(x, y, 24, 77) + 0.1 * Dither(x, y);
   return Shade(dull, 0.45 + 0.35 * soot);
 }
 
 // Glowing rubble: embers through the dark, hottest at the middle of the burn.
 Argb Ember(double heat, int x, int y) {
-  double t = heat + 0.3 * Smooth(x, y, 8, 91) + 0.1 * tilepaint::Dither(x, y);
+  double t = heat + 0.3 * Smooth(x, y, 8, 91) + 0.1 * Dither(x, y);
   if (t > 0.85) return Rgb(255, 240, 150);
   if (t > 0.65) return Rgb(255, 170, 40);
   if (t > 0.45) return Rgb(220, 80, 20);
@@ -340,7 +340,7 @@ Argb SpaceAt(int x, int y) {
   double d = std::hypot(x - kSunX, y - kSunY);
   double glow = std::clamp(1.0 - d / 170.0, 0.0, 1.0);
   Argb sky = Mix(Rgb(6, 8, 28), Rgb(24, 40, 96), y / 260.0);
-  Argb col = Mix(sky, Rgb(255, 196, 120), std::pow(glow, 2.2) + 0.06 * tilepaint::Dither(x, y));
+  Argb col = Mix(sky, Rgb(255, 196, 120), std::pow(glow, 2.2) + 0.06 * Dither(x, y));
   // Long rays across the sky.
   double a = std::atan2(y - kSunY, x - kSunX);
   double ray = std::pow(std::fabs(std::cos(a * 4.0)), 40.0) * std::clamp(1.0 - d / 140.0, 0.0, 1.0);
@@ -359,7 +359,7 @@ Argb EarthSurface(int x, int y, double depth) {
   if (cloud > 0.25) c = Mix(c, Rgb(245, 245, 255), std::min(1.0, (cloud - 0.25) * 4));
   // Sunlight skims the surface near the sun and fades into the night side.
   double lit = std::clamp(1.1 - std::fabs(x - kSunX) / 220.0, 0.25, 1.0) - depth * 0.002;
-  Argb out = Mix(Rgb(6, 14, 40), c, std::clamp(std::round((lit + 0.2 * tilepaint::Dither(x, y)) * 5) / 5, 0.2, 1.0));
+  Argb out = Mix(Rgb(6, 14, 40), c, std::clamp(std::round((lit + 0.2 * Dither(x, y)) * 5) / 5, 0.2, 1.0));
   // Sun glint on the sea below the sun.
   double gx = (x - kSunX) / 18.0, gy = (y - 190) / 30.0;
   if (c == Rgb(22, 74, 170) && gx * gx + gy * gy < 1) out = Mix(out, Rgb(255, 230, 170), 0.7 * (1 - gx * gx - gy * gy));
@@ -372,7 +372,7 @@ Argb SightAt(int x, int y) {
   if (d < -6) return EarthSurface(x, y, -d);
   if (d < 0) return Mix(Rgb(130, 200, 255), Rgb(255, 210, 140), std::clamp(1 - std::fabs(x - kSunX) / 90, 0.0, 1.0));
   Argb col = SpaceAt(x, y);
-  if (d < 14) col = Mix(col, Rgb(90, 160, 255), 0.85 * (1 - d / 14) + 0.1 * tilepaint::Dither(x, y));
+  if (d < 14) col = Mix(col, Rgb(90, 160, 255), 0.85 * (1 - d / 14) + 0.1 * Dither(x, y));
   if (sun < 13) return Rgb(255, 255, 240);
   if (sun < 17) return Mix(Rgb(255, 250, 210), Rgb(255, 210, 120), (sun - 13) / 4);
   return col;

@@ -4,27 +4,11 @@
 // end, and a notch every tenth tells how much is left at a glance.
 #include <array>
 
+#include "art/paint_kit.h"
 #include "art/registry.h"
 
 namespace qel::art {
 namespace {
-
-struct Stop {
-  double at;
-  Argb colour;
-};
-
-// Colour of a left-to-right ramp at t in 0..1.
-Argb Ramp(const Stop *stops, int count, double t) {
-  if (t <= stops[0].at) return stops[0].colour;
-  for (int i = 1; i < count; ++i) {
-    if (t <= stops[i].at) {
-      double span = stops[i].at - stops[i - 1].at;
-      return Mix(stops[i - 1].colour, stops[i].colour, (t - stops[i - 1].at) / span);
-    }
-  }
-  return stops[count - 1].colour;
-}
 
 // Lighting across the rows of a tube, top lit: > 0 lifts towards white, < 0 darkens.
 // The first and last rows sit under the HUD's box outline and the edge below it.
@@ -47,7 +31,7 @@ template <std::size_t N>
 void DrawBar(Canvas &c, int top, const std::array<double, N> &rows, const BarStyle &s) {
   for (int x = 0; x < s.length; ++x) {
     double t = static_cast<double>(x) / (s.length - 1);
-    Argb base = Ramp(s.stops, s.stopCount, t);
+    Argb base = Gradient(s.stops, s.stopCount, t);  // brightening towards the full end
     bool notch = (x + 1) % s.notch == 0 && x + 1 < s.length;
     for (int r = 0; r < static_cast<int>(N); ++r) {
       Argb col = Light(base, rows[static_cast<std::size_t>(r)]);

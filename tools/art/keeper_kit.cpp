@@ -34,9 +34,18 @@ Path &Path::bend(double cx, double cy, double x, double y) {
   return curve(x0 + 2.0 / 3 * (cx - x0), y0 + 2.0 / 3 * (cy - y0), x + 2.0 / 3 * (cx - x), y + 2.0 / 3 * (cy - y), x, y);
 }
 
+std::vector<double> Frame::map(const std::vector<double> &xy) const {
+  std::vector<double> out(xy.size());
+  for (std::size_t i = 0; i + 1 < xy.size(); i += 2) {
+    out[i] = x(xy[i]);
+    out[i + 1] = y(xy[i + 1]);
+  }
+  return out;
+}
+
 void Part::clip(const Path &p, Argb colour) {
   Canvas shape(c.w, c.h);
-  shape.fillPolygon(p.pts(), colour);
+  shape.fillPolygon(f.map(p.pts()), colour);
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x)
       if (shape.covered(x, y) && c.covered(x, y)) c.set(x, y, colour);
@@ -44,7 +53,7 @@ void Part::clip(const Path &p, Argb colour) {
 
 void Part::clipEllipse(double cx, double cy, double rx, double ry, Argb colour) {
   Canvas shape(c.w, c.h);
-  shape.fillEllipse(cx, cy, rx, ry, colour);
+  shape.fillEllipse(f.x(cx), f.y(cy), f.len(rx), f.len(ry), colour);
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x)
       if (shape.covered(x, y) && c.covered(x, y)) c.set(x, y, colour);
@@ -52,7 +61,7 @@ void Part::clipEllipse(double cx, double cy, double rx, double ry, Argb colour) 
 
 void Part::clipLine(double x1, double y1, double x2, double y2, double thick, Argb colour) {
   Canvas shape(c.w, c.h);
-  shape.line(x1, y1, x2, y2, thick, colour);
+  shape.line(f.x(x1), f.y(y1), f.x(x2), f.y(y2), f.thick(thick), colour);
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x)
       if (shape.covered(x, y) && c.covered(x, y)) c.set(x, y, colour);
@@ -68,10 +77,27 @@ void Part::clipStroke(double x0, double y0, double c1x, double c1y, double c2x, 
 
 void Part::cut(const Path &p) {
   Canvas shape(c.w, c.h);
-  shape.fillPolygon(p.pts(), Rgb(255, 255, 255));
+  shape.fillPolygon(f.map(p.pts()), Rgb(255, 255, 255));
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x)
       if (shape.covered(x, y)) c.set(x, y, kClear);
+}
+
+void Part::dot(double x, double y, Argb colour) {
+  c.set(static_cast<int>(std::floor(f.x(x))), static_cast<int>(std::floor(f.y(y))), colour);
+}
+
+void Part::rect(double x, double y, double w, double h, Argb colour) {
+  c.fillRect(static_cast<int>(std::floor(f.x(x))), static_cast<int>(std::floor(f.y(y))),
+             static_cast<int>(std::lround(f.len(w))), static_cast<int>(std::lround(f.len(h))), colour);
+}
+
+void Part::ellipse(double cx, double cy, double rx, double ry, Argb colour) {
+  c.fillEllipse(f.x(cx), f.y(cy), f.len(rx), f.len(ry), colour);
+}
+
+void Part::line(double x1, double y1, double x2, double y2, double thick, Argb colour) {
+  c.line(f.x(x1), f.y(y1), f.x(x2), f.y(y2), f.thick(thick), colour);
 }
 
 void Part::bevel(const Ramp &r, int lightDepth, int shadowDepth) {
@@ -93,8 +119,8 @@ void Part::gradient(const Ramp &r, double lx, double ly, double reach, int lo, i
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x) {
       if (c.get(x, y) != r[3]) continue;
-      double t = std::min(1.0, std::hypot(x - lx, y - ly) / reach);
-      double level = hi - t * (hi - lo) + Bayer(x, y) - 0.5;
+      double t = std::min(1.0, std::hypot(x - f.x(lx), y - f.y(ly)) / f.len(reach));
+      double level = hi - t * (hi - lo) + BayerRank(x, y) / 16.0 - 0.5;
       int i = std::clamp(static_cast<int>(std::lround(level)), lo, hi);
       c.set(x, y, r[static_cast<std::size_t>(i)]);
     }
@@ -150,11 +176,6 @@ void Stamp(Canvas &c, const Glyph &g, int x, int y, const std::vector<Ink> &inks
         if (ink.key == ch) c.set(x + (mirror ? n - 1 - i : i), y + static_cast<int>(row), ink.colour);
     }
   }
-}
-
-double Bayer(int x, int y) {
-  static const int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-  return kBayer[y & 3][x & 3] / 16.0;
 }
 
 }  // namespace qel::art::keeper

@@ -9,13 +9,12 @@
 #include <vector>
 
 #include "art/canvas.h"
+#include "art/paint_kit.h"
 
 namespace qel::art::keeper {
 
-// Outline (0), deep shadow (1), shadow (2), base (3), light (4), highlight (5).
-using Ramp = std::array<Argb, 6>;
-
-// The keeper's colours: auburn hair, fair skin, a cream coat with teal trim, a coral ribbon.
+// The keeper's colours: auburn hair, fair skin, a cream coat with teal trim, a coral ribbon. Each
+// ramp has six shades: outline (0), deep shadow (1), shadow (2), base (3), light (4), highlight (5).
 constexpr Ramp kHair = {Rgb(42, 14, 10), Rgb(96, 30, 20), Rgb(140, 52, 26), Rgb(184, 82, 42), Rgb(220, 122, 62),
                         Rgb(248, 178, 110)};
 constexpr Ramp kSkin = {Rgb(96, 44, 36), Rgb(194, 116, 100), Rgb(234, 160, 134), Rgb(252, 210, 182),
@@ -43,11 +42,25 @@ class Path {
   std::vector<double> xy_;
 };
 
-// One part of a picture on a layer of its own.
+// Where the design's units land on the canvas. The shop portrait is drawn at scale 1; the same
+// design drawn larger gives the keeper of the ending's close-up.
+struct Frame {
+  double s = 1, ox = 0, oy = 0;
+  double x(double v) const { return ox + v * s; }
+  double y(double v) const { return oy + v * s; }
+  double len(double v) const { return v * s; }
+  // A stroke width: hairlines stay one pixel wide at any scale.
+  double thick(double v) const { return v <= 1 ? v : v * s; }
+  std::vector<double> map(const std::vector<double> &xy) const;
+};
+
+// One part of a picture on a layer of its own. Coordinates given to a part are in design units
+// and go through its frame.
 struct Part {
   Canvas c;
-  Part(int w, int h) : c(w, h) {}
-  void fill(const Path &p, Argb colour) { c.fillPolygon(p.pts(), colour); }
+  Frame f;
+  Part(int w, int h, Frame frame = {}) : c(w, h), f(frame) {}
+  void fill(const Path &p, Argb colour) { c.fillPolygon(f.map(p.pts()), colour); }
   // Paints only where the part is already covered.
   void clip(const Path &p, Argb colour);
   void clipEllipse(double cx, double cy, double rx, double ry, Argb colour);
@@ -57,11 +70,16 @@ struct Part {
                   Argb colour, double thick = 1);
   // Removes the part's pixels inside the path.
   void cut(const Path &p);
+  // Painting straight onto the part: a pixel, a rectangle, an ellipse, a line.
+  void dot(double x, double y, Argb colour);
+  void rect(double x, double y, double w, double h, Argb colour);
+  void ellipse(double cx, double cy, double rx, double ry, Argb colour);
+  void line(double x1, double y1, double x2, double y2, double thick, Argb colour);
   // Light on the edges facing the top left and shadow on those facing the bottom right, on the
   // pixels still in the ramp's base colour.
   void bevel(const Ramp &r, int lightDepth, int shadowDepth);
   // Round forms: pixels in the ramp's base colour take a dithered shade from `hi` near the lit
-  // point (lx, ly) down to `lo` at `reach` pixels from it.
+  // point (lx, ly) down to `lo` at `reach` (design units) from it.
   void gradient(const Ramp &r, double lx, double ly, double reach, int lo, int hi);
 };
 
@@ -77,7 +95,20 @@ struct Figure {
   void castShadow(int receiver, std::initializer_list<int> casters, int dx, int dy, int reach, const Ramp &r);
 };
 
-// One step darker (or lighter) in the ramp; colours outside the ramp stay.
+// How the keeper's bust is laid out on a picture: its size, where the design lands, and where
+// (in design units) her coat is cut off. The shop portrait is 210 x 270 at scale 1, cut at 270.
+struct Layout {
+  int w, h;
+  Frame f;
+  double bottom;
+};
+Layout ShopLayout();
+// The keeper's bust, drawn from the portrait's design: holding the shop's inventory pad, or with
+// her arms at her sides. Her eyebrows, eyes and mouth are left out (clean skin).
+Figure Bust(const Layout &l, bool holdingPad);
+
+// One step darker (or lighter) in the ramp, never into the outline; colours outside the ramp
+// stay.
 Argb Darker(const Ramp &r, Argb c);
 Argb Lighter(const Ramp &r, Argb c);
 
@@ -91,8 +122,5 @@ struct Ink {
 };
 // Draws the glyph with its top-left at (x, y), mirrored left to right when asked.
 void Stamp(Canvas &c, const Glyph &g, int x, int y, const std::vector<Ink> &inks, bool mirror = false);
-
-// 4 x 4 ordered dither threshold in [0, 1).
-double Bayer(int x, int y);
 
 }  // namespace qel::art::keeper

@@ -11,10 +11,17 @@ namespace qel::art::keeper {
 namespace {
 
 constexpr int kW = 210, kH = 270;
+
 enum Label { kBackHair = 1, kNeck, kBody, kInner, kCollar, kRibbon, kFace, kFrontHair, kTrinket };
 
-Part BackHair() {
-  Part p(kW, kH);
+}  // namespace
+
+Layout ShopLayout() { return {kW, kH, Frame{}, 270}; }
+
+namespace {
+
+Part BackHair(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(101, 6)
              .curve(66, 4, 42, 26, 42, 62)
              .curve(40, 96, 34, 130, 30, 162)
@@ -35,36 +42,41 @@ Part BackHair() {
   return p;
 }
 
-Part Neck() {
-  Part p(kW, kH);
+Part Neck(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(90, 84).to(113, 84).bend(114, 104, 117, 118).to(86, 118).bend(89, 104, 90, 84), kSkin[3]);
   p.c.outline(kSkin[0]);
   return p;
 }
 
-Path CoatOutline() {
+Path CoatOutline(double bottom) {
   return Path(86, 108)
       .bend(62, 116, 38, 128)
       .bend(20, 138, 17, 158)
       .to(14, 210)
-      .to(12, 270)
-      .to(191, 270)
+      .to(12, bottom)
+      .to(191, bottom)
       .to(189, 210)
       .to(186, 158)
       .bend(183, 138, 165, 128)
       .bend(141, 116, 117, 108);
 }
 
-Part Body() {
-  Part p(kW, kH);
-  p.fill(CoatOutline(), kCoat[3]);
+Part Body(const Layout &l) {
+  Part p(l.w, l.h, l.f);
+  p.fill(CoatOutline(l.bottom), kCoat[3]);
   p.bevel(kCoat, 2, 3);
   p.gradient(kCoat, 70, 120, 190, 2, 4);
   // The sleeves part from the body; the right side of her turns from the light.
+  const double b = l.bottom;
   p.clipStroke(38, 150, 42, 190, 43, 230, 44, 270, kCoat[1]);
   p.clipStroke(165, 150, 161, 190, 160, 230, 159, 270, kCoat[1]);
-  p.clip(Path(166, 150).bend(161, 210, 160, 270).to(192, 270).to(189, 210).to(186, 150), kCoat[2]);
-  p.clip(Path(120, 112).bend(150, 150, 148, 270).to(158, 270).bend(160, 150, 128, 112), kCoat[2]);
+  if (b > 270) {  // the sleeves hang on below the shop's counter
+    p.clipLine(44, 270, 45, b, 1, kCoat[1]);
+    p.clipLine(159, 270, 158, b, 1, kCoat[1]);
+  }
+  p.clip(Path(166, 150).bend(161, 210, 160, 270).to(160, b).to(192, b).to(189, 210).to(186, 150), kCoat[2]);
+  p.clip(Path(120, 112).bend(150, 150, 148, 270).to(148, b).to(158, b).to(158, 270).bend(160, 150, 128, 112), kCoat[2]);
   // Folds where the sleeves bend.
   p.clipStroke(22, 190, 28, 200, 30, 214, 30, 226, kCoat[2]);
   p.clipStroke(181, 190, 175, 200, 173, 214, 173, 226, kCoat[1]);
@@ -75,14 +87,14 @@ Part Body() {
   p.cut(Path(88, 110).to(115, 110).to(101.5, 176));
   p.clipStroke(87, 112, 91, 130, 96, 152, 101.5, 177, kTeal[3], 3);
   p.clipStroke(116, 112, 112, 130, 107, 152, 101.5, 177, kTeal[2], 3);
-  p.clipStroke(101.5, 178, 101.5, 210, 101.5, 240, 101.5, 270, kCoat[2]);
+  p.clipStroke(101.5, 178, 101.5, 210, 101.5, 240, 101.5, b, kCoat[2]);
   p.c.outline(kCoat[0]);
   return p;
 }
 
 // Her forearms come forward to hold the shop's inventory pad in front of her.
-Part Forearms() {
-  Part p(kW, kH);
+Part Forearms(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(14, 196).to(44, 194).bend(62, 222, 90, 231).to(84, 257).bend(48, 246, 12, 224), kCoat[3]);
   p.fill(Path(189, 196).to(159, 194).bend(141, 222, 113, 231).to(119, 257).bend(155, 246, 191, 224), kCoat[3]);
   p.bevel(kCoat, 1, 2);
@@ -95,8 +107,8 @@ Part Forearms() {
   return p;
 }
 
-Part Pad() {
-  Part p(kW, kH);
+Part Pad(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(86, 222).to(118, 220).to(120, 266).to(84, 268), kCoat[1]);
   p.clip(Path(89, 226).to(115, 224).to(117, 262).to(87, 264), kTeal[2]);
   for (int row = 0; row < 5; ++row) {
@@ -109,8 +121,8 @@ Part Pad() {
   return p;
 }
 
-Part Hands() {
-  Part p(kW, kH);
+Part Hands(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   for (bool right : {false, true}) {
     auto x = [&](double v) { return right ? 203 - v : v; };
     p.fill(Path(x(80), 234).bend(x(90), 232, x(94), 238).to(x(94), 252).bend(x(88), 258, x(80), 254), kSkin[3]);
@@ -129,29 +141,29 @@ void Badge(Part &p) {
   p.clip(Path(128, 188).to(129.5, 191.5).to(132.5, 191.5).to(130, 193.5).to(131, 197).to(128, 195).to(125, 197)
              .to(126, 193.5).to(123.5, 191.5).to(126.5, 191.5),
          kGold[4]);
-  p.c.set(122, 186, kTeal[5]);
-  for (int x = 121; x <= 135; ++x) p.c.set(x, 185, kGold[2]);
+  p.dot(122, 186, kTeal[5]);
+  p.rect(121, 185, 15, 1, kGold[2]);
 }
 
 void Buttons(Part &p) {
   for (int y : {198, 232}) {
-    p.c.fillEllipse(107, y, 3, 3, kGold[3]);
-    p.c.set(106, y - 2, kGold[5]);
-    p.c.set(108, y + 1, kGold[2]);
+    p.ellipse(107, y, 3, 3, kGold[3]);
+    p.dot(106, y - 2, kGold[5]);
+    p.dot(108, y + 1, kGold[2]);
   }
 }
 
 // The teal top under the open coat.
-Part Inner() {
-  Part p(kW, kH);
+Part Inner(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(86, 108).to(117, 108).to(101.5, 182), kTeal[3]);
   p.bevel(kTeal, 1, 2);
   p.clipStroke(92, 150, 96, 160, 99, 168, 101, 176, kTeal[2]);
   return p;
 }
 
-Part Collar() {
-  Part p(kW, kH);
+Part Collar(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(86, 104).bend(101, 110, 117, 104).to(120, 117).bend(101, 126, 83, 117), kCoat[3]);
   p.bevel(kCoat, 1, 2);
   p.clipStroke(84, 116, 92, 121, 110, 121, 119, 116, kTeal[3], 2);
@@ -159,19 +171,28 @@ Part Collar() {
   return p;
 }
 
-Part Ribbon() {
-  Part p(kW, kH);
+Part Ribbon(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(101, 121).to(88, 114).to(86, 127).to(101, 123).to(116, 127).to(115, 114), kCoral[3]);
   p.fill(Path(99, 123).to(94, 140).to(99, 137).to(101, 142).to(103, 137).to(108, 140).to(103, 123), kCoral[2]);
   p.bevel(kCoral, 1, 1);
-  p.c.fillEllipse(101.5, 122, 3, 3, kCoral[4]);
-  p.c.set(100, 121, kCoral[5]);
+  p.ellipse(101.5, 122, 3, 3, kCoral[4]);
+  p.dot(100, 121, kCoral[5]);
   p.c.outline(kCoral[0]);
   return p;
 }
 
-Part Face() {
-  Part p(kW, kH);
+// The nose: a lit ridge and the shadow under its tip.
+void Nose(Part &p) {
+  p.dot(102, 70, kSkin[2]);
+  p.dot(103, 71, kSkin[2]);
+  p.dot(101, 72, kSkin[2]);
+  p.dot(102, 72, kSkin[1]);
+  p.dot(100, 69, kSkin[4]);
+}
+
+Part Face(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(66, 26)
              .to(65, 50)
              .to(66, 58)
@@ -184,18 +205,17 @@ Part Face() {
          kSkin[3]);
   // The jaw and the cheek away from the light, and a soft blush under each eye.
   p.bevel(kSkin, 0, 2);
-  for (double cx : {84.0, 119.0})
-    for (int y = 66; y <= 70; ++y)
-      for (int x = static_cast<int>(cx) - 6; x <= static_cast<int>(cx) + 6; ++x) {
-        double dx = (x - cx) / 6.5, dy = (y - 68) / 2.5;
-        if (dx * dx + dy * dy <= 1 && Bayer(x, y) < 0.5 && p.c.covered(x, y)) p.c.set(x, y, Rgb(248, 176, 164));
+  const Frame &f = l.f;
+  for (double bx : {84.0, 119.0}) {
+    const double cx = f.x(bx), cy = f.y(68);
+    const int reachX = static_cast<int>(std::lround(f.len(6))), reachY = static_cast<int>(std::lround(f.len(2)));
+    for (int y = static_cast<int>(cy) - reachY; y <= static_cast<int>(cy) + reachY; ++y)
+      for (int x = static_cast<int>(cx) - reachX; x <= static_cast<int>(cx) + reachX; ++x) {
+        double dx = (x - cx) / f.len(6.5), dy = (y - cy) / f.len(2.5);
+        if (dx * dx + dy * dy <= 1 && BayerRank(x, y) < 8 && p.c.covered(x, y)) p.c.set(x, y, Rgb(248, 176, 164));
       }
-  // The nose: a lit ridge and the shadow under its tip.
-  p.c.set(102, 70, kSkin[2]);
-  p.c.set(103, 71, kSkin[2]);
-  p.c.set(101, 72, kSkin[2]);
-  p.c.set(102, 72, kSkin[1]);
-  p.c.set(100, 69, kSkin[4]);
+  }
+  Nose(p);
   p.c.outline(kSkin[0]);
   return p;
 }
@@ -243,8 +263,8 @@ void HairStrands(Part &p) {
   p.clip(Path(130, 8).curve(150, 16, 158, 40, 158, 70).bend(158, 110, 142, 164).to(150, 164).to(165, 8), kHair[2]);
 }
 
-Part FrontHair() {
-  Part p(kW, kH);
+Part FrontHair(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(FrontHairOutline(), kHair[3]);
   p.bevel(kHair, 2, 2);
   HairStrands(p);
@@ -253,47 +273,51 @@ Part FrontHair() {
 }
 
 // A star clip in her hair and the crew's earpiece.
-Part Trinkets() {
-  Part p(kW, kH);
+Part Trinkets(const Layout &l) {
+  Part p(l.w, l.h, l.f);
   p.fill(Path(66, 24).to(69, 29).to(75, 29).to(70, 33).to(72, 39).to(66, 35).to(60, 39).to(62, 33).to(57, 29)
              .to(63, 29),
          kGold[3]);
   p.bevel(kGold, 1, 1);
-  p.c.set(65, 29, kGold[5]);
-  p.c.fillRect(150, 56, 6, 12, kCoat[3]);
-  p.c.fillRect(151, 58, 4, 8, kTeal[3]);
-  p.c.fillRect(151, 58, 1, 3, kTeal[5]);
-  p.c.line(153, 56, 157, 44, 1, kCoat[2]);
-  p.c.set(157, 43, kCoral[4]);
+  p.dot(65, 29, kGold[5]);
+  p.rect(150, 56, 6, 12, kCoat[3]);
+  p.rect(151, 58, 4, 8, kTeal[3]);
+  p.rect(151, 58, 1, 3, kTeal[5]);
+  p.line(153, 56, 157, 44, 1, kCoat[2]);
+  p.dot(157, 43, kCoral[4]);
   p.c.outline(kCoat[0]);
   return p;
 }
 
 }  // namespace
 
-ART_SHEET(TOKU38) {
-  Figure f(kW, kH);
-  f.paste(BackHair(), kBackHair);
-  f.paste(Neck(), kNeck);
-  f.paste(Inner(), kInner);
-  Part body = Body();
+Figure Bust(const Layout &l, bool holdingPad) {
+  Figure f(l.w, l.h);
+  f.paste(BackHair(l), kBackHair);
+  f.paste(Neck(l), kNeck);
+  f.paste(Inner(l), kInner);
+  Part body = Body(l);
   Buttons(body);
   Badge(body);
   f.paste(body, kBody);
-  f.paste(Collar(), kCollar);
-  f.paste(Ribbon(), kRibbon);
-  f.paste(Forearms(), kBody);
-  f.paste(Pad(), kTrinket);
-  f.paste(Hands(), kTrinket);
-  f.paste(Face(), kFace);
-  f.paste(FrontHair(), kFrontHair);
+  f.paste(Collar(l), kCollar);
+  f.paste(Ribbon(l), kRibbon);
+  if (holdingPad) {
+    f.paste(Forearms(l), kBody);
+    f.paste(Pad(l), kTrinket);
+    f.paste(Hands(l), kTrinket);
+  }
+  f.paste(Face(l), kFace);
+  f.paste(FrontHair(l), kFrontHair);
   f.castShadow(kFace, {kFrontHair}, 1, 1, 3, kSkin);
   f.castShadow(kNeck, {kFace}, 0, 1, 9, kSkin);
   f.castShadow(kNeck, {kFace}, 0, 1, 3, kSkin);
   f.castShadow(kBody, {kFrontHair}, 1, 1, 3, kCoat);
   f.castShadow(kInner, {kRibbon, kCollar, kBody}, 1, 1, 3, kTeal);
-  f.paste(Trinkets(), kTrinket);
-  c.paste(f.c, 0, 0);
+  f.paste(Trinkets(l), kTrinket);
+  return f;
 }
+
+ART_SHEET(TOKU38) { c.paste(Bust(ShopLayout(), true).c, 0, 0); }
 
 }  // namespace qel::art::keeper

@@ -31,7 +31,7 @@ void Block(Canvas &c, int x, int y, int w, int h, const Ramp &r) {
 void Wall(Canvas &c) {
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x) {
-      double v = 1.0 - y / 300.0 + (Bayer(x, y) - 0.5) * 0.12;
+      double v = 1.0 - y / 300.0 + (BayerRank(x, y) / 16.0 - 0.5) * 0.12;
       c.set(x, y, v > 0.78 ? kSteel[4] : v > 0.45 ? kSteel[3] : kSteel[2]);
     }
   for (int y : {34, 98, 162, 226}) {

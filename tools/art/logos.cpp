@@ -1,5 +1,6 @@
 // The game's name in chrome: the title logo (HAI5, over the moving title background) and the
-// opening title card (HAI12, on black, while the ZOZE flies up past it).
+// opening title card (HAI12, on black, while the ZOZE flies up past it); and in the same letters
+// the END of the ending (TOKU36), its chrome reflecting the sunset.
 //
 // The letters are a bold, slanted, square-cut face drawn from outlines in design units (cap
 // height 100) and painted like the player's side of the game: a chrome face that reflects a
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "art/craft_kit.h"
+#include "art/paint_kit.h"
 #include "art/registry.h"
 #include "art/tile_paint.h"
 
@@ -20,9 +22,9 @@ namespace {
 
 using craft::Pt;
 using craft::Shape;
-using tilepaint::Dither;
 
-constexpr Argb kInk = Rgb(8, 10, 22);
+// The letters' outlines are inked a shade deeper and bluer than the sprites'.
+constexpr Argb kLetterInk = Rgb(8, 10, 22);
 
 craft::Xform Plain() {
   craft::Xform t;
@@ -74,6 +76,11 @@ Glyph GlyphOf(char ch) {
                {{92 - T, 0}, {92, 0}, {92, 100 - C}, {92 - C, 100}, {92 - T, 100}},
                {{22, 0}, {48, 0}, {70, 100}, {44, 100}}},
               {},
+              {}};
+    case 'D':
+      return {92,
+              {{{C, 0}, {64, 0}, {92, 28}, {92, 72}, {64, 100}, {C, 100}, {0, 100 - C}, {0, C}}},
+              {{{T, T}, {53.2, T}, {92 - T, 38.8}, {92 - T, 61.2}, {53.2, 100 - T}, {T, 100 - T}}},
               {}};
     default: return {60, {}, {}, {}};
   }
@@ -158,25 +165,40 @@ Rim RimOf(const Shape &s, int x, int y, int radius) {
 
 using FaceFn = std::function<Argb(int x, int y)>;
 
-// Chrome reflecting a white sky over a dark horizon and cyan water: t runs 0 (top of the
-// letters) to 1 (their base line).
-Argb ChromeAt(double t, int x, int y) {
-  struct Stop {
-    double t;
-    Argb c;
-  };
-  static const Stop kSky[] = {{0.0, Rgb(255, 255, 255)}, {0.22, Rgb(228, 236, 250)}, {0.47, Rgb(140, 158, 192)}};
-  static const Stop kSea[] = {{0.50, Rgb(26, 40, 92)},   {0.60, Rgb(34, 78, 160)},  {0.80, Rgb(64, 156, 226)},
-                              {1.0, Rgb(188, 240, 255)}, {1.3, Rgb(230, 252, 255)}};
-  auto along = [&](const Stop *s, int n, double v) {
-    if (v <= s[0].t) return s[0].c;
-    for (int i = 1; i < n; ++i)
-      if (v <= s[i].t) return Mix(s[i - 1].c, s[i].c, (v - s[i - 1].t) / (s[i].t - s[i - 1].t));
-    return s[n - 1].c;
-  };
+// What the chrome reflects and the colours round it. The title's is a white sky over a dark
+// horizon and cyan water, ringed in blue; the ending's reflects the sunset.
+struct Metal {
+  Stop sky[3];   // the upper half of the face, t 0 .. 0.47
+  Stop sea[5];   // the lower half, t 0.50 .. 1.3
+  Argb rimLit, rimShade, rimSide;          // the face's bevels
+  Argb sideLitNear, sideLitFar, sideNear, sideFar;  // the extruded sides, below and right
+  Argb bandIn, bandInLit, bandOut, bandOutLit;      // the glow band between the ink lines
+  Argb glintInner, glintOuter, glintCorner;         // the rays of a glint
+};
+
+const Metal kBlueChrome = {
+    {{0.0, Rgb(255, 255, 255)}, {0.22, Rgb(228, 236, 250)}, {0.47, Rgb(140, 158, 192)}},
+    {{0.50, Rgb(26, 40, 92)}, {0.60, Rgb(34, 78, 160)}, {0.80, Rgb(64, 156, 226)}, {1.0, Rgb(188, 240, 255)},
+     {1.3, Rgb(230, 252, 255)}},
+    Rgb(255, 255, 255), Rgb(12, 22, 64), Rgb(120, 150, 200),
+    Rgb(46, 82, 168), Rgb(22, 38, 96), Rgb(30, 52, 120), Rgb(14, 24, 70),
+    Rgb(40, 150, 240), Rgb(130, 220, 255), Rgb(16, 64, 176), Rgb(40, 120, 220),
+    Rgb(210, 250, 255), Rgb(110, 210, 255), Rgb(170, 230, 255)};
+
+const Metal kSunsetChrome = {
+    {{0.0, Rgb(255, 255, 244)}, {0.22, Rgb(255, 232, 196)}, {0.47, Rgb(214, 150, 150)}},
+    {{0.50, Rgb(52, 24, 72)}, {0.60, Rgb(112, 40, 104)}, {0.80, Rgb(226, 102, 84)}, {1.0, Rgb(255, 196, 110)},
+     {1.3, Rgb(255, 240, 200)}},
+    Rgb(255, 255, 240), Rgb(40, 14, 48), Rgb(214, 150, 150),
+    Rgb(120, 46, 96), Rgb(70, 24, 66), Rgb(84, 30, 76), Rgb(42, 14, 46),
+    Rgb(240, 132, 52), Rgb(255, 214, 120), Rgb(176, 52, 40), Rgb(232, 112, 56),
+    Rgb(255, 246, 210), Rgb(255, 190, 100), Rgb(255, 222, 150)};
+
+// Chrome: t runs 0 (top of the letters) to 1 (their base line).
+Argb ChromeAt(const Metal &m, double t, int x, int y) {
   double q = std::floor(t * 14 + 0.5 + Dither(x, y)) / 14;  // dithered bands
-  if (t < 0.48) return along(kSky, 3, std::min(q, 0.47));
-  return along(kSea, 5, std::max(q, 0.50));
+  if (t < 0.48) return Gradient(m.sky, 3, std::min(q, 0.47));
+  return Gradient(m.sea, 5, std::max(q, 0.50));
 }
 
 // One piece of a logo: its shape, the colour of its face and how wide its rims are.
@@ -188,10 +210,11 @@ struct Piece {
 
 struct Look {
   int extrude;  // depth of the sides shown below-right
-  int glow;     // width of the blue band between the two ink lines
+  int glow;     // width of the glow band between the two ink lines
+  const Metal *metal = &kBlueChrome;
 };
 
-void PaintFace(Canvas &c, const Piece &p) {
+void PaintFace(Canvas &c, const Piece &p, const Metal &m) {
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x) {
       if (!p.shape.on(x, y)) continue;
@@ -199,9 +222,9 @@ void PaintFace(Canvas &c, const Piece &p) {
       Rim r = RimOf(p.shape, x, y, p.bevel);
       if (r.dist <= p.bevel) {
         double outer = r.dist <= 1.01 ? 1.0 : 0.6;
-        if (r.toward > 0.3) face = Mix(face, Rgb(255, 255, 255), 0.85 * outer);
-        else if (r.toward < -0.3) face = Mix(face, Rgb(12, 22, 64), 0.65 * outer);
-        else face = Mix(face, Rgb(120, 150, 200), 0.35 * outer);
+        if (r.toward > 0.3) face = Mix(face, m.rimLit, 0.85 * outer);
+        else if (r.toward < -0.3) face = Mix(face, m.rimShade, 0.65 * outer);
+        else face = Mix(face, m.rimSide, 0.35 * outer);
       }
       c.set(x, y, face);
     }
@@ -210,10 +233,11 @@ void PaintFace(Canvas &c, const Piece &p) {
 // Paints the pieces in order (later ones over earlier ones, with a small shadow on them), then
 // the extruded sides and the outline round everything.
 void PaintLogo(Canvas &c, const std::vector<Piece> &pieces, const Look &look) {
+  const Metal &m = *look.metal;
   Shape all(c.w, c.h);
   for (const Piece &p : pieces) {
     Canvas before = c;
-    PaintFace(c, p);
+    PaintFace(c, p, m);
     // The piece's own shadow on what lies under it.
     for (int y = 0; y < c.h; ++y)
       for (int x = 0; x < c.w; ++x)
@@ -233,7 +257,7 @@ void PaintLogo(Canvas &c, const std::vector<Piece> &pieces, const Look &look) {
       bool under = false;
       for (int s = 1; s <= look.extrude + 1; ++s) under = under || all.on(x, y - s);
       double depth = look.extrude > 1 ? (k - 1.0) / (look.extrude - 1) : 0;
-      Argb near = under ? Rgb(46, 82, 168) : Rgb(30, 52, 120), far = under ? Rgb(22, 38, 96) : Rgb(14, 24, 70);
+      Argb near = under ? m.sideLitNear : m.sideNear, far = under ? m.sideLitFar : m.sideFar;
       c.set(x, y, Mix(near, far, depth));
       body.pixel(x, y);
     }
@@ -251,34 +275,34 @@ void PaintLogo(Canvas &c, const std::vector<Piece> &pieces, const Look &look) {
             if (d < best) best = d, bx = i, by = j;
           }
       if (best <= 1.5) {
-        done.set(x, y, kInk);
+        done.set(x, y, kLetterInk);
       } else if (best <= 1.5 + look.glow) {
         // The band is brighter where it faces the light (the body lies below-right of it).
         double lit = (bx + by) / (std::sqrt(2.0) * best);
         double t = look.glow > 1 ? (best - 1.5) / look.glow : 0.5;
-        Argb in = Mix(Rgb(40, 150, 240), Rgb(130, 220, 255), std::max(0.0, lit) * 0.7);
-        Argb out = Mix(Rgb(16, 64, 176), Rgb(40, 120, 220), std::max(0.0, lit) * 0.7);
+        Argb in = Mix(m.bandIn, m.bandInLit, std::max(0.0, lit) * 0.7);
+        Argb out = Mix(m.bandOut, m.bandOutLit, std::max(0.0, lit) * 0.7);
         done.set(x, y, Mix(in, out, t));
       } else if (best <= 2.5 + look.glow) {
-        done.set(x, y, kInk);
+        done.set(x, y, kLetterInk);
       }
     }
   c = done;
 }
 
-// A four-pointed glint: a white core with cyan rays.
-void Glint(Canvas &c, int x, int y, int arm) {
+// A four-pointed glint: a white core with rays in the chrome's light.
+void Glint(Canvas &c, int x, int y, int arm, const Metal &m = kBlueChrome) {
   for (int i = 1; i <= arm; ++i) {
-    Argb ray = i * 2 <= arm ? Rgb(210, 250, 255) : Rgb(110, 210, 255);
+    Argb ray = i * 2 <= arm ? m.glintInner : m.glintOuter;
     c.set(x + i, y, ray);
     c.set(x - i, y, ray);
     c.set(x, y + i, ray);
     c.set(x, y - i, ray);
   }
-  c.set(x + 1, y + 1, Rgb(170, 230, 255));
-  c.set(x - 1, y - 1, Rgb(170, 230, 255));
-  c.set(x + 1, y - 1, Rgb(170, 230, 255));
-  c.set(x - 1, y + 1, Rgb(170, 230, 255));
+  c.set(x + 1, y + 1, m.glintCorner);
+  c.set(x - 1, y - 1, m.glintCorner);
+  c.set(x + 1, y - 1, m.glintCorner);
+  c.set(x - 1, y + 1, m.glintCorner);
   c.set(x, y, Rgb(255, 255, 255));
 }
 
@@ -295,14 +319,14 @@ FaceFn GlassBar(double top, double height, double left, double right) {
   };
 }
 
-FaceFn ChromeFace(double top, double height) {
-  return [=](int x, int y) { return ChromeAt((y + 0.5 - top) / height, x, y); };
+FaceFn ChromeFace(double top, double height, const Metal &m = kBlueChrome) {
+  return [=, &m](int x, int y) { return ChromeAt(m, (y + 0.5 - top) / height, x, y); };
 }
 
 // --- The title card's emblem ---------------------------------------------------------------
 
 // A face that runs from `hi` at `top` to `lo` at `top + height`, in dithered steps.
-FaceFn Gradient(double top, double height, Argb hi, Argb lo, int steps) {
+FaceFn Fade(double top, double height, Argb hi, Argb lo, int steps) {
   return [=](int x, int y) {
     double t = std::clamp((y + 0.5 - top) / height, 0.0, 1.0);
     return Mix(hi, lo, std::clamp(std::floor(t * steps + 0.5 + Dither(x, y)) / steps, 0.0, 1.0));
@@ -328,7 +352,7 @@ std::vector<Piece> Emblem(int w, int h, double cx, double cy, double r) {
                      double ex = (px * ca + py * sa) / (r * 0.86), ey = (-px * sa + py * ca) / (r * 0.34);
                      double e = std::sqrt(ex * ex + ey * ey);
                      if (std::fabs(e - 1) * r * 0.34 < 0.55) return ey < 0 ? Rgb(150, 230, 255) : Rgb(40, 130, 220);
-                     if (tilepaint::Hash01(x, y, 517) > 0.975) return Rgb(170, 200, 255);
+                     if (Hash01(x, y, 517) > 0.975) return Rgb(170, 200, 255);
                      return base;
                    },
                    0});
@@ -356,13 +380,13 @@ std::vector<Piece> Emblem(int w, int h, double cx, double cy, double r) {
   // The whole fighter, one pixel larger, in ink: its outline on the disc.
   Shape ink = flames;
   ink.add(wings).add(rails).add(body).grow(1);
-  pieces.push_back({ink, [](int, int) { return kInk; }, 0});
-  pieces.push_back({flames, Gradient(cy + 13 * s, 6 * s, Rgb(230, 255, 255), Rgb(40, 140, 255), 3), 0});
-  pieces.push_back({wings, Gradient(cy - 7 * s, 18 * s, Rgb(250, 252, 255), Rgb(150, 164, 194), 4), 1});
+  pieces.push_back({ink, [](int, int) { return kLetterInk; }, 0});
+  pieces.push_back({flames, Fade(cy + 13 * s, 6 * s, Rgb(230, 255, 255), Rgb(40, 140, 255), 3), 0});
+  pieces.push_back({wings, Fade(cy - 7 * s, 18 * s, Rgb(250, 252, 255), Rgb(150, 164, 194), 4), 1});
   pieces.push_back({livery, [](int, int) { return Rgb(44, 96, 214); }, 0});
-  pieces.push_back({rails, Gradient(cy - 5 * s, 17 * s, Rgb(176, 184, 206), Rgb(54, 60, 80), 3), 1});
-  pieces.push_back({body, Gradient(cy - 21 * s, 35 * s, Rgb(255, 255, 255), Rgb(140, 154, 186), 5), 1});
-  pieces.push_back({canopy, Gradient(cy - 15 * s, 9 * s, Rgb(200, 250, 255), Rgb(20, 110, 190), 3), 0});
+  pieces.push_back({rails, Fade(cy - 5 * s, 17 * s, Rgb(176, 184, 206), Rgb(54, 60, 80), 3), 1});
+  pieces.push_back({body, Fade(cy - 21 * s, 35 * s, Rgb(255, 255, 255), Rgb(140, 154, 186), 5), 1});
+  pieces.push_back({canopy, Fade(cy - 15 * s, 9 * s, Rgb(200, 250, 255), Rgb(20, 110, 190), 3), 0});
   return pieces;
 }
 
@@ -411,6 +435,23 @@ ART_SHEET(HAI12) {
   pieces.push_back({bar, GlassBar(top, bottom - top, l.x0, right), 1});
   PaintLogo(c, pieces, {2, 1});
   Glint(c, left + 22, 14, 4);
+}
+
+// The ending's END, 230 x 75, over the sunset: the title's lettering at the title's size, its
+// chrome reflecting the evening, ringed in gold.
+ART_SHEET(TOKU36) {
+  const char *word = "END";
+  Lettering l;
+  l.scale = 0.62;
+  const double width = (WordWidth(word) + 100 * l.slant) * l.scale;
+  l.x0 = std::round((c.w - width) / 2) - 1;
+  l.y0 = std::round((c.h - 100 * l.scale) / 2) - 1;
+  std::vector<Piece> pieces;
+  pieces.push_back({Word(c.w, c.h, word, l, 2), ChromeFace(l.y0, 100 * l.scale, kSunsetChrome), 3});
+  PaintLogo(c, pieces, {3, 2, &kSunsetChrome});
+  const Pt e = l.at(kCut * 0.5, kCut * 0.5), d = l.at(WordWidth(word) - 28, 0);
+  Glint(c, static_cast<int>(e.x) - 2, static_cast<int>(e.y) - 2, 6, kSunsetChrome);
+  Glint(c, static_cast<int>(d.x) + 1, static_cast<int>(d.y), 4, kSunsetChrome);
 }
 
 }  // namespace qel::art

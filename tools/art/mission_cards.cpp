@@ -16,7 +16,6 @@
 namespace qel::art {
 namespace {
 
-using tilepaint::Hash01;
 using tilepaint::kTile;
 
 // A sheet as its generator draws it (transparent where the sheet shows no picture).

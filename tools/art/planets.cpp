@@ -23,7 +23,7 @@ double PlaneNoise(double x, double y, int seed) {
     double tx = fx - ix, ty = fy - iy;
     tx = tx * tx * (3 - 2 * tx);
     ty = ty * ty * (3 - 2 * ty);
-    auto h = [&](int a, int b) { return tilepaint::Hash01(a, b, seed + octave * 101); };
+    auto h = [&](int a, int b) { return Hash01(a, b, seed + octave * 101); };
     double v = (h(ix, iy) * (1 - tx) + h(ix + 1, iy) * tx) * (1 - ty) + (h(ix, iy + 1) * (1 - tx) + h(ix + 1, iy + 1) * tx) * ty;
     total += amp * (v * 2 - 1);
     amp *= 0.5;
@@ -45,7 +45,7 @@ SpherePoint OnSphere(int x, int y, double cx, double cy, double r) {
 }
 
 Argb Ordered(Argb a, Argb b, double t, int x, int y) {
-  return Mix(a, b, std::clamp(std::round((t + tilepaint::Dither(x, y) * 0.25) * 4) / 4, 0.0, 1.0));
+  return Mix(a, b, std::clamp(std::round((t + Dither(x, y) * 0.25) * 4) / 4, 0.0, 1.0));
 }
 
 Argb JupiterAt(const SpherePoint &p, int x, int y) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "art/paint_kit.h"
 #include "art/registry.h"
 
 namespace qel::art {
@@ -13,8 +14,7 @@ namespace {
 constexpr double kPi = 3.14159265358979;
 
 const Argb kWhite = Rgb(255, 255, 255), kPale = Rgb(190, 250, 255), kCyan = Rgb(70, 220, 255),
-           kBlue = Rgb(40, 130, 255), kDeep = Rgb(30, 60, 200), kNavy = Rgb(12, 20, 90),
-           kInk = Rgb(16, 16, 24);
+           kBlue = Rgb(40, 130, 255), kDeep = Rgb(30, 60, 200), kNavy = Rgb(12, 20, 90);
 
 // ---- lasers --------------------------------------------------------------------------------
 

@@ -7,15 +7,6 @@ namespace qel::art::tilepaint {
 
 int Wrap32(int v) { return ((v % kTile) + kTile) % kTile; }
 
-double Hash01(int x, int y, int seed) {
-  std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8DA6B343u ^ static_cast<std::uint32_t>(y) * 0xD8163841u ^
-                    static_cast<std::uint32_t>(seed) * 0xCB1AB31Fu;
-  h ^= h >> 13;
-  h *= 0x5BD1E995u;
-  h ^= h >> 15;
-  return (h & 0xFFFFFFu) / 16777216.0;
-}
-
 namespace {
 
 double Smooth(double t) { return t * t * (3 - 2 * t); }
@@ -39,16 +30,7 @@ double TileNoise(double x, double y, int seed) {
          0.18 * LatticeNoise(x, y, 4, seed);
 }
 
-double Dither(int x, int y) {
-  static const int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
-  return (kBayer[y & 3][x & 3] + 0.5) / 16.0 - 0.5;
-}
-
-Argb Ramp::pick(double v, int x, int y, double dither) const {
-  const double n = static_cast<double>(c.size() - 1);
-  int i = static_cast<int>(std::floor(v * n + 0.5 + Dither(x, y) * dither));
-  return c[static_cast<std::size_t>(std::clamp(i, 0, static_cast<int>(n)))];
-}
+Mask TileMask() { return Mask(-kPad, -kPad, kSpan, kSpan); }
 
 namespace {
 
@@ -59,7 +41,7 @@ bool CornerIn(int corners, bool right, bool bottom) {
 
 // Quadrants owned by their corner; outer corners cut at 45 degrees, inner corners filled.
 Mask BlockyCoverage(int corners) {
-  Mask m;
+  Mask m = TileMask();
   ForPadded([&](int x, int y) {
     const bool right = x >= 16, bottom = y >= 16;
     bool in = CornerIn(corners, right, bottom);
@@ -67,7 +49,7 @@ Mask BlockyCoverage(int corners) {
     const double d = std::fabs(x + 0.5 - 16) + std::fabs(y + 0.5 - 16);
     if (in && !across && !above && d < 8) in = false;
     if (!in && across && above && d < 4) in = true;
-    m.at(x, y) = in;
+    m.put(x, y, in);
   });
   return m;
 }
@@ -86,7 +68,7 @@ int MaterialSeed(const char *material) {
 }
 
 Mask RoundCoverage(const tiles::Family &f, int corners) {
-  Mask m;
+  Mask m = TileMask();
   const int seed = MaterialSeed(f.material);
   auto c = [&](int bit) { return (corners & bit) ? 1.0 : 0.0; };
   ForPadded([&](int x, int y) {
@@ -94,7 +76,7 @@ Mask RoundCoverage(const tiles::Family &f, int corners) {
     double top = c(tiles::kCornerTL) * (1 - wx) + c(tiles::kCornerTR) * wx;
     double bottom = c(tiles::kCornerBL) * (1 - wx) + c(tiles::kCornerBR) * wx;
     double f0 = top * (1 - wy) + bottom * wy;
-    m.at(x, y) = f0 + 0.3 * TileNoise(x + 0.5, y + 0.5, seed) >= 0.5;
+    m.put(x, y, f0 + 0.3 * TileNoise(x + 0.5, y + 0.5, seed) >= 0.5);
   });
   return m;
 }
@@ -106,7 +88,7 @@ Mask FamilyCoverage(const tiles::Family &family, int corners) {
 }
 
 Mask LinkCoverage(int links, double hw) {
-  Mask m;
+  Mask m = TileMask();
   ForPadded([&](int x, int y) {
     const double px = x + 0.5 - 16, py = y + 0.5 - 16;
     bool in = false;
@@ -114,14 +96,8 @@ Mask LinkCoverage(int links, double hw) {
     if ((links & tiles::kLinkBottom) && std::fabs(px) < hw && py > -hw) in = true;
     if ((links & tiles::kLinkLeft) && std::fabs(py) < hw && px < hw) in = true;
     if ((links & tiles::kLinkRight) && std::fabs(py) < hw && px > -hw) in = true;
-    m.at(x, y) = in;
+    m.put(x, y, in);
   });
-  return m;
-}
-
-Mask Union(const Mask &a, const Mask &b) {
-  Mask m;
-  for (std::size_t i = 0; i < m.v.size(); ++i) m.v[i] = a.v[i] | b.v[i];
   return m;
 }
 
@@ -134,7 +110,7 @@ Padded<std::uint8_t> Depth(const Mask &m, int cap) {
       const int nb[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
       for (const auto &o : nb) {
         int nx = x + o[0], ny = y + o[1];
-        if (Mask::inside(nx, ny) && d.at(nx, ny) == step - 1) d.at(x, y) = static_cast<std::uint8_t>(step);
+        if (d.inside(nx, ny) && d.at(nx, ny) == step - 1) d.at(x, y) = static_cast<std::uint8_t>(step);
       }
     });
   return d;
@@ -145,7 +121,7 @@ double Facing(const Mask &m, int x, int y, int radius) {
   for (int dy = -radius; dy <= radius; ++dy)
     for (int dx = -radius; dx <= radius; ++dx) {
       int d2 = dx * dx + dy * dy;
-      if (d2 == 0 || d2 > radius * radius || !Mask::inside(x + dx, y + dy) || m.at(x + dx, y + dy)) continue;
+      if (d2 == 0 || d2 > radius * radius || !m.inside(x + dx, y + dy) || m.at(x + dx, y + dy)) continue;
       vx += dx / static_cast<double>(d2);
       vy += dy / static_cast<double>(d2);
     }
@@ -155,12 +131,12 @@ double Facing(const Mask &m, int x, int y, int radius) {
 }
 
 Mask OuterRing(const Mask &m) {
-  Mask r;
+  Mask r = TileMask();
   ForPadded([&](int x, int y) {
     if (m.at(x, y)) return;
     const int nb[4][2] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
     for (const auto &o : nb)
-      if (Mask::inside(x + o[0], y + o[1]) && m.at(x + o[0], y + o[1])) r.at(x, y) = 1;
+      if (m.inside(x + o[0], y + o[1]) && m.at(x + o[0], y + o[1])) r.put(x, y, true);
   });
   return r;
 }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "art/canvas.h"
+#include "art/paint_kit.h"
 #include "art/tile_set.h"
 
 namespace qel::art::tilepaint {
@@ -30,7 +31,8 @@ struct Padded {
   T at(int x, int y) const { return v[static_cast<std::size_t>((y + kPad) * kSpan + x + kPad)]; }
   static bool inside(int x, int y) { return x >= -kPad && y >= -kPad && x < kTile + kPad && y < kTile + kPad; }
 };
-using Mask = Padded<std::uint8_t>;
+// A mask of the paint kit over the tile and its padding.
+Mask TileMask();
 
 // Runs fn(x, y) over the padded area.
 template <typename Fn>
@@ -46,24 +48,13 @@ void ForTile(Fn fn) {
 }
 
 int Wrap32(int v);
-// A repeatable value in [0, 1) for a lattice point.
-double Hash01(int x, int y, int seed);
 // Smooth value noise in [-1, 1] that repeats every 32 pixels both ways.
 double TileNoise(double x, double y, int seed);
-// Ordered dither offset in [-0.5, 0.5).
-double Dither(int x, int y);
-
-// A colour ramp, darkest first; Pick dithers between neighbouring entries.
-struct Ramp {
-  std::vector<Argb> c;
-  Argb pick(double v, int x, int y, double dither = 1.0) const;
-};
 
 // The shape of a family tile (1 = material) over the padded area.
 Mask FamilyCoverage(const tiles::Family &family, int corners);
 // A straight band of half-width hw from the named sides to the centre (connectors).
 Mask LinkCoverage(int links, double hw);
-Mask Union(const Mask &a, const Mask &b);
 // Steps (4-neighbour) to the nearest uncovered pixel, capped at `cap`; 0 outside.
 Padded<std::uint8_t> Depth(const Mask &m, int cap);
 // Where the outside lies, seen from a covered pixel: +1 when it lies towards the light (top

@@ -16,11 +16,11 @@ using namespace tilepaint;
 using tiles::Tile;
 
 const Argb kSpace = Rgb(4, 5, 14);
-const Ramp kDustRamp{{Rgb(4, 5, 14), Rgb(12, 10, 28), Rgb(22, 15, 42), Rgb(34, 22, 54), Rgb(48, 30, 66), Rgb(68, 42, 80)}};
-const Ramp kMoonRamp{{Rgb(10, 12, 20), Rgb(26, 28, 40), Rgb(40, 42, 56), Rgb(56, 58, 72), Rgb(76, 78, 92), Rgb(102, 104, 116)}};
-const Ramp kSeaRamp{{Rgb(8, 22, 64), Rgb(14, 34, 86), Rgb(20, 46, 104), Rgb(36, 70, 128), Rgb(80, 120, 170)}};
-const Ramp kLandRamp{{Rgb(36, 46, 26), Rgb(52, 68, 34), Rgb(70, 88, 42), Rgb(96, 96, 52), Rgb(122, 110, 70)}};
-const Ramp kDeckRamp{{Rgb(10, 10, 16), Rgb(24, 26, 36), Rgb(34, 36, 50), Rgb(46, 48, 64), Rgb(62, 64, 84), Rgb(86, 88, 110)}};
+const Ramp kDustRamp{Rgb(4, 5, 14), Rgb(12, 10, 28), Rgb(22, 15, 42), Rgb(34, 22, 54), Rgb(48, 30, 66), Rgb(68, 42, 80)};
+const Ramp kMoonRamp{Rgb(10, 12, 20), Rgb(26, 28, 40), Rgb(40, 42, 56), Rgb(56, 58, 72), Rgb(76, 78, 92), Rgb(102, 104, 116)};
+const Ramp kSeaRamp{Rgb(8, 22, 64), Rgb(14, 34, 86), Rgb(20, 46, 104), Rgb(36, 70, 128), Rgb(80, 120, 170)};
+const Ramp kLandRamp{Rgb(36, 46, 26), Rgb(52, 68, 34), Rgb(70, 88, 42), Rgb(96, 96, 52), Rgb(122, 110, 70)};
+const Ramp kDeckRamp{Rgb(10, 10, 16), Rgb(24, 26, 36), Rgb(34, 36, 50), Rgb(46, 48, 64), Rgb(62, 64, 84), Rgb(86, 88, 110)};
 
 using Paint = std::function<void(int x, int y, Argb c)>;
 
@@ -66,7 +66,7 @@ Argb MoonPixel(const Mask &m, const Padded<std::uint8_t> &depth, int x, int y) {
 Argb SeaPixel(int x, int y) {
   double n = TileNoise(x + 0.5, y * 2 + 0.5, 151);
   double crest = TileNoise(x * 2 + 0.5, y + 0.5, 157);
-  if (crest > 0.55 && (x + y) % 3 == 0) return kSeaRamp.c[3];
+  if (crest > 0.55 && (x + y) % 3 == 0) return kSeaRamp[3];
   return kSeaRamp.pick(0.35 + 0.3 * n, x, y);
 }
 
@@ -88,7 +88,7 @@ void DrawFamilyTile(Canvas &sheet, const Tile &t) {
     } else if (shape.at(x, y)) {
       c = material == "dust" ? DustPixel(shape, depth, x, y) : MoonPixel(shape, depth, x, y);
     } else {
-      c = ring.at(x, y) && material == "dust" && (x + y) % 2 == 0 ? kDustRamp.c[1] : kSpace;
+      c = ring.at(x, y) && material == "dust" && (x + y) % 2 == 0 ? kDustRamp[1] : kSpace;
     }
     Put(sheet, t.code, x, y, c);
   });
@@ -145,7 +145,7 @@ void DustDetail(const Tile &t, const Paint &put) {
   if (t.detail == "dark")
     for (int y = 5; y < 27; ++y)
       for (int x = 5; x < 27; ++x)
-        if (TileNoise(x + 0.5, y + 0.5, 41) > 0.05 + 0.05 * std::hypot(x - 16, y - 16) / 4) put(x, y, kDustRamp.c[1]);
+        if (TileNoise(x + 0.5, y + 0.5, 41) > 0.05 + 0.05 * std::hypot(x - 16, y - 16) / 4) put(x, y, kDustRamp[1]);
 }
 
 void LandDetail(const Tile &t, const Paint &put) {
@@ -226,7 +226,7 @@ void DrawSpace(Canvas &sheet, const Tile &t) {
     });
   if (t.name.rfind("far_rock", 0) == 0) {
     const int i = t.code - 26;
-    const Ramp rock{{Rgb(14, 10, 10), Rgb(30, 24, 22), Rgb(46, 38, 34), Rgb(66, 56, 48), Rgb(90, 78, 66)}};
+    const Ramp rock{Rgb(14, 10, 10), Rgb(30, 24, 22), Rgb(46, 38, 34), Rgb(66, 56, 48), Rgb(90, 78, 66)};
     Sphere(put, 12 + 8 * Hash01(i, 0, 3), 12 + 8 * Hash01(i, 1, 3), 4 + i * 1.6, rock, i + 3);
   }
 }
@@ -234,7 +234,7 @@ void DrawSpace(Canvas &sheet, const Tile &t) {
 void DrawSky(Canvas &sheet, int code) {
   Fill(sheet, code, [](int x, int y) {
     double n = TileNoise(x + 0.5, y * 1.0 + 0.5, 201) * 0.5 + TileNoise(x * 2 + 0.5, y + 0.5, 203) * 0.25;
-    Ramp sky{{Rgb(22, 34, 84), Rgb(30, 48, 104), Rgb(40, 62, 122), Rgb(54, 80, 140)}};
+    Ramp sky{Rgb(22, 34, 84), Rgb(30, 48, 104), Rgb(40, 62, 122), Rgb(54, 80, 140)};
     return sky.pick(std::clamp(0.45 + n, 0.0, 1.0), x, y);
   });
 }
@@ -251,10 +251,10 @@ void DrawMenu(Canvas &sheet, int code) {
 
 Argb DeckTexture(int x, int y) {
   const int xx = Wrap32(x) % 16, yy = Wrap32(y) % 16;
-  if (xx == 0 || yy == 0) return kDeckRamp.c[0];
-  if (xx == 1 || yy == 1) return kDeckRamp.c[4];
-  if (xx == 15 || yy == 15) return kDeckRamp.c[1];
-  if ((xx == 3 || xx == 12) && (yy == 3 || yy == 12)) return kDeckRamp.c[5];
+  if (xx == 0 || yy == 0) return kDeckRamp[0];
+  if (xx == 1 || yy == 1) return kDeckRamp[4];
+  if (xx == 15 || yy == 15) return kDeckRamp[1];
+  if ((xx == 3 || xx == 12) && (yy == 3 || yy == 12)) return kDeckRamp[5];
   return kDeckRamp.pick(0.5 + 0.15 * TileNoise(x + 0.5, y + 0.5, 211), x, y, 0.5);
 }
 
@@ -263,16 +263,16 @@ void DrawDeck(Canvas &sheet, const Tile &t) {
   Paint put = Painter(sheet, t.code);
   if (t.name == "deck_vent")
     for (int y = 8; y < 24; y += 3)
-      for (int x = 8; x < 24; ++x) put(x, y, kDeckRamp.c[0]), put(x, y + 1, kDeckRamp.c[3]);
+      for (int x = 8; x < 24; ++x) put(x, y, kDeckRamp[0]), put(x, y + 1, kDeckRamp[3]);
   if (t.name == "deck_plate")
     for (int y = 5; y < 27; ++y)
       for (int x = 5; x < 27; ++x)
-        put(x, y, x == 5 || y == 5 ? kDeckRamp.c[5] : x == 26 || y == 26 ? kDeckRamp.c[0] : kDeckRamp.c[3]);
+        put(x, y, x == 5 || y == 5 ? kDeckRamp[5] : x == 26 || y == 26 ? kDeckRamp[0] : kDeckRamp[3]);
   if (t.name == "deck_pad")
     ForTile([&](int x, int y) {
       double d = std::max(std::fabs(x + 0.5 - 16) * 0.87 + std::fabs(y + 0.5 - 16) * 0.5, std::fabs(y + 0.5 - 16));
-      if (d < 13) put(x, y, d > 11.5 ? kDeckRamp.c[0] : d > 10 ? ((x + y) % 4 < 2 ? Rgb(230, 120, 20) : Rgb(40, 24, 10))
-                            : d > 9 ? kDeckRamp.c[5] : kDeckRamp.pick(0.3 - 0.2 * (x + y - 32) / 20.0, x, y));
+      if (d < 13) put(x, y, d > 11.5 ? kDeckRamp[0] : d > 10 ? ((x + y) % 4 < 2 ? Rgb(230, 120, 20) : Rgb(40, 24, 10))
+                            : d > 9 ? kDeckRamp[5] : kDeckRamp.pick(0.3 - 0.2 * (x + y - 32) / 20.0, x, y));
     });
   if (t.links) {
     const double hw = 2.5;
@@ -283,7 +283,7 @@ void DrawDeck(Canvas &sheet, const Tile &t) {
       double across = v && h ? std::min(std::fabs(x + 0.5 - 16), std::fabs(y + 0.5 - 16)) : v ? std::fabs(x + 0.5 - 16) : std::fabs(y + 0.5 - 16);
       int along = v ? Wrap32(y) : Wrap32(x);
       Argb glow = along % 8 < 2 ? Rgb(255, 180, 120) : Rgb(200, 40, 24);
-      put(x, y, across > hw ? kDeckRamp.c[0] : across > hw - 1 ? Rgb(110, 20, 14) : glow);
+      put(x, y, across > hw ? kDeckRamp[0] : across > hw - 1 ? Rgb(110, 20, 14) : glow);
     });
   }
 }
@@ -297,7 +297,7 @@ void DrawCore(Canvas &sheet) {
       double dx = x + 0.5 - 48, dy = y + 0.5 - 48, d = std::hypot(dx, dy), lit = -(dx + dy) / (d + 1e-9) / 1.414;
       Argb c = DeckTexture(x, y);
       if (d < 44) c = kDeckRamp.pick(0.35 - 0.25 * lit, x, y);           // the pit wall, lit on its far side
-      if (d < 44 && d > 41) c = kDeckRamp.c[d > 43 ? 0 : 5];
+      if (d < 44 && d > 41) c = kDeckRamp[d > 43 ? 0 : 5];
       if (d < 36) c = kDeckRamp.pick(0.45 + 0.2 * std::sin(std::atan2(dy, dx) * 12) * 0.5, x, y);
       if (d < 36 && d > 34) c = Rgb(150, 24, 20);
       if (d < 26) c = kDeckRamp.pick(0.25 + 0.25 * (d / 26), x, y);
@@ -341,7 +341,7 @@ void DrawSingle(Canvas &sheet, const Tile &t) {
     if (t.name == "sea_wake")
       for (int y = 4; y < 28; ++y) put(15 - (28 - y) / 5, y, Rgb(130, 170, 210)), put(17 + (28 - y) / 5, y, Rgb(130, 170, 210));
     if (t.name == "sea_wake") put(16, 4, Rgb(200, 200, 200)), put(16, 5, Rgb(90, 90, 96));
-    if (t.name == "sea_isle") Sphere(put, 16, 16, 6, Ramp{{kLandRamp.c[0], Rgb(150, 138, 96), kLandRamp.c[2], kLandRamp.c[3], kLandRamp.c[4]}}, 5);
+    if (t.name == "sea_isle") Sphere(put, 16, 16, 6, Ramp{kLandRamp[0], Rgb(150, 138, 96), kLandRamp[2], kLandRamp[3], kLandRamp[4]}, 5);
   } else {
     DrawSpace(sheet, t);
   }

@@ -21,41 +21,41 @@ struct Look {
   std::function<Argb(int x, int y)> texture;
 };
 
-const Ramp kHullRamp{{Rgb(16, 16, 24), Rgb(52, 50, 68), Rgb(78, 76, 98), Rgb(108, 106, 130), Rgb(146, 144, 170), Rgb(196, 194, 216)}};
-const Ramp kFleetRamp{{Rgb(20, 16, 10), Rgb(58, 54, 30), Rgb(84, 80, 44), Rgb(112, 108, 60), Rgb(146, 140, 82), Rgb(188, 180, 116)}};
-const Ramp kFloorRamp{{Rgb(20, 16, 12), Rgb(84, 74, 58), Rgb(118, 106, 84), Rgb(150, 138, 110), Rgb(182, 170, 138), Rgb(214, 204, 174)}};
-const Ramp kRockRamp{{Rgb(22, 14, 10), Rgb(58, 42, 32), Rgb(84, 64, 48), Rgb(112, 88, 66), Rgb(142, 116, 90), Rgb(178, 152, 122)}};
-const Ramp kCloudRamp{{Rgb(64, 76, 112), Rgb(110, 124, 158), Rgb(146, 158, 188), Rgb(180, 190, 212), Rgb(206, 212, 228), Rgb(232, 236, 246)}};
-const Ramp kGirderRamp{{Rgb(40, 20, 6), Rgb(106, 60, 16), Rgb(156, 96, 28), Rgb(200, 134, 44), Rgb(236, 176, 72), Rgb(255, 222, 140)}};
+const Ramp kHullRamp{kInk, Rgb(52, 50, 68), Rgb(78, 76, 98), Rgb(108, 106, 130), Rgb(146, 144, 170), Rgb(196, 194, 216)};
+const Ramp kFleetRamp{Rgb(20, 16, 10), Rgb(58, 54, 30), Rgb(84, 80, 44), Rgb(112, 108, 60), Rgb(146, 140, 82), Rgb(188, 180, 116)};
+const Ramp kFloorRamp{Rgb(20, 16, 12), Rgb(84, 74, 58), Rgb(118, 106, 84), Rgb(150, 138, 110), Rgb(182, 170, 138), Rgb(214, 204, 174)};
+const Ramp kRockRamp{Rgb(22, 14, 10), Rgb(58, 42, 32), Rgb(84, 64, 48), Rgb(112, 88, 66), Rgb(142, 116, 90), Rgb(178, 152, 122)};
+const Ramp kCloudRamp{Rgb(64, 76, 112), Rgb(110, 124, 158), Rgb(146, 158, 188), Rgb(180, 190, 212), Rgb(206, 212, 228), Rgb(232, 236, 246)};
+const Ramp kGirderRamp{Rgb(40, 20, 6), Rgb(106, 60, 16), Rgb(156, 96, 28), Rgb(200, 134, 44), Rgb(236, 176, 72), Rgb(255, 222, 140)};
 
 // Plates 16 pixels square with bevelled seams and rivets.
 Argb HullTexture(int x, int y) {
   const int xx = Wrap32(x) % 16, yy = Wrap32(y) % 16;
-  if (xx == 0 || yy == 0) return kHullRamp.c[1];
-  if (xx == 1 || yy == 1) return kHullRamp.c[4];
-  if ((xx == 4 || xx == 13) && (yy == 4 || yy == 13)) return kHullRamp.c[5];
+  if (xx == 0 || yy == 0) return kHullRamp[1];
+  if (xx == 1 || yy == 1) return kHullRamp[4];
+  if ((xx == 4 || xx == 13) && (yy == 4 || yy == 13)) return kHullRamp[5];
   double n = TileNoise(x + 0.5, y + 0.5, 11);
-  return n > 0.35 ? kHullRamp.c[2] : kHullRamp.c[3];
+  return n > 0.35 ? kHullRamp[2] : kHullRamp[3];
 }
 
 // Armour: ribs every eight pixels, seams every sixteen, rust where the noise says so.
 Argb FleetTexture(int x, int y) {
   const int xx = Wrap32(x), yy = Wrap32(y);
-  if ((xx + 8) % 16 == 0) return kFleetRamp.c[1];
-  if ((xx + 8) % 16 == 1) return kFleetRamp.c[4];
-  if (yy % 8 == 0) return kFleetRamp.c[2];
-  if (yy % 8 == 1) return kFleetRamp.c[4];
+  if ((xx + 8) % 16 == 0) return kFleetRamp[1];
+  if ((xx + 8) % 16 == 1) return kFleetRamp[4];
+  if (yy % 8 == 0) return kFleetRamp[2];
+  if (yy % 8 == 1) return kFleetRamp[4];
   double n = TileNoise(x + 0.5, y + 0.5, 23);
   if (n > 0.42) return Rgb(122, 64, 34);
-  return n > 0.2 ? kFleetRamp.c[2] : kFleetRamp.c[3];
+  return n > 0.2 ? kFleetRamp[2] : kFleetRamp[3];
 }
 
 // Base aprons: concrete slabs with expansion joints and a little grit.
 Argb FloorTexture(int x, int y) {
   const int xx = Wrap32(x) % 16, yy = Wrap32(y) % 16;
-  if (xx == 0 || yy == 0) return kFloorRamp.c[2];
+  if (xx == 0 || yy == 0) return kFloorRamp[2];
   double n = TileNoise(x + 0.5, y + 0.5, 37) + 0.6 * (Hash01(Wrap32(x), Wrap32(y), 5) - 0.5);
-  return n > 0.45 ? kFloorRamp.c[4] : n < -0.5 ? kFloorRamp.c[2] : kFloorRamp.c[3];
+  return n > 0.45 ? kFloorRamp[4] : n < -0.5 ? kFloorRamp[2] : kFloorRamp[3];
 }
 
 Look LookOf(const std::string &material) {
@@ -67,7 +67,7 @@ Look LookOf(const std::string &material) {
 // Rim, bevel and texture of a blocky shape.
 Argb BlockyPixel(const Look &look, const Mask &m, const Padded<std::uint8_t> &depth, int x, int y) {
   const int d = depth.at(x, y);
-  const auto &c = look.ramp.c;
+  const Ramp &c = look.ramp;
   if (d == 1) return c[0];
   if (d <= 3) {
     double f = Facing(m, x, y, 3);
@@ -93,7 +93,7 @@ double CraterShade(int x, int y, int seed) {
 Argb RoundPixel(const Ramp &ramp, const Mask &m, const Padded<std::uint8_t> &depth, int x, int y, int seed,
                 bool craters) {
   const int d = depth.at(x, y);
-  if (d == 1) return ramp.c[0];
+  if (d == 1) return ramp[0];
   double f = Facing(m, x, y, 4);
   double rim = std::max(0.0, 1.0 - (d - 2) / 4.0);
   double v = 0.55 + 0.38 * f * rim + 0.14 * TileNoise(x + 0.5, y + 0.5, seed);
@@ -104,7 +104,7 @@ Argb RoundPixel(const Ramp &ramp, const Mask &m, const Padded<std::uint8_t> &dep
 // Cloud tops: the noise is their height, lit from the top left.
 Argb CloudPixel(const Mask &m, const Padded<std::uint8_t> &depth, int x, int y) {
   const int d = depth.at(x, y);
-  if (d == 1) return kCloudRamp.c[0];
+  if (d == 1) return kCloudRamp[0];
   double f = Facing(m, x, y, 4), rim = std::max(0.0, 1.0 - (d - 2) / 4.0);
   double h0 = TileNoise(x + 0.5, y + 0.5, 71);
   double slope = h0 - TileNoise(x - 1.5, y - 1.5, 71);
@@ -123,7 +123,7 @@ bool TrussAt(double across, double along) {
 }
 
 Mask GirderBody(int links) {
-  Mask run = LinkCoverage(links, 6.5), body;
+  Mask run = LinkCoverage(links, 6.5), body = TileMask();
   const bool node = links != (tiles::kLinkTop | tiles::kLinkBottom) && links != (tiles::kLinkLeft | tiles::kLinkRight) &&
                     __builtin_popcount(static_cast<unsigned>(links)) > 2;
   ForPadded([&](int x, int y) {
@@ -133,7 +133,7 @@ Mask GirderBody(int links) {
     bool horizontal = (links & (tiles::kLinkLeft | tiles::kLinkRight)) && std::fabs(py) < 6.5;
     bool in = (vertical && TrussAt(px, y)) || (horizontal && TrussAt(py, x));
     if (node && std::fabs(px) < 7 && std::fabs(py) < 7) in = true;
-    body.at(x, y) = in;
+    body.put(x, y, in);
   });
   return body;
 }
@@ -143,8 +143,8 @@ Argb GirderPixel(const Mask &body, int x, int y) {
   const int xx = Wrap32(x), yy = Wrap32(y);
   if (std::fabs(xx + 0.5 - 16) < 7 && std::fabs(yy + 0.5 - 16) < 7 && body.at(x, y) &&
       (xx == 12 || xx == 19) && (yy == 12 || yy == 19))
-    return kGirderRamp.c[1];  // the node plate's bolts
-  return kGirderRamp.c[f > 0.2 ? 5 : f < -0.2 ? 2 : 3];
+    return kGirderRamp[1];  // the node plate's bolts
+  return kGirderRamp[f > 0.2 ? 5 : f < -0.2 ? 2 : 3];
 }
 
 // --- Decorations on full tiles -------------------------------------------------------------
@@ -159,15 +159,15 @@ void Disc(const Paint &put, double cx, double cy, double r, Argb c) {
 
 // A raised round plate lit from the top left, with a dark well in the middle.
 void Mount(const Paint &put, const Ramp &r, double radius, double well, Argb wellColour) {
-  Disc(put, 16, 16, radius + 1, r.c[0]);
-  Disc(put, 15.5, 15.5, radius, r.c[4]);
-  Disc(put, 16.5, 16.5, radius - 0.5, r.c[2]);
-  Disc(put, 16, 16, radius - 1.5, r.c[3]);
-  Disc(put, 16, 16, well + 1, r.c[0]);
+  Disc(put, 16, 16, radius + 1, r[0]);
+  Disc(put, 15.5, 15.5, radius, r[4]);
+  Disc(put, 16.5, 16.5, radius - 0.5, r[2]);
+  Disc(put, 16, 16, radius - 1.5, r[3]);
+  Disc(put, 16, 16, well + 1, r[0]);
   Disc(put, 16, 16, well, wellColour);
   for (int i = 0; i < 8; ++i) {
     double a = i * 3.14159265 / 4;
-    put(static_cast<int>(16 + std::cos(a) * (radius - 3)), static_cast<int>(16 + std::sin(a) * (radius - 3)), r.c[5]);
+    put(static_cast<int>(16 + std::cos(a) * (radius - 3)), static_cast<int>(16 + std::sin(a) * (radius - 3)), r[5]);
   }
 }
 
@@ -184,12 +184,12 @@ void Windows(const Paint &put, Argb lit, Argb frame, int rowY, int count) {
 void Hatch(const Paint &put, const Ramp &r) {
   for (int y = 8; y < 24; ++y)
     for (int x = 8; x < 24; ++x) {
-      Argb c = r.c[3];
-      if (x == 8 || y == 8 || x == 23 || y == 23) c = r.c[0];
-      else if (x == 9 || y == 9) c = r.c[1];
-      else if (x == 22 || y == 22) c = r.c[5];
+      Argb c = r[3];
+      if (x == 8 || y == 8 || x == 23 || y == 23) c = r[0];
+      else if (x == 9 || y == 9) c = r[1];
+      else if (x == 22 || y == 22) c = r[5];
       else if (((x + y) / 3) % 2 == 0 && (x < 12 || x > 19 || y < 12 || y > 19)) c = Rgb(200, 160, 32);
-      else if (x >= 12 && x <= 19 && y >= 12 && y <= 19) c = r.c[2];
+      else if (x >= 12 && x <= 19 && y >= 12 && y <= 19) c = r[2];
       put(x, y, c);
     }
 }
@@ -197,8 +197,8 @@ void Hatch(const Paint &put, const Ramp &r) {
 void Vents(const Paint &put, const Ramp &r) {
   for (int i = 0; i < 5; ++i)
     for (int x = 7; x < 25; ++x) {
-      put(x, 7 + i * 4, r.c[0]);
-      put(x, 8 + i * 4, r.c[5]);
+      put(x, 7 + i * 4, r[0]);
+      put(x, 8 + i * 4, r[5]);
     }
 }
 
@@ -212,8 +212,8 @@ void FleetLights(const Paint &put) {
 }
 
 void Dome(const Paint &put, const Ramp &r, double radius) {
-  Disc(put, 17.5, 17.5, radius + 1, r.c[0]);  // shadow side
-  Disc(put, 16, 16, radius + 1, r.c[0]);
+  Disc(put, 17.5, 17.5, radius + 1, r[0]);  // shadow side
+  Disc(put, 16, 16, radius + 1, r[0]);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
       double dx = x + 0.5 - 16, dy = y + 0.5 - 16, d = std::hypot(dx, dy);
@@ -225,10 +225,10 @@ void Dome(const Paint &put, const Ramp &r, double radius) {
 
 void Mast(const Paint &put) {
   for (int i = 0; i < 14; ++i) put(17 + i / 2 + 1, 17 + i, Rgb(40, 38, 34));  // its shadow
-  Disc(put, 16, 16, 4.5, kFloorRamp.c[0]);
-  Disc(put, 16, 16, 3.5, kFloorRamp.c[4]);
+  Disc(put, 16, 16, 4.5, kFloorRamp[0]);
+  Disc(put, 16, 16, 3.5, kFloorRamp[4]);
   Disc(put, 16, 16, 1.5, Rgb(255, 64, 48));
-  for (int i = 0; i < 3; ++i) put(16, 6 + i * 3, kFloorRamp.c[5]), put(16, 24 + i * 2, kFloorRamp.c[5]);
+  for (int i = 0; i < 3; ++i) put(16, 6 + i * 3, kFloorRamp[5]), put(16, 24 + i * 2, kFloorRamp[5]);
 }
 
 void RunwayLights(const Paint &put) {
@@ -245,8 +245,8 @@ void Decorate(const Tile &t, const Paint &put) {
                                                                 : kHullRamp;
   const std::string &d = t.detail;
   if (d == "lights" && t.family->material == std::string("hull")) {
-    Windows(put, Rgb(255, 214, 110), r.c[0], 9, 3);
-    Windows(put, Rgb(140, 220, 255), r.c[0], 20, 3);
+    Windows(put, Rgb(255, 214, 110), r[0], 9, 3);
+    Windows(put, Rgb(140, 220, 255), r[0], 20, 3);
   } else if (d == "lights" && t.family->material == std::string("fleet")) {
     FleetLights(put);
   } else if (d == "lights") {
@@ -271,7 +271,7 @@ void Decorate(const Tile &t, const Paint &put) {
 void DrawFamilyTile(Canvas &sheet, const Tile &t) {
   const tiles::Family &f = *t.family;
   Mask shape = FamilyCoverage(f, t.corners);
-  Mask girder = t.links ? GirderBody(t.links) : Mask{};
+  Mask girder = t.links ? GirderBody(t.links) : TileMask();
   Mask girderRim = OuterRing(girder);
   Padded<std::uint8_t> depth = Depth(shape, 5);
   const std::string material = f.material;
@@ -284,7 +284,7 @@ void DrawFamilyTile(Canvas &sheet, const Tile &t) {
     } else if (girder.at(x, y)) {
       Put(sheet, t.code, x, y, GirderPixel(girder, x, y));
     } else if (girderRim.at(x, y)) {
-      Put(sheet, t.code, x, y, kGirderRamp.c[0]);
+      Put(sheet, t.code, x, y, kGirderRamp[0]);
     }
   });
   if (!t.detail.empty())
@@ -322,8 +322,8 @@ void DrawHangar(Canvas &sheet) {
       double u = (x - 6) / 47.0;  // across the arch
       double v = 0.8 - 0.9 * std::fabs(u - 0.35) - (u > 0.35 ? 0.25 : 0);
       Argb c = kHullRamp.pick(std::clamp(v, 0.1, 1.0), x, y, 0.8);
-      if ((y - 8) % 6 == 0) c = kHullRamp.c[1];
-      if (x == 6 || x == 53 || y == 8 || y == 53) c = kHullRamp.c[0];
+      if ((y - 8) % 6 == 0) c = kHullRamp[1];
+      if (x == 6 || x == 53 || y == 8 || y == 53) c = kHullRamp[0];
       p.set(x, y, c);
     }
   p.fillRect(18, 46, 24, 8, Rgb(30, 30, 38));
