@@ -20,7 +20,7 @@ constexpr int kLetterS = 8, kLetterR = 9;
 
 const char *const kRowText[kRows] = {"STORY  MODE", "EXTRA  MODE", "BOSS   MODE", "MUSIC  ROOM", "OPTION", "END"};
 const char *const kLocked = "？？？？？？";
-const char *const kCreditLine = "©QELVANE";
+const char *const kCreditLine = "QELVANE";  // only 90 px fit at its place: the project's name alone
 const char *const kVersion = "Ｖｅｒ １.３";
 
 int RowY(int row) { return 220 + 35 * row; }
