@@ -50,7 +50,7 @@ void KillBoss(Game &g, Enemy &e) {
   int was = e.CNT[5];
   int stage = g.stage.STAGE;
   if ((was >= 150 && was <= 157) || was == 160) {
-    if (stage <= 6 || stage == 9) PlayMusic(g, 0);
+    if (StoryStage(stage)) PlayMusic(g, 0);  // the extra stage and the boss rush play on
     e.CNT[7] = 20;
   }
   if (was == 158) {

@@ -44,9 +44,7 @@ void DrawCounters(Game &g) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "Sc %05d", g.player.SCORE);
   ShadowText(g, buf, 20, 15, 5, 3, 7, 5);
-  // A non-negative number is converted with a leading blank.
-  std::snprintf(buf, sizeof buf, "CREDIT %s%d", g.player.CREDIT >= 0 ? " " : "", g.player.CREDIT);
-  ShadowText(g, buf, 15, 15, 190, 460, 192, 462);
+  ShadowText(g, ("CREDIT " + NumberText(g.player.CREDIT)).c_str(), 15, 15, 190, 460, 192, 462);
 }
 
 void DrawShield(Game &g) {

@@ -38,6 +38,9 @@ class TextRenderer {
   std::unordered_map<std::uint64_t, std::unique_ptr<Glyph>> cache_;
 };
 
+// A number as the game has always written it: a blank before a number that is not negative.
+inline std::string NumberText(int n) { return (n >= 0 ? " " : "") + std::to_string(n); }
+
 // The game's DrawText(target, text, size, colour, x, y, italic): colour is a palette number,
 // italic is on when the last argument is 1.
 void DrawText(Game &g, Surface &target, const std::string &text, int size, int colour, int x, int y,

@@ -14,18 +14,10 @@ namespace {
 
 constexpr int kPhaseFlying = 1, kPhaseDone = 50;
 
-// Every slot of every object table is emptied, so nothing of the last fight shows in the fly-by.
-void ClearObjectTables(Game &g) {
-  for (Enemy &e : g.enemies.ENEMY) e.FLAG = 0;
-  for (EnemyShot &s : g.enemies.ESHOT) s.FLAG = 0;
-  for (Effect &e : g.effects.EFFECT) e.FLAG = 0;
-  for (PlayerShot &s : g.player.PSHOT) s.FLAG = 0;
-}
-
 void BeginFlyBy(Game &g) {
   for (Surface &m : g.surf.MASTER) Cls(m);
   g.enemies.WORK.fill(0);
-  ClearObjectTables(g);
+  ClearObjectTables(g);  // nothing of the last fight shows in the fly-by
   EnableResetMenu(g, false);
   g.shell.PHASE = kPhaseFlying;
   g.shop.CURSOR = g.shop.CURSOR2 = 0;  // the menu cursors start afresh after the ending

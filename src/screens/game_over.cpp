@@ -3,6 +3,7 @@
 #include "platform/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
+#include "stage/stage.h"
 
 namespace qel {
 
@@ -11,8 +12,6 @@ namespace {
 constexpr int kShow = 1, kLeave = 2;
 // The loss sequence leaves its counter at 101; the screen stays until it passes 300.
 constexpr int kTimerEnd = 300;
-
-bool StoryStage(int stage) { return stage < 7 || stage == 9; }
 
 void Build(Game &g) {
   Surface &d = g.surf.DISPLAY;

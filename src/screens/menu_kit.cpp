@@ -21,6 +21,11 @@ void DrawPointer(Game &g, Surface &s, int x, int y) {
   BitBlt(s, x, y, 32, 32, g.sheet(Family::PL, 0), 0, 0, Rop::And);
 }
 
+void DrawPagePair(Game &g, const std::function<void(const PageSide &)> &draw) {
+  draw(PageSide{g.surf.MASTER[1], false});
+  draw(PageSide{g.surf.MASTER[2], true});
+}
+
 void ClearScratch(Game &g, int lastStat) {
   g.enemies.WORK.fill(0);
   for (int i = 0; i <= lastStat; ++i) g.player.PSTAT[static_cast<std::size_t>(i)] = 0;

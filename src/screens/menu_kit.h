@@ -1,6 +1,7 @@
 // What every menu and story screen draws and reads the same way.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/surface.h"
@@ -30,8 +31,7 @@ struct PageSide {
   int colour(int c) const { return mask ? 0 : c; }
 };
 // Draws a page into both sides of the pair with the given drawing function.
-template <typename DrawPage>
-void DrawPagePair(Game &g, DrawPage draw);
+void DrawPagePair(Game &g, const std::function<void(const PageSide &)> &draw);
 
 // The cursor step of a vertical menu: +1 for a new DOWN, -1 for a new UP (UP wins when both are
 // new), each marked as seen; 0 otherwise.
@@ -42,5 +42,3 @@ int HorizontalStep(Input &in);
 inline int StepWithin(int cursor, int d, int lo, int hi) { return cursor + d < lo || cursor + d > hi ? 0 : d; }
 
 }  // namespace qel
-
-#include "screens/menu_kit_inl.h"

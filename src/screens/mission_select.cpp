@@ -135,7 +135,7 @@ void DrawCard(Game &g) {
     int x = std::min(30, 470 - g.text->Width(heading, 60, false));
     DrawEmbossed(g, d, heading, 60, x, 150, 0);
   }
-  else DrawEmbossed(g, d, "MISSION " + std::string(g.stage.MISSION >= 0 ? " " : "") + std::to_string(g.stage.MISSION), 60, 90, 150, 0);
+  else DrawEmbossed(g, d, "MISSION " + NumberText(g.stage.MISSION), 60, 90, 150, 0);
   if (stage < 1 || stage > 6) return;
   const Objective &o = kObjectives[stage];
   DrawShadowed(g, d, o.text, 25, o.x, 250, 8, 15, 1);

@@ -61,7 +61,7 @@ void DrawRoom(Game &g) {
     int y = RowY(i);
     FillBox(d, 10, y, 250, y + 30, QBColor(1));
     DrawBox(d, 10, y, 250, y + 30, QBColor(15));
-    DrawText(g, d, " " + std::to_string(i + 1), 15, 11, 20, y + 7, 1);
+    DrawText(g, d, NumberText(i + 1), 15, 11, 20, y + 7, 1);
     DrawText(g, d, kPieceTable[i].title, 15, 15, 50, y + 7, 0);
   }
 }

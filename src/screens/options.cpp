@@ -21,17 +21,14 @@ const char *const kLabels[kRows] = {"EXIT", "LEVEL", "SPEED", "MUSIC", "SOUND", 
 
 int RowY(int row) { return 150 + 35 * row; }
 
-// Numbers are shown the old way: a blank before a number that is not negative.
-std::string Number(int n) { return (n >= 0 ? " " : "") + std::to_string(n); }
-
 std::string ValueText(const Game &g, int row) {
   const auto &opt = g.settings.OPTION;
   switch (row) {
     case kRowLevel: return g.settings.DIFF == 1 ? "NORMAL" : "HARD";  // a loaded EASY shows HARD
-    case kRowSpeed: return Number(g.shell.WAITMS);
+    case kRowSpeed: return NumberText(g.shell.WAITMS);
     case kRowMusic: return opt[2] != 1 ? "ON" : "OFF";
     case kRowSound: return opt[3] != 1 ? "ON" : "OFF";
-    default: return "BUTTON " + Number(opt[static_cast<std::size_t>(row + 5)]);
+    default: return "BUTTON " + NumberText(opt[static_cast<std::size_t>(row + 5)]);
   }
 }
 

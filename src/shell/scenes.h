@@ -10,7 +10,6 @@ using SceneHandler = void (*)(Game &);
 struct SceneEntry {
   int number;
   SceneHandler handler;
-  const char *name;  // for the state dump and messages
 };
 
 // The entry of a scene number, or nullptr when the number has no handler (such a pass runs only

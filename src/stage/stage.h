@@ -49,6 +49,10 @@ void DrawStars(Game &g);
 void InitStars(Game &g);
 void GameFrame(Game &g);
 void StartStage(Game &g);
+// Empties every slot of the enemy, bullet, effect and shot tables.
+void ClearObjectTables(Game &g);
+// Whether a stage belongs to the story (the extra stage is 7, the boss rush 8).
+inline bool StoryStage(int stage) { return stage <= 6 || stage == 9; }
 // StartStage, then its first picture revealed by the wipe.
 void StartStageRevealed(Game &g);
 void RunStageTimeline(Game &g, int stage);

@@ -22,16 +22,6 @@ void SetRankAndMapSet(Game &g) {
   rank = kRank[m], st.MAPSET = kMapSet[m];
 }
 
-// Every slot of every object table is emptied, not only the first 31, so that no shot of the
-// previous game flies on into the new one.
-void ClearObjectTables(Game &g) {
-  for (Enemy &e : g.enemies.ENEMY) e.FLAG = 0;
-  for (EnemyShot &s : g.enemies.ESHOT) s.FLAG = 0;
-  for (Effect &e : g.effects.EFFECT) e.FLAG = 0;
-  for (PlayerShot &s : g.player.PSHOT) s.FLAG = 0;
-  for (int i = 0; i <= 30; ++i) g.enemies.ENORDER[i] = i;
-}
-
 int StageMusic(int stage) {
   switch (stage) {
     case 4: return 2;
@@ -70,6 +60,16 @@ void StartStage(Game &g) {
   st.STAGETIME = -100;
   LoadStageMap(g, st.STAGE);
   if (g.audio.MUSICNO == 0) PlayMusic(g, StageMusic(st.STAGE));
+}
+
+// Every slot of every object table is emptied, not only the first 31, so that no shot of the
+// previous game flies on into the new one.
+void ClearObjectTables(Game &g) {
+  for (Enemy &e : g.enemies.ENEMY) e.FLAG = 0;
+  for (EnemyShot &s : g.enemies.ESHOT) s.FLAG = 0;
+  for (Effect &e : g.effects.EFFECT) e.FLAG = 0;
+  for (PlayerShot &s : g.player.PSHOT) s.FLAG = 0;
+  for (int i = 0; i <= 30; ++i) g.enemies.ENORDER[i] = i;
 }
 
 void StartStageRevealed(Game &g) {
