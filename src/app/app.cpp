@@ -5,8 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
+#include "autopilot/autopilot_host.h"
+#include "autopilot/report.h"
 #include "enemy/debug_spawn.h"
 #include "game.h"
 #include "host/headless_host.h"
@@ -80,17 +83,20 @@ bool LoadScript(const std::string &path, Host &host, std::string *error) {
   return true;
 }
 
+bool WriteTextFile(const std::string &path, const std::string &text) {
+  std::ofstream f(path, std::ios::binary);
+  f << text;
+  return static_cast<bool>(f);
+}
+
 void WriteOutputs(const AppOptions &opts, const Game &g) {
   if (!opts.screenshot.empty()) {
     std::string error;
     if (!WritePng(opts.screenshot, g.surf.MSCREEN, {}, &error))
       std::fprintf(stderr, "qelvane: cannot write the screenshot: %s\n", error.c_str());
   }
-  if (!opts.dumpState.empty()) {
-    std::ofstream f(opts.dumpState);
-    f << DumpStateJson(g) << '\n';
-    if (!f) std::fprintf(stderr, "qelvane: cannot write %s\n", opts.dumpState.c_str());
-  }
+  if (!opts.dumpState.empty() && !WriteTextFile(opts.dumpState, DumpStateJson(g) + "\n"))
+    std::fprintf(stderr, "qelvane: cannot write %s\n", opts.dumpState.c_str());
 }
 
 }  // namespace
@@ -110,6 +116,8 @@ std::string UsageText() {
          "               [--dump-state FILE.json] [--list-sheets] [--gallery PAGE]\n"
          "               [--stage N [--mission M] [--difficulty hard|normal]] [--invincible]\n"
          "               [--shop STAGE:T] [--spawn TYPE[@POS][,TYPE[@POS]...]] [--ending met|alone]\n"
+         "               [--autopilot [--autopilot-skill 0..3]] [--report FILE.json]\n"
+         "               [--record FILE.qrp] [--replay FILE.qrp] [--verify-replay FILE.qrp]\n"
          "               [--help] [--version]\n";
 }
 
@@ -164,6 +172,17 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
       o->galleryPage = static_cast<int>(n);
     } else if (a == "--window" || a == "--fullscreen") {
       o->screenMode = a == "--window" ? 1 : 0;
+    } else if (a == "--autopilot-skill") {
+      ok = value(&v) && ParseNumber(v, 0, kPilotSkillMax, &n);
+      o->autopilotSkill = static_cast<int>(n);
+      o->autopilot = true;
+    } else if (a == "--report") {
+      ok = value(&o->report);
+    } else if (a == "--record") {
+      ok = value(&o->recordFile);
+    } else if (a == "--replay" || a == "--verify-replay") {
+      ok = value(&o->replayFile);
+      o->verifyReplay = a == "--verify-replay";
     } else if (a == "--script") {
       ok = value(&o->scriptFile);
     } else if (a == "--screenshot") {
@@ -171,7 +190,8 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
     } else if (a == "--dump-state") {
       ok = value(&o->dumpState);
     } else if (a == "--headless" || a == "--list-sheets" || a == "--help" || a == "-h" ||
-               a == "--version" || a == "--invincible") {
+               a == "--version" || a == "--invincible" || a == "--autopilot") {
+      o->autopilot |= a == "--autopilot";
       o->headless |= a == "--headless";
       o->invincible |= a == "--invincible";
       o->listSheets |= a == "--list-sheets";
@@ -241,10 +261,28 @@ int RunGame(const AppOptions &opts, Host &host) {
   cfg.shopStage = opts.shopStage;
   cfg.ending = opts.ending;
   cfg.shopTime = opts.shopTime;
-  auto game = std::make_unique<Game>(host, sheets, text, cfg);
+  // The layers between the game and the host, innermost first.
+  std::vector<std::unique_ptr<HostDecorator>> layers;
+  Host *top = &host;
+  auto addLayer = [&](std::unique_ptr<HostDecorator> layer) {
+    top = layer.get();
+    layers.push_back(std::move(layer));
+  };
+  if (opts.autopilot) addLayer(std::make_unique<AutopilotHost>(*top, opts.autopilotSkill));
+  ReportHost *reportHost = nullptr;
+  if (!opts.report.empty()) {
+    addLayer(std::make_unique<ReportHost>(*top));
+    reportHost = static_cast<ReportHost *>(top);
+  }
+  auto game = std::make_unique<Game>(*top, sheets, text, cfg);
+  for (auto &layer : layers) layer->Attach(*game);
   game->shell.maxPasses = opts.passes;
   int code = Main(*game);
   WriteOutputs(opts, *game);
+  if (reportHost && !WriteTextFile(opts.report, reportHost->report.Json() + "\n")) {
+    std::fprintf(stderr, "qelvane: cannot write %s\n", opts.report.c_str());
+    if (code == 0) code = 1;
+  }
   return code;
 }
 

@@ -34,6 +34,12 @@ struct AppOptions {
   int shopStage = 0;  // --shop STAGE:T
   int ending = 0;     // --ending: 1 met the shop keeper, 2 alone
   int shopTime = 0;
+  bool autopilot = false;
+  int autopilotSkill = 3;
+  std::string report;        // --report FILE.json
+  std::string recordFile;    // --record FILE
+  std::string replayFile;    // --replay FILE
+  bool verifyReplay = false; // --verify-replay FILE (replayFile holds FILE)
   bool help = false;
   bool version = false;
 };

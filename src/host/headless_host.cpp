@@ -82,7 +82,7 @@ void HeadlessHost::Inject(const HostEvent &ev) {
   pending_.push_back(ev);
 }
 
-void HeadlessHost::BeginPass(std::uint64_t pass) {
+void HeadlessHost::BeginPass(std::uint64_t pass, PassKind) {
   while (scriptPos_ < script_.size() && script_[scriptPos_].pass <= pass)
     Inject(script_[scriptPos_++].event);
 }

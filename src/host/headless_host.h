@@ -46,7 +46,7 @@ class HeadlessHost : public Host {
 
   std::uint64_t NowMs() override { return now_; }
   bool WaitEvent(HostEvent &ev, int timeoutMs) override;
-  void BeginPass(std::uint64_t pass) override;
+  void BeginPass(std::uint64_t pass, PassKind kind) override;
   bool KeyDown(int vkCode) override { return held_.count(vkCode) != 0; }
   void Present(const Surface &mscreen) override;
   void SetFullScreen(bool on) override { fullScreen = on; }

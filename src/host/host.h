@@ -29,6 +29,10 @@ struct HostEvent {
   MenuItem menu = MenuItem::FullScreen;  // Menu
 };
 
+// Who began a pass: the main loop, or code that holds the loop in a modal wait (a wipe step, the
+// shop's loop). Only a main-loop pass starts with nothing of the game's code on the stack.
+enum class PassKind { Main, Modal };
+
 struct JoyPos {
   int x = 0, y = 0;
   std::uint32_t buttons = 0;  // bit 0 = button 1
@@ -48,8 +52,8 @@ class Host {
   // Takes the next pending event. With none pending, sleeps up to timeoutMs for one
   // (0 = just look). Returns false when the time ran out without an event.
   virtual bool WaitEvent(HostEvent &ev, int timeoutMs) = 0;
-  // Told at the start of every pass of the main loop (scripted hosts key their input to it).
-  virtual void BeginPass(std::uint64_t pass) { (void)pass; }
+  // Told at the start of every counted pass (scripted hosts key their input to it).
+  virtual void BeginPass(std::uint64_t pass, PassKind kind) { (void)pass, (void)kind; }
 
   // Whether the key is held at this moment (the game's asynchronous key state).
   virtual bool KeyDown(int vkCode) = 0;

@@ -108,7 +108,7 @@ void StartUp(Game &g) {
   if (g.config.ending > 0) StartEndingDirectly(g);
 }
 
-void BeginCountedPass(Game &g) { g.host.BeginPass(g.shell.passes); }
+void BeginCountedPass(Game &g, PassKind kind) { g.host.BeginPass(g.shell.passes, kind); }
 
 void EndCountedPass(Game &g) {
   Shell &sh = g.shell;
@@ -118,13 +118,13 @@ void EndCountedPass(Game &g) {
 
 void ModalWait(Game &g, int ms) {
   EndCountedPass(g);
-  BeginCountedPass(g);
+  BeginCountedPass(g, PassKind::Modal);
   WaitMs(g, ms);
 }
 
 void RunPass(Game &g) {
   Shell &sh = g.shell;
-  BeginCountedPass(g);
+  BeginCountedPass(g, PassKind::Main);
   sh.passStartMs = g.host.NowMs();
   sh.FRAMESTART = Low32(sh.passStartMs);
   RunScene(g);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "host/host.h"
+
 namespace qel {
 
 struct Game;
@@ -76,7 +78,7 @@ void RunCommands(Game &g);
 // loop, and every modal wait (a step of a wipe, of the shop's loop or of the music room's
 // pauses), because a modal wait holds the main loop while the player still acts.
 // A pass begins by handing the host its number and ends by counting it.
-void BeginCountedPass(Game &g);
+void BeginCountedPass(Game &g, PassKind kind);
 // Counts the pass; ends the program when --passes is reached.
 void EndCountedPass(Game &g);
 // A wait that holds the main loop: it closes the pass in progress, opens the next one and
