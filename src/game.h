@@ -39,6 +39,10 @@ struct GameConfig {
   int shopStage = 0;    // > 0: open the shop of this stage on a new game, then play the stage
   int shopTime = 0;     // the stage time of that shop's supply ship
   int ending = 0;       // > 0: start at the fly-by into the ending; 1 the keeper was met, 2 never
+  // A replay brings the save file's bytes it started with, and never writes the save.
+  bool useSaveBytes = false;
+  std::vector<std::uint8_t> saveBytes;
+  bool writeSave = true;
 };
 
 struct Surfaces {

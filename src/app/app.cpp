@@ -14,6 +14,9 @@
 #include "game.h"
 #include "host/headless_host.h"
 #include "platform/png_io.h"
+#include "replay/playback.h"
+#include "replay/recording_host.h"
+#include "shell/version.h"
 
 namespace qel {
 
@@ -99,6 +102,29 @@ void WriteOutputs(const AppOptions &opts, const Game &g) {
     std::fprintf(stderr, "qelvane: cannot write %s\n", opts.dumpState.c_str());
 }
 
+int RunReplay(const AppOptions &opts, Host &host, std::shared_ptr<const SheetSet> sheets,
+              std::shared_ptr<TextRenderer> text, const std::string &dataDir) {
+  Replay replay;
+  std::string error;
+  if (!ReadReplayFile(opts.replayFile, &replay, &error)) {
+    std::fprintf(stderr, "qelvane: %s\n", error.c_str());
+    return 1;
+  }
+  PlaybackOptions playback;
+  playback.verify = opts.verifyReplay;
+  playback.paced = !opts.headless && !opts.verifyReplay;
+  playback.finished = [&](const Game &g) { WriteOutputs(opts, g); };
+  PlaybackResult result = PlayReplay(replay, host, std::move(sheets), std::move(text), dataDir, playback);
+  if (!result.message.empty()) {
+    std::fprintf(stderr, "qelvane: %s: %s\n", opts.replayFile.c_str(), result.message.c_str());
+    return 1;
+  }
+  if (opts.verifyReplay)
+    std::printf("%s: verified, %llu passes, %zu state hashes match\n", opts.replayFile.c_str(),
+                static_cast<unsigned long long>(replay.endPass - replay.startPass), replay.hashes.size());
+  return result.exitCode;
+}
+
 }  // namespace
 
 std::string ExecutableDir() {
@@ -121,7 +147,7 @@ std::string UsageText() {
          "               [--help] [--version]\n";
 }
 
-std::string VersionText() { return "QELVANE Der1.3\n"; }
+std::string VersionText() { return std::string(kGameCaption) + "\n"; }
 
 bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::string *error) {
   for (std::size_t i = 0; i < args.size(); ++i) {
@@ -183,6 +209,7 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
     } else if (a == "--replay" || a == "--verify-replay") {
       ok = value(&o->replayFile);
       o->verifyReplay = a == "--verify-replay";
+      o->headless |= o->verifyReplay;
     } else if (a == "--script") {
       ok = value(&o->scriptFile);
     } else if (a == "--screenshot") {
@@ -247,8 +274,10 @@ int RunGame(const AppOptions &opts, Host &host) {
     std::fprintf(stderr, "qelvane: %s\n", error.c_str());
     return 1;
   }
+  std::string dataDir = opts.dataDir.empty() ? ExecutableDir() + "/d" : opts.dataDir;
+  if (!opts.replayFile.empty()) return RunReplay(opts, host, sheets, text, dataDir);
   GameConfig cfg;
-  cfg.dataDir = opts.dataDir.empty() ? ExecutableDir() + "/d" : opts.dataDir;
+  cfg.dataDir = dataDir;
   cfg.seed = opts.seed;
   cfg.seeded = opts.seeded;
   cfg.screenMode = opts.screenMode;
@@ -274,10 +303,20 @@ int RunGame(const AppOptions &opts, Host &host) {
     addLayer(std::make_unique<ReportHost>(*top));
     reportHost = static_cast<ReportHost *>(top);
   }
+  // Every game played in the window is kept in the player's replay folder.
+  RecordingOptions recording;
+  recording.file = opts.recordFile;
+  if (!opts.headless && !host.UserDataDir().empty()) recording.folder = host.UserDataDir() + "replays";
+  RecordingHost *recorder = nullptr;
+  if (!recording.file.empty() || !recording.folder.empty()) {
+    addLayer(std::make_unique<RecordingHost>(*top, recording));
+    recorder = static_cast<RecordingHost *>(top);
+  }
   auto game = std::make_unique<Game>(*top, sheets, text, cfg);
   for (auto &layer : layers) layer->Attach(*game);
   game->shell.maxPasses = opts.passes;
   int code = Main(*game);
+  if (recorder) recorder->Finish();
   WriteOutputs(opts, *game);
   if (reportHost && !WriteTextFile(opts.report, reportHost->report.Json() + "\n")) {
     std::fprintf(stderr, "qelvane: cannot write %s\n", opts.report.c_str());

@@ -93,7 +93,8 @@ void LoadSave(Game &g) {
   std::string path = SavePath(g);
   // An installed game whose player has not saved yet may still ship a file in its data folder.
   if (!FileExists(path)) path = g.config.dataDir + "/data.dat";
-  std::vector<std::uint8_t> bytes = ReadAll(path);
+  std::vector<std::uint8_t> bytes = g.config.useSaveBytes ? g.config.saveBytes : ReadAll(path);
+  g.settings.loadedBytes.assign(bytes.begin(), bytes.begin() + std::min<std::size_t>(bytes.size(), kSaveFileSize));
   // A short file is a damaged one (a write that was cut off): keep every default.
   if (bytes.size() < static_cast<std::size_t>(kSaveFileSize)) return;
   Settings &s = g.settings;
@@ -109,6 +110,7 @@ bool WriteSave(Game &g) {
   s.OPTION[0] = s.DIFF;
   s.OPTION[1] = g.shell.WAITMS;
   for (int i = 0; i < 16; ++i) s.SAVEBUF[i] = static_cast<std::int16_t>(s.OPTION[i]);
+  if (!g.config.writeSave) return true;  // a replay: the player's save stays as it is
 
   std::string path = SavePath(g);
   std::vector<std::uint8_t> bytes = ReadAll(path);  // bytes beyond the settings are kept

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qel {
 
@@ -13,6 +14,7 @@ struct Settings {
   std::array<int, 16> OPTION{};
   std::array<std::int16_t, 16> SAVEBUF{};
   int DIFF = 1;  // 0 HARD, 1 NORMAL, 2 EASY
+  std::vector<std::uint8_t> loadedBytes;  // the save file's first bytes as start-up read them
 };
 
 constexpr int kSaveFileSize = 32;

@@ -6,6 +6,7 @@ namespace qel {
 void SetUpNewGame(Game &g, int mode) {
   Player &p = g.player;
   Stage &st = g.stage;
+  ++g.shell.gamesStarted;
   p.WSLOT = 0;
   p.WEAPON = {1, 2};
   p.SCORE = 0;

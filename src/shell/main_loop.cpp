@@ -139,13 +139,21 @@ void RunPass(Game &g) {
   EndCountedPass(g);
 }
 
-int Main(Game &g) {
+int RunPasses(Game &g) {
   try {
-    StartUp(g);
     for (;;) RunPass(g);
   } catch (const ProgramEnd &end) {
     return end.exitCode;
   }
+}
+
+int Main(Game &g) {
+  try {
+    StartUp(g);
+  } catch (const ProgramEnd &end) {
+    return end.exitCode;
+  }
+  return RunPasses(g);
 }
 
 }  // namespace qel

@@ -54,6 +54,7 @@ struct Shell {
   bool resetEnabled = false;      // the "リセット" menu item
   bool cursorVisible = true;
   std::uint64_t lastMusicPoll = 0;  // the one-second music timer
+  std::uint64_t gamesStarted = 0;   // new games set up since start-up (a replay starts with one)
 };
 
 // Thrown to end the program from anywhere; Main catches it after the path's own steps ran.
@@ -63,6 +64,8 @@ struct ProgramEnd {
 
 // Start-up and the main loop. Returns the process exit code.
 int Main(Game &g);
+// Runs passes until the program ends; returns the exit code (Main after start-up).
+int RunPasses(Game &g);
 // Runs one pass of the main loop (the body of the loop in Main).
 void RunPass(Game &g);
 // Start-up steps before the first pass.

@@ -5,12 +5,13 @@
 #include "game.h"
 #include "platform/sound.h"
 #include "save/save.h"
+#include "shell/version.h"
 
 namespace qel {
 
 namespace {
 
-const char *const kCaption = "QELVANE Der1.3";
+const char *const kCaption = kGameCaption;
 
 void Dispatch(Game &g, const HostEvent &ev) {
   switch (ev.kind) {
