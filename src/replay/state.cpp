@@ -211,7 +211,7 @@ void VisitShop(V &v, S &s) {
 template <class V, class S>
 void VisitScreens(V &v, S &s) {
   Texts(v, s.MENUTEXT), Texts(v, s.STAGENAME), v.Num(s.SHOPMEET), v.Num(s.openingShipY);
-  v.Num(s.openingLogoY);
+  v.Num(s.openingLogoY), v.Num(s.titleIdleSince), v.Num(s.demoUnavailable);
 }
 
 // What the command line chose that play still reads.

@@ -73,6 +73,19 @@ void Enter(Game &g) {
   g.shop.CURSOR = 0;
   g.input.PADOLD.fill(0);
   g.input.PADOLD[kPadShot] = 1;  // a SHOT still held from the screen before does not choose
+  g.screens.titleIdleSince = g.shell.passStartMs;
+}
+
+bool AnythingPressed(const Input &in) {
+  for (int k : {kPadDown, kPadLeft, kPadRight, kPadUp, kPadChange, kPadShot, kPadPause, kPadBomb})
+    if (in.PAD[static_cast<std::size_t>(k)] != 0) return true;
+  return in.KEYS[8] != 0 || in.KEYS[9] != 0 || in.KEYS[10] != 0;
+}
+
+// Not in the old game: after a while with nothing pressed, the demo plays.
+bool DemoDue(Game &g) {
+  if (AnythingPressed(g.input)) g.screens.titleIdleSince = g.shell.passStartMs;
+  return !g.screens.demoUnavailable && g.shell.passStartMs - g.screens.titleIdleSince >= kDemoIdleMs;
 }
 
 // Hidden: PAUSE with S makes a daring start, PAUSE with R a rugged one; the last one set stays.
@@ -133,6 +146,10 @@ void Menu(Game &g) {
   DrawPointer(g, g.surf.DISPLAY, 135, 215 + 35 * cursor);
   PresentDisplay(g);
   ReadModifiers(g);
+  if (DemoDue(g)) {
+    RunDemo(g);
+    return;
+  }
   in.PADOLD[kPadDown] = in.PAD[kPadDown];
   in.PADOLD[kPadUp] = in.PAD[kPadUp];
   if (!Locked(g, cursor) && Pressed(in, kPadShot)) Choose(g, cursor);

@@ -71,9 +71,9 @@ void RunCommands(Game &g) {
   RunMenuCommand(g);
 }
 
-// A stage started from the command line, with a new story game's equipment.
+// A stage started from the command line, with the equipment of a new game of its mode.
 void StartStageDirectly(Game &g) {
-  SetUpNewGame(g, kNewGameStory);
+  SetUpNewGame(g, NewGameModeOfStage(g.config.startStage));
   g.stage.STAGE = g.config.startStage;
   g.stage.MISSION = g.config.startMission;
   if (g.config.difficulty >= 0) g.settings.DIFF = g.config.difficulty;

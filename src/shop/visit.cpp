@@ -35,8 +35,7 @@ void VisitShop(Game &g, int t) {
 
 void StartShopDirectly(Game &g) {
   int stage = g.config.shopStage;
-  int mode = stage == 7 ? kNewGameExtra : stage == 8 ? kNewGameBoss : kNewGameStory;
-  SetUpNewGame(g, mode);
+  SetUpNewGame(g, NewGameModeOfStage(stage));
   g.stage.STAGE = stage;
   g.stage.MISSION = g.config.startMission;
   if (g.config.difficulty >= 0) g.settings.DIFF = g.config.difficulty;
