@@ -114,6 +114,7 @@ int RunReplay(const AppOptions &opts, Host &host, std::shared_ptr<const SheetSet
   playback.verify = opts.verifyReplay;
   playback.paced = !opts.headless && !opts.verifyReplay;
   playback.finished = [&](const Game &g) { WriteOutputs(opts, g); };
+  if (playback.paced) host.SetCaption(std::string(kGameCaption) + " - replay " + replay.mode);
   PlaybackResult result = PlayReplay(replay, host, std::move(sheets), std::move(text), dataDir, playback);
   if (!result.message.empty()) {
     std::fprintf(stderr, "qelvane: %s: %s\n", opts.replayFile.c_str(), result.message.c_str());

@@ -34,6 +34,12 @@ void ReplayHost::StopByPlayer(bool close) {
   throw ProgramEnd{0};
 }
 
+void ReplayHost::StopByMenu(MenuItem item) {
+  result_->menuChosen = true;
+  result_->menuItem = item;
+  StopByPlayer(false);
+}
+
 void ReplayHost::Compare(std::uint64_t pass, std::uint64_t expected) {
   if (!game_ || result_->mismatchPass != 0 || PlayStateHash(*game_) == expected) return;
   result_->mismatchPass = pass;
@@ -76,7 +82,7 @@ void ReplayHost::WatchViewer(int timeoutMs) {
   while (inner_.WaitEvent(ev, timeoutMs)) {
     timeoutMs = 0;
     if (ev.kind == HostEvent::Kind::Close) StopByPlayer(true);
-    if (ev.kind == HostEvent::Kind::Menu && ev.menu == MenuItem::Quit) StopByPlayer(true);
+    if (ev.kind == HostEvent::Kind::Menu && (options_.demo || ev.menu == MenuItem::Quit)) StopByMenu(ev.menu);
     if (ev.kind == HostEvent::Kind::KeyDown && (options_.demo || ev.key == vk::Esc || ev.key == vk::F1))
       StopByPlayer(false);
   }

@@ -33,6 +33,8 @@ struct PlaybackResult {
   bool reachedEnd = false;      // the recorded end was reached with every read used
   bool stoppedByPlayer = false;
   bool closeRequested = false;  // the window's close box ended it
+  bool menuChosen = false;      // a menu item ended it (menuItem): the surrounding game carries it out
+  MenuItem menuItem = MenuItem::FullScreen;
   std::uint64_t passes = 0;     // the pass reached
   std::uint64_t mismatchPass = 0;  // verify: the first pass whose hash differs (0: none)
   std::string message;          // what went wrong, for the player
@@ -72,6 +74,7 @@ class ReplayHost : public HostDecorator {
   std::string Next(ReadKind kind, int arg);
   [[noreturn]] void Fail(const std::string &message);
   [[noreturn]] void StopByPlayer(bool close);
+  [[noreturn]] void StopByMenu(MenuItem item);
   // Looks at the viewer's own input (and waits up to timeoutMs for it).
   void WatchViewer(int timeoutMs);
   void Compare(std::uint64_t pass, std::uint64_t expected);

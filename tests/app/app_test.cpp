@@ -121,3 +121,28 @@ TEST(HeadlessRun, BadCommandLinesAndScriptsFailClearly) {
 
 }  // namespace
 }  // namespace qel
+
+namespace qel {
+namespace {
+
+TEST(HeadlessRun, RecordsAReplayThatVerifiesAndRefusesADamagedOne) {
+  test::TempDir dir;
+  std::string data = std::string(QELVANE_BUILD_DIR) + "/d";
+  test::WriteBytes(dir.file("keys.txt"), "5 down Z\n300 down LEFT\n400 up LEFT\n");
+  ASSERT_EQ(RunQelvane("--headless --data " + data + " --stage 9 --seed 8 --passes 700 --script " +
+                       dir.file("keys.txt") + " --record " + dir.file("run.qrp") + " --dump-state " +
+                       dir.file("a.json")),
+            0);
+  EXPECT_EQ(RunQelvane("--verify-replay " + dir.file("run.qrp") + " --data " + data + " --dump-state " +
+                       dir.file("b.json")),
+            0);
+  EXPECT_EQ(test::ReadBytes(dir.file("a.json")), test::ReadBytes(dir.file("b.json")));
+  std::string bytes = test::ReadBytes(dir.file("run.qrp"));
+  bytes[bytes.size() / 2] = static_cast<char>(bytes[bytes.size() / 2] ^ 4);
+  test::WriteBytes(dir.file("bad.qrp"), bytes);
+  EXPECT_EQ(RunQelvane("--verify-replay " + dir.file("bad.qrp") + " --data " + data), 1);
+  EXPECT_EQ(RunQelvane("--verify-replay " + dir.file("none.qrp")), 1);
+}
+
+}  // namespace
+}  // namespace qel
