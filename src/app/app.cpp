@@ -143,7 +143,7 @@ std::string UsageText() {
          "               [--dump-state FILE.json] [--list-sheets] [--gallery PAGE]\n"
          "               [--stage N [--mission M] [--difficulty hard|normal]] [--invincible]\n"
          "               [--shop STAGE:T] [--spawn TYPE[@POS][,TYPE[@POS]...]] [--ending met|alone]\n"
-         "               [--autopilot [--autopilot-skill 0..3]] [--report FILE.json]\n"
+         "               [--autopilot [--autopilot-skill 0..3]] [--report FILE.json [--stop-at-stage-end]]\n"
          "               [--record FILE.qrp] [--replay FILE.qrp] [--verify-replay FILE.qrp]\n"
          "               [--help] [--version]\n";
 }
@@ -218,8 +218,9 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
     } else if (a == "--dump-state") {
       ok = value(&o->dumpState);
     } else if (a == "--headless" || a == "--list-sheets" || a == "--help" || a == "-h" ||
-               a == "--version" || a == "--invincible" || a == "--autopilot") {
+               a == "--version" || a == "--invincible" || a == "--autopilot" || a == "--stop-at-stage-end") {
       o->autopilot |= a == "--autopilot";
+      o->stopAtStageEnd |= a == "--stop-at-stage-end";
       o->headless |= a == "--headless";
       o->invincible |= a == "--invincible";
       o->listSheets |= a == "--list-sheets";
@@ -303,6 +304,7 @@ int RunGame(const AppOptions &opts, Host &host) {
   if (!opts.report.empty()) {
     addLayer(std::make_unique<ReportHost>(*top));
     reportHost = static_cast<ReportHost *>(top);
+    reportHost->stopWhenStageEnds = opts.stopAtStageEnd;
   }
   // Every game played in the window is kept in the player's replay folder.
   RecordingOptions recording;

@@ -1,6 +1,7 @@
 // The autopilot's mind: it looks at what a player sees and chooses the keys to hold.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
 
@@ -22,6 +23,15 @@ enum PilotKey : unsigned {
 
 constexpr int kPilotSkillMax = 3;
 
+// How strong a pilot of each skill is.
+struct PilotSkill {
+  int lookAhead;     // frames the pilot foresees (at most kPilotMaxLookAhead)
+  int reaction;      // passes between a decision and the keys that carry it out
+  double margin;     // pixels of room the pilot keeps around the ship's hit box
+};
+constexpr int kPilotMaxLookAhead = 24;
+PilotSkill SkillOf(int skill);
+
 class Pilot {
  public:
   // skill 0..kPilotSkillMax: less skill looks fewer frames ahead and reacts later.
@@ -33,10 +43,75 @@ class Pilot {
 
   int skill() const { return skill_; }
 
+  // What the last decision in play saw (for tests and tuning): the danger of the move chosen
+  // and of standing still, the slot of the enemy lined up with (-1 none).
+  struct Outlook {
+    double chosenDanger = 0, stillDanger = 0;
+    int target = -1;
+    int move = 4;  // 0..8: row-major over dy -1..1, dx -1..1 (4 stands still)
+  };
+  const Outlook &outlook() const { return outlook_; }
+
  private:
+  // A menu key is pressed for two passes and let go for two, so that every screen, which
+  // reacts to a new press, sees each press exactly once even when one pass reads no input.
+  struct Tapper {
+    int step = 0;        // 0..3 within the current press
+    unsigned key = 0;    // the key of the current press, 0 for none
+    int lastScene = -1;
+  };
+  // What the pilot has seen of each object slot in the last frame, to judge its motion.
+  struct Seen {
+    double x = 0, y = 0;
+    int mode = 0, w = 0, h = 0;
+    bool live = false;
+    int age = 0;  // frames this bullet has been in flight, as far as the pilot saw it
+  };
+  // The pilot's plan for one visit of the shop.
+  struct ShopVisit {
+    bool open = false;
+    int item = 0;           // the item being fetched, 0 none
+    int slot = -1;          // for a weapon, the slot it goes into
+    int dialogueStep = -1;  // >= 0 while the weapon dialogue is open: presses given in it
+    int waitPasses = 0;     // passes since the choice was confirmed
+    int scoreBefore = 0, weaponBefore = 0, levelBefore = 0, shieldMaxBefore = 0, creditBefore = 0;
+    int actions = 0;
+    std::array<bool, 26> refused{};  // items that did nothing when chosen in this visit
+    bool leaving = false;
+  };
+
+  unsigned DecideMenu(const Game &g);
+  unsigned DecideShop(const Game &g);
+  unsigned DecidePlay(const Game &g);
+  unsigned Tap(unsigned key);
+  void ForgetPlay();
+  void RememberObjects(const Game &g);
+  int ChooseShopItem(const Game &g, int *slot) const;
+
   int skill_;
+  PilotSkill params_;
   std::uint64_t passes_ = 0;
   std::deque<unsigned> delayed_;  // the reaction delay: decisions wait here before they act
+
+  Tapper tap_;
+  ShopVisit shop_;
+  Outlook outlook_;
+  int lastFrameCount_ = -1;
+  unsigned lastPlayKeys_ = 0;
+  int lastMove_ = 4;
+  int target_ = -1;
+  // Where the target has been lately (centre x), to wait where a fast one keeps coming back.
+  std::array<double, 128> trail_{};
+  int trailCount_ = 0;
+  int trailSlot_ = -1;
+  int trailMode_ = 0;
+  int dwellBin_ = -1;
+  int framesSinceChange_ = 1000;
+  int changePressed_ = 0;
+  bool inPlay_ = false;
+  bool seenValid_ = false;
+  std::array<Seen, 31> seenEnemy_{};
+  std::array<Seen, 61> seenShot_{};
 };
 
 }  // namespace qel

@@ -1,6 +1,7 @@
 // The balance report: what a run did, stage by stage, for tuning the waves.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -10,13 +11,24 @@ namespace qel {
 
 struct Game;
 
-// The figures of one stage played (a stage left for the shop's stage and come back to is one entry).
+// One boss met in a stage.
+struct BossReport {
+  int type = 0;              // its enemy type
+  int attempt = 1;           // which attempt at the stage met it (1 = the first)
+  long long appear = 0;      // main-loop passes from the start of that attempt to the boss's arrival
+  long long killedAfter = -1;  // passes from its arrival to its destruction; -1 when it was not destroyed
+  bool left = false;         // it went away by itself (the warp's timed guardians)
+};
+
+// The figures of one stage played. A lost ship restarts the stage in the same entry (the
+// attempts count them); a visit to the shop is part of the stage.
 struct StageReport {
   int stage = 0;
   int mission = 0;
   int difficulty = 0;  // 0 HARD, 1 NORMAL
   bool cleared = false;
-  long long passes = 0;         // passes from the stage's start to its clear (or to the end)
+  long long passes = 0;         // main-loop passes from the stage's start to its clear (or to the end)
+  int attempts = 1;
   int shipsLost = 0;
   long long shieldDamage = 0;   // shield points lost
   int bombsUsed = 0;
@@ -24,8 +36,7 @@ struct StageReport {
   int enemiesKilled = 0;
   int scoreAtEnd = 0;
   int peakBullets = 0;
-  std::vector<long long> bossAppearPasses;  // passes from the stage's start to each boss
-  std::vector<long long> bossKillPasses;    // passes from each boss's appearance to its death
+  std::vector<BossReport> bosses;
 };
 
 class BalanceReport {
@@ -34,23 +45,43 @@ class BalanceReport {
   void Observe(const Game &g);
   const std::vector<StageReport> &stages() const { return stages_; }
   std::string Json() const;
+  // Whether the first stage played has ended: cleared, or the game is over.
+  bool firstStageEnded() const { return !stages_.empty() && (stages_.size() > 1 || !open_); }
 
  private:
-  std::vector<StageReport> stages_;
   // What the last observation saw, to find what changed since.
-  struct Seen;
-  std::vector<int> seen_;
+  struct SeenEnemy {
+    bool live = false;
+    int mode = 0, hp = 0, vuln = 0, boss = 0, core = 0;
+    double x = 0, y = 0;
+  };
+  struct Seen {
+    bool valid = false;
+    int scene = -1, stage = 0, mission = 0, stageTime = 0;
+    int pstate = 0, shield = 0, gauge = 0;
+    std::array<SeenEnemy, 31> enemy{};
+  };
+  void StartEntry(const Game &g);
+  void Track(const Game &g);
+  void Remember(const Game &g);
+  StageReport *current() { return open_ && !stages_.empty() ? &stages_.back() : nullptr; }
+
+  std::vector<StageReport> stages_;
+  Seen seen_;
+  bool open_ = false;
+  bool shipLost_ = false;       // a ship was lost and the stage has not restarted yet
+  long long attemptPasses_ = 0; // passes since the current attempt began
+  std::array<int, 31> bossEntry_{};  // the boss record of each slot's boss, -1 none
 };
 
-// Watches the passes for the report.
+// Watches the passes for the report. With stopWhenStageEnds the run ends as soon as the first
+// stage played is cleared or lost, so a balance run does not go on into the next stage.
 class ReportHost : public HostDecorator {
  public:
   explicit ReportHost(Host &inner) : HostDecorator(inner) {}
-  void BeginPass(std::uint64_t pass, PassKind kind) override {
-    HostDecorator::BeginPass(pass, kind);
-    if (game_ && kind == PassKind::Main) report.Observe(*game_);
-  }
+  void BeginPass(std::uint64_t pass, PassKind kind) override;
   BalanceReport report;
+  bool stopWhenStageEnds = false;
 };
 
 }  // namespace qel
