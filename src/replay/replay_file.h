@@ -95,7 +95,7 @@ bool ReadReplayFile(const std::string &path, Replay *r, std::string *error);
 // Writes through a temporary file and a rename, so a cut-off write leaves no half file.
 bool WriteReplayFile(const std::string &path, const Replay &r, std::string *error);
 
-// Little helpers shared by the recorder and the player for the values of a channel.
+// Shared by the recorder and the player for the values of a channel.
 void PutVarint(std::string &out, std::uint64_t v);
 bool GetVarint(const std::string &in, std::size_t *pos, std::uint64_t *v);
 inline std::uint64_t ZigZag(std::int64_t v) {

@@ -202,7 +202,7 @@ TEST_F(ReplayRun, AStageFromTheCommandLineReplaysToTheSameHashesAndPicture) {
   }
 }
 
-TEST_F(ReplayRun, TheSecondGameOfASessionReplaysFromTheTitle) {
+TEST_F(ReplayRun, TheSecondGameOfARunReplaysFromTheTitle) {
   // Through the opening and the title into a story game, back to the title with F1, and a
   // second game: only the second is left in the file, and it starts from its saved state.
   HeadlessHost host;
