@@ -34,8 +34,8 @@ bool ParseEvent(std::istringstream &words, HostEvent *ev) {
   std::string verb, arg, extra;
   words >> verb >> arg;
   if (words >> extra) return false;
-  if (verb == "close") {
-    ev->kind = HostEvent::Kind::Close;
+  if (verb == "close" || verb == "focuslost") {
+    ev->kind = verb == "close" ? HostEvent::Kind::Close : HostEvent::Kind::FocusLost;
     return arg.empty();
   }
   if (verb == "menu") {

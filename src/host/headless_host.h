@@ -19,7 +19,7 @@ struct ScriptedEvent {
 };
 
 // Reads an input script: one event per line, "PASS down KEY", "PASS up KEY", "PASS menu
-// fullscreen|reset|quit" or "PASS close". KEY is Z X C SHIFT LEFT RIGHT UP DOWN F1 F2 TAB ESC
+// fullscreen|reset|quit", "PASS close" or "PASS focuslost". KEY is Z X C SHIFT LEFT RIGHT UP DOWN F1 F2 TAB ESC
 // SPACE or a letter A..Z. Blank lines and lines starting with # are skipped. On a malformed
 // line returns false with a message naming the line in *error.
 bool ParseInputScript(const std::string &text, std::vector<ScriptedEvent> *events, std::string *error);

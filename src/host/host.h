@@ -23,7 +23,8 @@ enum class MenuItem { FullScreen = 0, Reset = 1, Quit = 2 };
 constexpr int kMenuItems = 3;
 
 struct HostEvent {
-  enum class Kind { None, KeyDown, KeyUp, Menu, Close };
+  // FocusLost: the window no longer has the keyboard (its held keys are already released).
+  enum class Kind { None, KeyDown, KeyUp, Menu, Close, FocusLost };
   Kind kind = Kind::None;
   int key = 0;                         // KeyDown / KeyUp: virtual-key code
   MenuItem menu = MenuItem::FullScreen;  // Menu

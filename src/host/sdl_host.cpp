@@ -348,7 +348,10 @@ void SdlHost::Translate(const SDL_Event &e) {
 void SdlHost::OnWindowEvent(const SDL_WindowEvent &e) {
   switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE: queue_.Push({HostEvent::Kind::Close}); break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: ReleaseAllKeys(); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      ReleaseAllKeys();
+      queue_.Push({HostEvent::Kind::FocusLost});
+      break;
     case SDL_WINDOWEVENT_LEAVE: bar_.MouseLeave(); break;
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_EXPOSED:

@@ -70,6 +70,8 @@ inline int ActiveLevel(const Player &p) { return p.WLEVEL[ActiveSlot(p)]; }
 constexpr int kVolleyTimerMax = 32767;
 void AdvanceVolleyTimer(Player &p);
 
+// The pause as PAUSE starts it from play (also when the window loses the keyboard).
+void EnterPause(Game &g);
 // One frame of the ship (movement, bombs, shield, loss and flights).
 void UpdatePlayer(Game &g);
 // The ship takes damage; persistent is the bullet's own flag (non-zero: it stays after hitting).

@@ -56,13 +56,9 @@ void ChangeWeapon(Game &g) {
 }
 
 void Pause(Game &g) {
-  Input &in = g.input;
-  if (!Pressed(in, kPadPause)) return;
-  in.PADOLD[kPadPause] = 1;
-  g.audio.SNDLOCK = 0;
-  PlaySound(g, 15);
-  g.shell.SCENE = kScenePause;
+  if (Pressed(g.input, kPadPause)) EnterPause(g);
 }
+
 
 void RunPlay(Game &g) {
   Input &in = g.input;
@@ -119,6 +115,13 @@ void ChargeGauge(Game &g) {
 }
 
 }  // namespace
+
+void EnterPause(Game &g) {
+  g.input.PADOLD[kPadPause] = 1;
+  g.audio.SNDLOCK = 0;
+  PlaySound(g, 15);
+  g.shell.SCENE = kScenePause;
+}
 
 void UpdatePlayer(Game &g) {
   RunState(g);

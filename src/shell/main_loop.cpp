@@ -69,6 +69,11 @@ void RunCommands(Game &g) {
     ApplyScreenMode(g, g.settings.OPTION[7]);
   }
   RunMenuCommand(g);
+  // Losing the window's focus pauses play as PAUSE would; anywhere else it changes nothing.
+  if (g.shell.focusLost) {
+    g.shell.focusLost = false;
+    if (g.shell.SCENE == kScenePlay && g.player.PSTATE == kShipPlay) EnterPause(g);
+  }
 }
 
 // A stage started from the command line, with the equipment of a new game of its mode.
@@ -119,7 +124,9 @@ void EndCountedPass(Game &g) {
 void ModalWait(Game &g, int ms) {
   EndCountedPass(g);
   BeginCountedPass(g, PassKind::Modal);
+  ++g.shell.modalDepth;
   WaitMs(g, ms);
+  --g.shell.modalDepth;
 }
 
 void RunPass(Game &g) {

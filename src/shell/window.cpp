@@ -27,6 +27,10 @@ void Dispatch(Game &g, const HostEvent &ev) {
       if (ev.menu == MenuItem::Reset && g.shell.resetEnabled) g.shell.menuCommand = MenuCommand::Reset;
       if (ev.menu == MenuItem::Quit) g.shell.menuCommand = MenuCommand::Quit;
       break;
+    case HostEvent::Kind::FocusLost:
+      // Not while a wipe or the shop holds the game: those are not play.
+      if (g.shell.modalDepth == 0 && g.shell.SCENE == kScenePlay) g.shell.focusLost = true;
+      break;
     case HostEvent::Kind::Close:
       Form_Unload(g);
     case HostEvent::Kind::None:
