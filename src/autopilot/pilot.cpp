@@ -27,9 +27,9 @@ bool ShopOpen(const Game &g) {
 
 PilotSkill SkillOf(int skill) {
   static constexpr PilotSkill kSkills[kPilotSkillMax + 1] = {
-      {5, 7, 0.0},
-      {9, 4, 0.0},
-      {14, 2, 1.0},
+      {6, 5, 0.0},
+      {10, 3, 0.5},
+      {14, 1, 1.5},
       {20, 0, 2.0},
   };
   return kSkills[std::clamp(skill, 0, kPilotSkillMax)];
@@ -38,7 +38,6 @@ PilotSkill SkillOf(int skill) {
 Pilot::Pilot(int skill) : skill_(std::clamp(skill, 0, kPilotSkillMax)), params_(SkillOf(skill_)) {}
 
 unsigned Pilot::Decide(const Game &g) {
-  ++passes_;
   // FRAMECNT moves once per main-loop pass; a modal wait leaves it as it was.
   bool newFrame = g.shell.FRAMECNT != lastFrameCount_;
   lastFrameCount_ = g.shell.FRAMECNT;

@@ -32,6 +32,15 @@ struct PilotSkill {
 constexpr int kPilotMaxLookAhead = 24;
 PilotSkill SkillOf(int skill);
 
+// Where the pilot's target has been lately (its centre x, frame by frame), to wait where a
+// target too fast to follow keeps coming back.
+struct TargetTrail {
+  std::array<double, 128> x{};
+  int count = 0;
+  int slot = -1, mode = 0;
+  int dwellBin = -1;
+};
+
 class Pilot {
  public:
   // skill 0..kPilotSkillMax: less skill looks fewer frames ahead and reacts later.
@@ -43,15 +52,6 @@ class Pilot {
 
   int skill() const { return skill_; }
 
-  // What the last decision in play saw (for tests and tuning): the danger of the move chosen
-  // and of standing still, the slot of the enemy lined up with (-1 none).
-  struct Outlook {
-    double chosenDanger = 0, stillDanger = 0;
-    int target = -1;
-    int move = 4;  // 0..8: row-major over dy -1..1, dx -1..1 (4 stands still)
-  };
-  const Outlook &outlook() const { return outlook_; }
-
  private:
   // A menu key is pressed for two passes and let go for two, so that every screen, which
   // reacts to a new press, sees each press exactly once even when one pass reads no input.
@@ -60,12 +60,11 @@ class Pilot {
     unsigned key = 0;    // the key of the current press, 0 for none
     int lastScene = -1;
   };
-  // What the pilot has seen of each object slot in the last frame, to judge its motion.
+  // What the pilot saw of each enemy in the last frame, to judge its motion.
   struct Seen {
     double x = 0, y = 0;
-    int mode = 0, w = 0, h = 0;
+    int mode = 0;
     bool live = false;
-    int age = 0;  // frames this bullet has been in flight, as far as the pilot saw it
   };
   // The pilot's plan for one visit of the shop.
   struct ShopVisit {
@@ -90,28 +89,20 @@ class Pilot {
 
   int skill_;
   PilotSkill params_;
-  std::uint64_t passes_ = 0;
   std::deque<unsigned> delayed_;  // the reaction delay: decisions wait here before they act
 
   Tapper tap_;
   ShopVisit shop_;
-  Outlook outlook_;
   int lastFrameCount_ = -1;
   unsigned lastPlayKeys_ = 0;
   int lastMove_ = 4;
   int target_ = -1;
-  // Where the target has been lately (centre x), to wait where a fast one keeps coming back.
-  std::array<double, 128> trail_{};
-  int trailCount_ = 0;
-  int trailSlot_ = -1;
-  int trailMode_ = 0;
-  int dwellBin_ = -1;
+  TargetTrail trail_;
   int framesSinceChange_ = 1000;
   int changePressed_ = 0;
   bool inPlay_ = false;
   bool seenValid_ = false;
   std::array<Seen, 31> seenEnemy_{};
-  std::array<Seen, 61> seenShot_{};
 };
 
 }  // namespace qel

@@ -212,6 +212,11 @@ const std::array<double, kH + 1> kFrameWeight = [] {
 }();
 double FrameWeight(int f) { return kFrameWeight[static_cast<std::size_t>(f)]; }
 
+// How each enemy slot is seen to move, pixels per frame.
+struct Motion {
+  std::array<double, 31> vx{}, vy{};
+};
+
 struct PlanResult {
   double danger = 0;    // foreseen hits, weighted by how soon they come
   double place = 0;     // how far from where the ship wants to be
@@ -401,7 +406,8 @@ void Narrow(double a, double va, double b, double vb, double *from, double *to) 
 // The damage the ship's shots already in flight will do to each enemy, as far as straight lines
 // tell: an enemy they will destroy anyway needs no more attention. (How much a kind of enemy
 // takes is what a player learns by fighting it.)
-std::array<double, 31> DamageInFlight(const Game &g, const std::array<double, 31> &vx, const std::array<double, 31> &vy) {
+std::array<double, 31> DamageInFlight(const Game &g, const std::array<double, 31> &vx,
+                                      const std::array<double, 31> &vy) {
   std::array<double, 31> dmg{};
   const Player &p = g.player;
   for (const PlayerShot &s : p.PSHOT) {
@@ -427,242 +433,263 @@ std::array<double, 31> DamageInFlight(const Game &g, const std::array<double, 31
   return dmg;
 }
 
+// The centre of an enemy's hit box.
+double CentreX(const Enemy &e) { return e.X + (e.HX1 + e.HX2) / 2; }
+double CentreY(const Enemy &e) { return e.Y + (e.HY1 + e.HY2) / 2; }
+
+// Every bullet, and every enemy that rams, foreseen over the horizon.
+void ForeseeAll(const Game &g, const Motion &motion, int horizon, Foresight &fs) {
+  const Player &p = g.player;
+  const Enemies &en = g.enemies;
+  fs.threats = 0, fs.mines = 0, fs.invulnerableUntil = 0;
+  fs.horizon = horizon;
+  if (p.INVUL == -1) fs.invulnerableUntil = p.PSTAT[10] > 0 ? static_cast<int>(p.PSTAT[10]) - 2 : 0;
+  for (const EnemyShot &b : en.ESHOT) {
+    if (b.FLAG == 0 || fs.threats >= kMaxThreats) continue;
+    if (ForeseeShot(b, p, horizon, fs.threat[static_cast<std::size_t>(fs.threats)], fs)) ++fs.threats;
+  }
+  for (std::size_t i = 0; i < en.ENEMY.size() && fs.threats < kMaxThreats; ++i) {
+    const Enemy &e = en.ENEMY[i];
+    if (e.FLAG == 0 || e.MODE == 0 || e.NOHIT != 0 || e.NORAM != 0) continue;
+    Threat &t = fs.threat[static_cast<std::size_t>(fs.threats++)];
+    t = Threat{};
+    t.damage = 5;
+    if (e.MODE < 150) t.crowd = kCrowdRange;  // small craft shoot from close by; boss parts sit still
+    Box now{std::round(e.X + e.HX1), std::round(e.Y + e.HY1), std::round(e.X + e.HX2), std::round(e.Y + e.HY2)};
+    // Enemies steer: the further ahead, the less sure their place.
+    AddLinear(t, now, motion.vx[i], motion.vy[i], horizon, 0.6);
+    t.harmful = AllFrames(horizon);
+  }
+}
+
+// The highest top of anything that would stop the active weapon's shots between the target and
+// the ship (shots that do not pierce end at what takes no damage: a boss before it can be hurt,
+// a wrecked part), or kNoBlock.
+constexpr double kNoBlock = 1e9;
+double BlockerBelow(const Game &g, std::size_t target, double aimX) {
+  const Enemies &en = g.enemies;
+  int weapon = ActiveWeapon(g.player);
+  if (weapon == 2 || weapon == 6 || weapon == 8) return kNoBlock;
+  const Enemy &t = en.ENEMY[target];
+  double bottom = t.Y + t.HY2, nearest = kNoBlock, half = StreamHalfWidth(weapon);
+  double shipCy = g.player.PY + 9;
+  for (std::size_t k = 0; k < en.ENEMY.size(); ++k) {
+    const Enemy &b = en.ENEMY[k];
+    if (k == target || b.FLAG == 0 || b.NOHIT != 0 || b.VULN != 0) continue;
+    if (b.X + b.HX2 <= aimX - half || b.X + b.HX1 >= aimX + half) continue;
+    double top = b.Y + b.HY1;
+    if (top > bottom - 4 && top < shipCy) nearest = std::min(nearest, top);
+  }
+  return nearest;
+}
+constexpr double kRoomBetween = 70;  // the gap the ship needs to fly between a blocker and its target
+
+// Frames for the ship's shots to reach a target at height ey coming down at vy.
+double LeadFrames(const Player &p, double ey, double vy) {
+  double closing = 20.0 + std::max(-10.0, vy);
+  return std::clamp((p.PY + 9 - ey) / closing, 0.0, 24.0);
+}
+
+// The enemy to line up under: near in x, low on the field, the boss first, and not one the
+// shots already on their way will destroy.
+int ChooseTarget(const Game &g, const Motion &motion, int current) {
+  const Player &p = g.player;
+  const Enemies &en = g.enemies;
+  std::array<double, 31> coming = DamageInFlight(g, motion.vx, motion.vy);
+  double shipCx = p.PX + 16, shipCy = p.PY + 9;
+  int best = -1;
+  double bestCost = 1e9;
+  for (std::size_t i = 0; i < en.ENEMY.size(); ++i) {
+    const Enemy &e = en.ENEMY[i];
+    if (!Shootable(e)) continue;
+    if (e.BOSS != 1 && coming[i] >= e.HP) continue;
+    double ex = CentreX(e), ey = CentreY(e);
+    double aimX = ex + motion.vx[i] * LeadFrames(p, ey, motion.vy[i]);
+    bool above = ey < shipCy - 8;
+    double cost = std::fabs(aimX - shipCx) / kSpeed + (above ? 0 : 40) + (shipCy - ey) / 60.0;
+    double blockTop = BlockerBelow(g, i, aimX);
+    if (blockTop < kNoBlock)
+      cost += blockTop - (e.Y + e.HY2) >= kRoomBetween ? std::fabs(p.PY - (blockTop - 45)) / kSpeed / 2 : 60;
+    if (e.BOSS == 1) cost -= 12;
+    if (static_cast<int>(i) == current) cost -= 3;
+    if (cost < bestCost) bestCost = cost, best = static_cast<int>(i);
+  }
+  return best;
+}
+
+// A target that swings faster than the ship can follow is waited for where it lingers: the
+// stretch of its recent path it crosses most often, near the ship. False while the target does
+// not swing so.
+bool DwellPlace(TargetTrail &trail, double shipCx, double tolerance, double *x) {
+  int size = static_cast<int>(trail.x.size());
+  int n = std::min(trail.count, size);
+  if (n < 60) return false;
+  auto at = [&](int k) { return trail.x[static_cast<std::size_t>(k)]; };
+  double lo = 1e9, hi = -1e9, travel = 0;
+  for (int k = 0; k < n; ++k) lo = std::min(lo, at(k)), hi = std::max(hi, at(k));
+  for (int k = 1; k < n; ++k) travel += std::fabs(at((trail.count - k) % size) - at((trail.count - k - 1) % size));
+  if (hi - lo <= 120 || travel / (n - 1) <= 4.5) return false;
+  constexpr int kBins = 20;
+  constexpr double kWidth = 480.0 / kBins;
+  std::array<int, kBins> count{};
+  for (int k = 0; k < n; ++k) ++count[static_cast<std::size_t>(std::clamp(static_cast<int>(at(k) / kWidth), 0, kBins - 1))];
+  // The target's box and the shot stream widen the place where a shot finds it.
+  int spread = std::max(0, static_cast<int>(tolerance / kWidth));
+  int bestBin = -1;
+  double bestScore = -1;
+  for (int bin = 0; bin < kBins; ++bin) {
+    int sum = 0;
+    for (int k = std::max(0, bin - spread); k <= std::min(kBins - 1, bin + spread); ++k) sum += count[static_cast<std::size_t>(k)];
+    double centre = (bin + 0.5) * kWidth;
+    double score = sum * (1.0 - std::fabs(centre - shipCx) / 600.0) * (bin == trail.dwellBin ? 1.25 : 1.0);
+    if (score > bestScore) bestScore = score, bestBin = bin;
+  }
+  trail.dwellBin = bestBin;
+  *x = (bestBin + 0.5) * kWidth;
+  return true;
+}
+
+// Where the ship wants to be: under its target (between it and anything that would stop the
+// shots), at the range its weapon needs, or at a supply ship worth visiting.
+Goal PlaceFor(const Game &g, const Motion &motion, int target, TargetTrail &trail) {
+  const Player &p = g.player;
+  Goal goal;
+  int weapon = ActiveWeapon(p), level = ActiveLevel(p);
+  if (target >= 0) {
+    std::size_t i = static_cast<std::size_t>(target);
+    const Enemy &e = g.enemies.ENEMY[i];
+    double ex = CentreX(e), ey = CentreY(e);
+    goal.x = ex + motion.vx[i] * LeadFrames(p, ey, motion.vy[i]) - 16;
+    goal.toleranceX = std::max(0.0, (e.HX2 - e.HX1) / 2.0 + StreamHalfWidth(weapon) - 4);
+    if (trail.slot != target || trail.mode != e.MODE) trail.slot = target, trail.mode = e.MODE, trail.count = 0;
+    trail.x[static_cast<std::size_t>(trail.count % static_cast<int>(trail.x.size()))] = ex;
+    ++trail.count;
+    double dwell = 0;
+    if (DwellPlace(trail, p.PX + 16, goal.toleranceX, &dwell)) goal.x = dwell - 16, goal.toleranceX = 12;
+    goal.x = std::clamp(goal.x, kMinX, kMaxX);
+    // Short-range weapons want to be closer; nothing wants to sit on top of its target.
+    double reach = weapon == 6 ? (level >= 2 ? 260 : 190) : weapon == 8 && level < 2 ? 240 : 1000;
+    goal.y = std::clamp(std::min(kRestY, e.Y + e.HY2 + reach), std::min(kRestY, e.Y + e.HY2 + 90), kRestY);
+    double blockTop = BlockerBelow(g, i, goal.x + 16);
+    if (blockTop < kNoBlock && blockTop - (e.Y + e.HY2) >= kRoomBetween) goal.y = std::clamp(blockTop - 45, kMinY, goal.y);
+  }
+  for (const Effect &e : g.effects.EFFECT) {
+    if (e.FLAG == 0 || e.KIND != 30 || e.V[0] != 0) continue;  // a supply ship not yet visited
+    bool free = e.V[5] < 0 && (g.stage.STAGE == 7 || g.stage.STAGE == 8);
+    bool worth = free || p.SCORE >= 300 || (p.SHIELD < p.SHIELDMAX && p.SCORE >= 100);
+    if (!worth || e.Y > 400) continue;
+    // Its middle, a little below where it is now: it comes down three pixels a frame.
+    goal.x = std::clamp(e.X + 32 - 16, kMinX, kMaxX);
+    goal.y = std::clamp(e.Y + 32 + 3 * 6 - 9, kMinY, kMaxY);
+    goal.weightX = 2.0, goal.weightY = 2.0, goal.toleranceX = 0;
+    break;
+  }
+  return goal;
+}
+
+// The nine first moves, each with the best of its continuations (hold it, or change after one
+// frame or after four); the best first move wins.
+struct Choice {
+  int move = kStill;
+  PlanResult plan;
+};
+
+Choice ChooseMove(const Foresight &fs, const Player &p, double margin, const Goal &goal, int lastMove) {
+  static thread_local FrameLists lists;  // scratch, rewritten by every decision
+  BuildFrameLists(fs, p, margin, lists);
+  static constexpr int kSwitchAt[2] = {1, 4};
+  Choice c;
+  double bestTotal = 1e18;
+  for (int a = 0; a < 9; ++a) {
+    PlanResult bestOfA;
+    double bestOfATotal = 1e18;
+    Flight start;
+    start.x = p.PX, start.y = p.PY, start.invulnerableUntil = fs.invulnerableUntil;
+    int done = 0;
+    for (int s : kSwitchAt) {
+      int upTo = std::min(s, fs.horizon);
+      for (int f = done + 1; f <= upTo; ++f) start.Step(fs, lists, p, f, a, margin, goal);
+      done = upTo;
+      for (int b = 0; b < 9; ++b) {
+        if (s == 1 && b == a) continue;  // the same plan as holding a throughout
+        Flight plan = start;
+        // Nothing makes up for danger already above the best plan found.
+        for (int f = done + 1; f <= fs.horizon && plan.danger < bestOfATotal && plan.danger < bestTotal + 0.5; ++f)
+          plan.Step(fs, lists, p, f, b, margin, goal);
+        PlanResult r = plan.Result(fs);
+        double total = r.danger + r.place;
+        if (total < bestOfATotal) bestOfATotal = total, bestOfA = r;
+      }
+    }
+    if (a == lastMove) bestOfATotal -= 0.5;  // no dithering between moves that are as good
+    if (bestOfATotal < bestTotal) bestTotal = bestOfATotal, c.plan = bestOfA, c.move = a;
+  }
+  return c;
+}
+
+// Whether the other slot's weapon suits the targets on screen clearly better.
+bool OtherSlotBetter(const Game &g) {
+  const Player &p = g.player;
+  int other = 1 - ActiveSlot(p);
+  double shipCx = p.PX + 16, shipCy = p.PY + 9;
+  double mine = 0, theirs = 0;
+  for (const Enemy &e : g.enemies.ENEMY) {
+    if (!Shootable(e)) continue;
+    double dx = CentreX(e) - shipCx, dy = shipCy - CentreY(e);
+    double w = e.BOSS == 1 ? 3.0 : 1.0;
+    mine += w * Coverage(ActiveWeapon(p), ActiveLevel(p), dx, dy);
+    theirs += w * Coverage(p.WEAPON[static_cast<std::size_t>(other)], p.WLEVEL[static_cast<std::size_t>(other)], dx, dy);
+  }
+  return theirs > mine * 1.3 + 0.3;
+}
+
 }  // namespace
 
 void Pilot::RememberObjects(const Game &g) {
   for (std::size_t i = 0; i < seenEnemy_.size(); ++i) {
     const Enemy &e = g.enemies.ENEMY[i];
-    Seen &s = seenEnemy_[i];
-    s = Seen{e.X, e.Y, e.MODE, e.W, e.H, e.FLAG != 0, 0};
-  }
-  for (std::size_t i = 0; i < seenShot_.size(); ++i) {
-    const EnemyShot &b = g.enemies.ESHOT[i];
-    Seen &s = seenShot_[i];
-    bool same = s.live && b.FLAG != 0 && s.mode == b.MODE;
-    s = Seen{b.X, b.Y, b.MODE, b.W, b.H, b.FLAG != 0, same ? s.age + 1 : 0};
+    seenEnemy_[i] = Seen{e.X, e.Y, e.MODE, e.FLAG != 0};
   }
   seenValid_ = true;
 }
 
 unsigned Pilot::DecidePlay(const Game &g) {
   const Player &p = g.player;
-  const Enemies &en = g.enemies;
-  unsigned keys = 0;
-
+  unsigned keys = kPilotShot;  // the guns never rest
   if (p.PSTATE == kShipPlay) {
-    int horizon = std::min(params_.lookAhead, kH);
-    double margin = params_.margin;
-    // Scratch space, rewritten by every decision (it is too big to sit on the stack).
-    static thread_local Foresight scratch;
-    Foresight *fs = &scratch;
-    fs->threats = 0, fs->mines = 0, fs->invulnerableUntil = 0;
-    fs->horizon = horizon;
-    if (p.INVUL == -1) fs->invulnerableUntil = p.PSTAT[10] > 0 ? static_cast<int>(p.PSTAT[10]) - 2 : 0;
-
-    // Bullets.
-    for (std::size_t i = 0; i < en.ESHOT.size() && fs->threats < kMaxThreats; ++i) {
-      const EnemyShot &b = en.ESHOT[i];
-      if (b.FLAG == 0) continue;
-      Threat &t = fs->threat[static_cast<std::size_t>(fs->threats)];
-      if (!ForeseeShot(b, p, horizon, t, *fs)) continue;
-      ++fs->threats;
-    }
-    // Enemies that ram: their motion as seen since the last frame, or as they were set going.
-    for (std::size_t i = 0; i < en.ENEMY.size() && fs->threats < kMaxThreats; ++i) {
-      const Enemy &e = en.ENEMY[i];
-      if (e.FLAG == 0 || e.MODE == 0 || e.NOHIT != 0 || e.NORAM != 0) continue;
-      double vx = e.DX, vy = e.DY;
-      const Seen &s = seenEnemy_[i];
-      if (seenValid_ && s.live && s.mode == e.MODE && std::fabs(e.X - s.x) < 48 && std::fabs(e.Y - s.y) < 48)
-        vx = e.X - s.x, vy = e.Y - s.y;
-      Threat &t = fs->threat[static_cast<std::size_t>(fs->threats)];
-      t = Threat{};
-      t.damage = 5;
-      if (e.MODE < 150) t.crowd = kCrowdRange;
-      Box now{std::round(e.X + e.HX1), std::round(e.Y + e.HY1), std::round(e.X + e.HX2), std::round(e.Y + e.HY2)};
-      AddLinear(t, now, vx, vy, horizon, 0.6);
-      t.harmful = AllFrames(horizon);
-      ++fs->threats;
-    }
-
-    // How every enemy is seen to move.
-    std::array<double, 31> evx{}, evy{};
-    for (std::size_t i = 0; i < en.ENEMY.size(); ++i) {
-      const Enemy &e = en.ENEMY[i];
+    // How every enemy is seen to move: since the last frame, or as it was set going.
+    Motion motion;
+    for (std::size_t i = 0; i < seenEnemy_.size(); ++i) {
+      const Enemy &e = g.enemies.ENEMY[i];
       const Seen &s = seenEnemy_[i];
       bool seen = seenValid_ && s.live && s.mode == e.MODE && std::fabs(e.X - s.x) < 48 && std::fabs(e.Y - s.y) < 48;
-      evx[i] = seen ? e.X - s.x : e.DX;
-      evy[i] = seen ? e.Y - s.y : e.DY;
+      motion.vx[i] = seen ? e.X - s.x : e.DX;
+      motion.vy[i] = seen ? e.Y - s.y : e.DY;
     }
-    std::array<double, 31> coming = DamageInFlight(g, evx, evy);
+    static thread_local Foresight fs;  // scratch, rewritten by every decision (too big for the stack)
+    ForeseeAll(g, motion, std::min(params_.lookAhead, kH), fs);
+    target_ = ChooseTarget(g, motion, target_);
+    Goal goal = PlaceFor(g, motion, target_, trail_);
+    Choice c = ChooseMove(fs, p, params_.margin, goal, lastMove_);
+    lastMove_ = c.move;
+    keys |= MoveKeys(c.move);
 
-    // Where the ship wants to be: under its target, or at the supply ship.
-    Goal goal;
-    double shipCx = p.PX + 16, shipCy = p.PY + 9;
-    int weapon = ActiveWeapon(p), level = ActiveLevel(p);
-    auto leadOf = [&](std::size_t i, double ey) {
-      double closing = 20.0 + std::max(-10.0, evy[i]);
-      return std::clamp((shipCy - ey) / closing, 0.0, 24.0);
-    };
-    // Shots that do not pierce stop at whatever takes no damage in their way (a boss before it
-    // can be hurt, a wrecked part): the ship must get between it and the target.
-    bool piercing = weapon == 2 || weapon == 6 || weapon == 8;
-    auto roomBelow = [&](std::size_t target, double aimX) {
-      const Enemy &t = en.ENEMY[target];
-      double bottom = t.Y + t.HY2, nearest = 1e9;
-      if (piercing) return nearest;
-      double half = StreamHalfWidth(weapon);
-      for (std::size_t k = 0; k < en.ENEMY.size(); ++k) {
-        const Enemy &b = en.ENEMY[k];
-        if (k == target || b.FLAG == 0 || b.NOHIT != 0 || b.VULN != 0) continue;
-        if (b.X + b.HX2 <= aimX - half || b.X + b.HX1 >= aimX + half) continue;
-        double top = b.Y + b.HY1;
-        if (top > bottom - 4 && top < shipCy) nearest = std::min(nearest, top);
-      }
-      return nearest;
-    };
-    int best = -1;
-    double bestCost = 1e9;
-    for (std::size_t i = 0; i < en.ENEMY.size(); ++i) {
-      const Enemy &e = en.ENEMY[i];
-      if (!Shootable(e)) continue;
-      if (e.BOSS != 1 && coming[i] >= e.HP) continue;  // already as good as destroyed
-      double ex = e.X + (e.HX1 + e.HX2) / 2, ey = e.Y + (e.HY1 + e.HY2) / 2;
-      double aimX = ex + evx[i] * leadOf(i, ey);
-      bool above = ey < shipCy - 8;
-      double cost = std::fabs(aimX - shipCx) / kSpeed + (above ? 0 : 40) + (shipCy - ey) / 60.0;
-      double blockTop = roomBelow(i, aimX);
-      if (blockTop < 1e9) cost += blockTop - (e.Y + e.HY2) >= 70 ? std::fabs(p.PY - (blockTop - 45)) / kSpeed / 2 : 60;
-      if (e.BOSS == 1) cost -= 12;
-      if (static_cast<int>(i) == target_) cost -= 3;
-      if (cost < bestCost) bestCost = cost, best = static_cast<int>(i);
-    }
-    target_ = best;
-    if (best >= 0) {
-      const Enemy &e = en.ENEMY[static_cast<std::size_t>(best)];
-      double ex = e.X + (e.HX1 + e.HX2) / 2, ey = e.Y + (e.HY1 + e.HY2) / 2;
-      goal.x = std::clamp(ex + evx[static_cast<std::size_t>(best)] * leadOf(static_cast<std::size_t>(best), ey) - 16, kMinX, kMaxX);
-      goal.toleranceX = std::max(0.0, (e.HX2 - e.HX1) / 2.0 + StreamHalfWidth(weapon) - 4);
-      // A target that swings faster than the ship can follow is waited for where it lingers.
-      if (trailSlot_ != best || trailMode_ != e.MODE) trailSlot_ = best, trailMode_ = e.MODE, trailCount_ = 0;
-      trail_[static_cast<std::size_t>(trailCount_ % static_cast<int>(trail_.size()))] = ex;
-      ++trailCount_;
-      int n = std::min(trailCount_, static_cast<int>(trail_.size()));
-      if (n >= 60) {
-        double lo = 1e9, hi = -1e9, travel = 0;
-        for (int k = 0; k < n; ++k) lo = std::min(lo, trail_[static_cast<std::size_t>(k)]), hi = std::max(hi, trail_[static_cast<std::size_t>(k)]);
-        for (int k = 1; k < n; ++k) {
-          int a = (trailCount_ - k) % static_cast<int>(trail_.size()), b = (trailCount_ - k - 1) % static_cast<int>(trail_.size());
-          travel += std::fabs(trail_[static_cast<std::size_t>(a)] - trail_[static_cast<std::size_t>(b)]);
-        }
-        if (hi - lo > 120 && travel / (n - 1) > 4.5) {
-          constexpr int kBins = 20;
-          std::array<int, kBins> count{};
-          double width = 480.0 / kBins;
-          for (int k = 0; k < n; ++k) {
-            int bin = std::clamp(static_cast<int>(trail_[static_cast<std::size_t>(k)] / width), 0, kBins - 1);
-            ++count[static_cast<std::size_t>(bin)];
-          }
-          // The target's box and the shot stream widen the place where a shot finds it.
-          int spread = std::max(0, static_cast<int>(goal.toleranceX / width));
-          int bestBin = -1;
-          double bestScore = -1;
-          for (int bin = 0; bin < kBins; ++bin) {
-            int sum = 0;
-            for (int k = std::max(0, bin - spread); k <= std::min(kBins - 1, bin + spread); ++k) sum += count[static_cast<std::size_t>(k)];
-            double centre = (bin + 0.5) * width;
-            double score = sum * (1.0 - std::fabs(centre - shipCx) / 600.0) * (bin == dwellBin_ ? 1.25 : 1.0);
-            if (score > bestScore) bestScore = score, bestBin = bin;
-          }
-          dwellBin_ = bestBin;
-          goal.x = std::clamp((bestBin + 0.5) * width - 16, kMinX, kMaxX);
-          goal.toleranceX = width / 2;
-        }
-      }
-      // Short-range weapons want to be closer; nothing wants to sit on top of its target.
-      double reach = weapon == 6 ? (level >= 2 ? 260 : 190) : weapon == 8 && level < 2 ? 240 : 1000;
-      goal.y = std::clamp(std::min(kRestY, e.Y + e.HY2 + reach), std::min(kRestY, e.Y + e.HY2 + 90), kRestY);
-      double blockTop = roomBelow(static_cast<std::size_t>(best), goal.x + 16);
-      if (blockTop < 1e9 && blockTop - (e.Y + e.HY2) >= 70) goal.y = std::clamp(blockTop - 45, kMinY, goal.y);
-    }
-    for (const Effect &e : g.effects.EFFECT) {
-      if (e.FLAG == 0 || e.KIND != 30 || e.V[0] != 0) continue;
-      bool free = e.V[5] < 0 && (g.stage.STAGE == 7 || g.stage.STAGE == 8);
-      bool worth = free || p.SCORE >= 300 || (p.SHIELD < p.SHIELDMAX && p.SCORE >= 100);
-      if (!worth || e.Y > 400) continue;
-      goal.x = std::clamp(e.X + 32 - 16, kMinX, kMaxX);
-      goal.y = std::clamp(e.Y + 32 + 3 * 6 - 9, kMinY, kMaxY);
-      goal.weightX = 2.0, goal.weightY = 2.0, goal.toleranceX = 0;
-      break;
-    }
+    // A bomb when a hit is coming that no move avoids, or when any hit would be too many.
+    bool cornered = c.plan.firstHit <= 3 && c.plan.danger >= kHitCost * 1.5;
+    bool lowAndThreatened = p.SHIELD <= 12 && c.plan.firstHit <= 8;
+    bool healWanted = p.BOMBKIND != 1 || p.SHIELD * 2 <= p.SHIELDMAX;
+    if (p.GAUGE >= 100 && (cornered || lowAndThreatened) && healWanted) keys |= kPilotBomb;
 
-    // The nine first moves, each with the best of its continuations: hold it, or change after
-    // one frame or after four.
-    static thread_local FrameLists lists;
-    BuildFrameLists(*fs, p, margin, lists);
-    static constexpr int kSwitchAt[2] = {1, 4};
-    double bestTotal = 1e18;
-    PlanResult chosen;
-    int move = kStill;
-    double still = 1e18;
-    for (int a = 0; a < 9; ++a) {
-      PlanResult bestOfA;
-      double bestOfATotal = 1e18;
-      Flight start;
-      start.x = p.PX, start.y = p.PY, start.invulnerableUntil = fs->invulnerableUntil;
-      int done = 0;
-      for (int s : kSwitchAt) {
-        int upTo = std::min(s, horizon);
-        for (int f = done + 1; f <= upTo; ++f) start.Step(*fs, lists, p, f, a, margin, goal);
-        done = upTo;
-        for (int b = 0; b < 9; ++b) {
-          if (s == 1 && b == a) continue;  // the same plan as holding a throughout
-          Flight plan = start;
-          // Nothing can make up for danger already above the best plan found.
-          for (int f = done + 1; f <= horizon && plan.danger < bestOfATotal && plan.danger < bestTotal + 0.5; ++f)
-            plan.Step(*fs, lists, p, f, b, margin, goal);
-          PlanResult r = plan.Result(*fs);
-          double total = r.danger + r.place;
-          if (total < bestOfATotal) bestOfATotal = total, bestOfA = r;
-        }
-      }
-      if (a == lastMove_) bestOfATotal -= 0.5;  // no dithering between equal moves
-      if (a == kStill) still = bestOfA.danger;
-      if (bestOfATotal < bestTotal) bestTotal = bestOfATotal, chosen = bestOfA, move = a;
-    }
-    lastMove_ = move;
-    outlook_ = Outlook{chosen.danger, still, target_, move};
-    keys |= MoveKeys(move) | kPilotShot;
-
-    // A bomb when a hit is coming that no move avoids.
-    bool cornered = chosen.firstHit <= 3 && chosen.danger >= kHitCost * 1.5;
-    bool lowAndThreatened = p.SHIELD <= 12 && chosen.firstHit <= 8;
-    if (p.GAUGE >= 100 && (cornered || lowAndThreatened)) {
-      if (p.BOMBKIND != 1 || p.SHIELD * 2 <= p.SHIELDMAX) keys |= kPilotBomb;
-    }
-
-    // The other slot when its weapon suits the targets on screen clearly better.
+    // CHANGE is a press: held one frame, then let go, and not again for a while.
     ++framesSinceChange_;
     if (changePressed_ > 0) {
       --changePressed_;
-    } else if (framesSinceChange_ > 45) {
-      int other = 1 - ActiveSlot(p);
-      double mine = 0, theirs = 0;
-      for (const Enemy &e : en.ENEMY) {
-        if (!Shootable(e)) continue;
-        double dx = e.X + (e.HX1 + e.HX2) / 2 - shipCx, dy = shipCy - (e.Y + (e.HY1 + e.HY2) / 2);
-        double w = e.BOSS == 1 ? 3.0 : 1.0;
-        mine += w * Coverage(weapon, level, dx, dy);
-        theirs += w * Coverage(p.WEAPON[static_cast<std::size_t>(other)], p.WLEVEL[static_cast<std::size_t>(other)], dx, dy);
-      }
-      if (theirs > mine * 1.3 + 0.3) {
-        keys |= kPilotChange;
-        changePressed_ = 1;
-        framesSinceChange_ = 0;
-      }
+    } else if (framesSinceChange_ > 45 && OtherSlotBetter(g)) {
+      keys |= kPilotChange;
+      changePressed_ = 1;
+      framesSinceChange_ = 0;
     }
   } else {
-    keys = kPilotShot;
     target_ = -1;
   }
   RememberObjects(g);
