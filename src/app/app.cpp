@@ -8,11 +8,13 @@
 #include <memory>
 #include <sstream>
 
+#include "app/settings_file.h"
 #include "autopilot/autopilot_host.h"
 #include "autopilot/report.h"
 #include "enemy/debug_spawn.h"
 #include "game.h"
 #include "host/headless_host.h"
+//HB #include "hud/hitbox_view.h"
 #include "platform/png_io.h"
 #include "replay/playback.h"
 #include "replay/recording_host.h"
@@ -139,6 +141,8 @@ std::string ExecutableDir() {
 
 std::string UsageText() {
   return "usage: qelvane [--data DIR] [--seed N] [--scale N] [--window|--fullscreen] [--headless]\n"
+         "               [--music-volume 0..100] [--sound-volume 0..100] [--config FILE|--no-config]\n"
+         "               [--hitboxes]\n"
          "               [--script FILE] [--passes N] [--screenshot FILE.png]\n"
          "               [--dump-state FILE.json] [--list-sheets] [--gallery PAGE]\n"
          "               [--stage N [--mission M] [--difficulty hard|normal]] [--invincible]\n"
@@ -168,8 +172,13 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
       o->seed = static_cast<std::uint64_t>(n);
       o->seeded = true;
     } else if (a == "--scale") {
-      ok = value(&v) && ParseNumber(v, 1, 8, &n);
+      ok = value(&v) && ParseNumber(v, 0, 8, &n);
       o->scale = static_cast<int>(n);
+    } else if (a == "--music-volume" || a == "--sound-volume") {
+      ok = value(&v) && ParseNumber(v, 0, 100, &n);
+      (a == "--music-volume" ? o->musicVolume : o->soundVolume) = static_cast<int>(n);
+    } else if (a == "--config") {
+      ok = value(&o->configFile) && !o->configFile.empty();
     } else if (a == "--passes") {
       ok = value(&v) && ParseNumber(v, 1, INT64_MAX, &n);
       o->passes = static_cast<std::uint64_t>(n);
@@ -218,7 +227,10 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
     } else if (a == "--dump-state") {
       ok = value(&o->dumpState);
     } else if (a == "--headless" || a == "--list-sheets" || a == "--help" || a == "-h" ||
-               a == "--version" || a == "--invincible" || a == "--autopilot" || a == "--stop-at-stage-end") {
+               a == "--version" || a == "--invincible" || a == "--autopilot" || a == "--stop-at-stage-end" ||
+               a == "--no-config" || a == "--hitboxes") {
+      o->noConfig |= a == "--no-config";
+      o->hitboxes |= a == "--hitboxes";
       o->autopilot |= a == "--autopilot";
       o->stopAtStageEnd |= a == "--stop-at-stage-end";
       o->headless |= a == "--headless";
@@ -235,11 +247,27 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
       return false;
     }
   }
+  if (o->noConfig && !o->configFile.empty()) {
+    *error = "--config and --no-config cannot go together";
+    return false;
+  }
   if (!o->spawns.empty() && o->stage == 0) {
     *error = "--spawn needs --stage";
     return false;
   }
   return true;
+}
+
+std::string SettingsPathFor(const AppOptions &opts) {
+  if (opts.noConfig) return "";
+  return opts.configFile.empty() ? DefaultSettingsPath() : opts.configFile;
+}
+
+void ApplyCommandLine(const AppOptions &opts, UserSettings *settings) {
+  if (opts.scale >= 0) settings->scale = opts.scale;
+  if (opts.musicVolume >= 0) settings->musicVolume = opts.musicVolume;
+  if (opts.soundVolume >= 0) settings->soundVolume = opts.soundVolume;
+  settings->hitboxes |= opts.hitboxes;
 }
 
 std::string DumpStateJson(const Game &g) {
@@ -300,6 +328,8 @@ int RunGame(const AppOptions &opts, Host &host) {
     layers.push_back(std::move(layer));
   };
   if (opts.autopilot) addLayer(std::make_unique<AutopilotHost>(*top, opts.autopilotSkill));
+  // It draws over the picture on its way to the screen and changes nothing the game reads.
+  //HB if (opts.hitboxes) addLayer(std::make_unique<HitboxView>(*top));
   ReportHost *reportHost = nullptr;
   if (!opts.report.empty()) {
     addLayer(std::make_unique<ReportHost>(*top));

@@ -17,7 +17,12 @@ struct AppOptions {
   std::string sheetsDir;  // empty: "sheets" beside the executable
   std::uint64_t seed = 0;
   bool seeded = false;
-  int scale = 1;
+  int scale = -1;        // -1: as the settings file says; 0: the largest that fits the desktop
+  int musicVolume = -1;  // -1: as the settings file says
+  int soundVolume = -1;
+  std::string configFile;  // --config FILE instead of the usual settings file
+  bool noConfig = false;   // --no-config: the defaults, no settings file read or written
+  bool hitboxes = false;
   int screenMode = -1;  // -1 as saved, 0 full screen, 1 window
   bool headless = false;
   std::string scriptFile;
@@ -44,6 +49,11 @@ struct AppOptions {
   bool help = false;
   bool version = false;
 };
+
+struct UserSettings;
+// The settings file the run reads (none with --no-config), and the command line over it.
+std::string SettingsPathFor(const AppOptions &opts);
+void ApplyCommandLine(const AppOptions &opts, UserSettings *settings);
 
 // Returns false with a message in *error for an unknown option or a bad value.
 bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *opts, std::string *error);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <sstream>
+#include <utility>
 
 namespace qel {
 
@@ -34,8 +35,15 @@ bool ParseEvent(std::istringstream &words, HostEvent *ev) {
   std::string verb, arg, extra;
   words >> verb >> arg;
   if (words >> extra) return false;
-  if (verb == "close" || verb == "focuslost") {
-    ev->kind = verb == "close" ? HostEvent::Kind::Close : HostEvent::Kind::FocusLost;
+  static const std::pair<const char *, HostEvent::Kind> kBareVerbs[] = {
+      {"close", HostEvent::Kind::Close},
+      {"focuslost", HostEvent::Kind::FocusLost},
+      {"padadded", HostEvent::Kind::PadAdded},
+      {"padremoved", HostEvent::Kind::PadRemoved},
+  };
+  for (const auto &[name, kind] : kBareVerbs) {
+    if (verb != name) continue;
+    ev->kind = kind;
     return arg.empty();
   }
   if (verb == "menu") {
@@ -79,6 +87,9 @@ void HeadlessHost::AddScript(const std::vector<ScriptedEvent> &events) {
 void HeadlessHost::Inject(const HostEvent &ev) {
   if (ev.kind == HostEvent::Kind::KeyDown) held_.insert(ev.key);
   if (ev.kind == HostEvent::Kind::KeyUp) held_.erase(ev.key);
+  // The fake pad comes and goes with its events, as a real one is there before SDL reports it.
+  if (ev.kind == HostEvent::Kind::PadAdded) joystick.present = true;
+  if (ev.kind == HostEvent::Kind::PadRemoved) joystick.present = false;
   pending_.push_back(ev);
 }
 

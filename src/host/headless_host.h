@@ -19,7 +19,8 @@ struct ScriptedEvent {
 };
 
 // Reads an input script: one event per line, "PASS down KEY", "PASS up KEY", "PASS menu
-// fullscreen|reset|quit", "PASS close" or "PASS focuslost". KEY is Z X C SHIFT LEFT RIGHT UP DOWN F1 F2 TAB ESC
+// fullscreen|reset|quit", "PASS close", "PASS focuslost", "PASS padadded" or "PASS padremoved" (the fake
+// pad is plugged in or pulled out). KEY is Z X C SHIFT LEFT RIGHT UP DOWN F1 F2 TAB ESC
 // SPACE or a letter A..Z. Blank lines and lines starting with # are skipped. On a malformed
 // line returns false with a message naming the line in *error.
 bool ParseInputScript(const std::string &text, std::vector<ScriptedEvent> *events, std::string *error);
@@ -43,6 +44,8 @@ class HeadlessHost : public Host {
   void Inject(const HostEvent &ev);
   void PressKey(int vkCode) { Inject({HostEvent::Kind::KeyDown, vkCode, MenuItem::FullScreen}); }
   void ReleaseKey(int vkCode) { Inject({HostEvent::Kind::KeyUp, vkCode, MenuItem::FullScreen}); }
+  void ConnectPad() { Inject({HostEvent::Kind::PadAdded, 0, MenuItem::FullScreen}); }
+  void DisconnectPad() { Inject({HostEvent::Kind::PadRemoved, 0, MenuItem::FullScreen}); }
 
   std::uint64_t NowMs() override { return now_; }
   bool WaitEvent(HostEvent &ev, int timeoutMs) override;

@@ -16,6 +16,8 @@ constexpr int Left = 37, Up = 38, Right = 39, Down = 40;
 constexpr int F1 = 112, F2 = 113;
 constexpr int A = 65;  // letters A..Z are 65..90
 constexpr int Z = 90;
+// What the four button keys send: SHOT, CHANGE, BOMB and PAUSE, whichever keys they are bound to.
+constexpr int kButtonKeys[4] = {'Z', 'X', 'C', Shift};
 }  // namespace vk
 
 // The three items of the window's menu bar.
@@ -24,7 +26,10 @@ constexpr int kMenuItems = 3;
 
 struct HostEvent {
   // FocusLost: the window no longer has the keyboard (its held keys are already released).
-  enum class Kind { None, KeyDown, KeyUp, Menu, Close, FocusLost };
+  // PadAdded: a pad became the one in use (JoyCount and JoyRead now see it as device 0).
+  // PadRemoved: the pad in use was pulled out.
+  enum class Kind { None, KeyDown, KeyUp, Menu, Close, FocusLost, PadAdded, PadRemoved };
+  static constexpr Kind kLastKind = Kind::PadRemoved;
   Kind kind = Kind::None;
   int key = 0;                         // KeyDown / KeyUp: virtual-key code
   MenuItem menu = MenuItem::FullScreen;  // Menu

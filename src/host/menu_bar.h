@@ -19,6 +19,7 @@ class MenuBar {
   // Without a text renderer the items keep their places but show no labels.
   MenuBar(std::shared_ptr<TextRenderer> text, int scale);
 
+  int Scale() const { return scale_; }
   const PixelRect &ItemRect(MenuItem item) const { return items_[Index(item)]; }
   bool Enabled(MenuItem item) const { return enabled_[Index(item)]; }
   void SetEnabled(MenuItem item, bool enabled);

@@ -129,9 +129,22 @@ void SdlAudio::RenderChunk(std::int16_t *stereo, int frames) {
     std::fill(mix, mix + 2 * frames, 0.0f);
   } else {
     sequencer_.Render(*synth_, mix, frames);
+    const float music = musicGain_.load(std::memory_order_relaxed);
+    if (music != 1.0f)
+      for (int i = 0; i < 2 * frames; ++i) mix[i] *= music;
   }
-  channel_.MixInto(mix, frames);
+  channel_.MixInto(mix, frames, soundGain_.load(std::memory_order_relaxed));
   for (int i = 0; i < 2 * frames; ++i) stereo[i] = ToPcm(mix[i]);
+}
+
+float SdlAudio::Gain(int volume) {
+  const float v = static_cast<float>(std::clamp(volume, 0, 100)) / 100.0f;
+  return v * v;
+}
+
+void SdlAudio::SetVolumes(int music, int sound) {
+  musicGain_.store(Gain(music), std::memory_order_relaxed);
+  soundGain_.store(Gain(sound), std::memory_order_relaxed);
 }
 
 bool SdlAudio::MusicOpen(const std::string &path) {

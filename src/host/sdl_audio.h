@@ -42,6 +42,10 @@ class SdlAudio {
   bool MusicStopped();
   void MusicRewindAndPlay();
   void SoundPlay(const std::string &path);
+  // The player's volumes, 0 (silent) to 100 (as made).
+  void SetVolumes(int music, int sound);
+  // The factor a volume setting scales the samples by: its square, so that the steps sound even.
+  static float Gain(int volume);
 
   // Whether anything is heard at all: a device opened, or samples are pulled.
   bool HasOutput() const { return synth_ != nullptr; }
@@ -68,6 +72,8 @@ class SdlAudio {
   std::atomic<const SoundClip *> pendingSound_{nullptr};
   std::unordered_map<std::string, std::unique_ptr<SoundClip>> clips_;  // null: unplayable
   std::vector<float> mix_;
+  std::atomic<float> musicGain_{1.0f};
+  std::atomic<float> soundGain_{1.0f};
   int rate_;
 };
 

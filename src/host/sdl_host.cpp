@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
+#include <thread>
 #include <vector>
 
 #include "host/input_map.h"
@@ -13,6 +15,8 @@
 #include "host/screen_layout.h"
 #include "host/sdl_audio.h"
 #include "host/sdl_joystick.h"
+#include "platform/png_io.h"
+#include "platform/screenshot.h"
 #include "platform/surface.h"
 #include "platform/text.h"
 
@@ -34,6 +38,7 @@ namespace {
 constexpr int kQueueSize = 256;
 constexpr int kVirtualKeys = 256;
 constexpr int kPictureBytes = kPictureSide * kPictureSide * static_cast<int>(sizeof(Pixel));
+constexpr std::uint64_t kNoticeMs = 1000;  // how long the caption tells of a screenshot
 
 SDL_Rect ToSdl(const PixelRect &r) { return SDL_Rect{r.x, r.y, r.w, r.h}; }
 
@@ -112,7 +117,13 @@ class SdlHost final : public Host {
   bool ToBar(int windowX, int windowY, int &x, int &y);
   void ReleaseAllKeys();
   void DrainSdlEvents();
+  void OnDevices(const std::vector<HostEvent::Kind> &kinds);
+  void FitBarToWindow();
+  void TakeScreenshot();
+  void ShowNotice(const std::string &text);
+  void EndNotice();
 
+  SdlHostOptions options_;
   int scale_;
   bool fullScreen_;
   bool videoUp_ = false;
@@ -129,21 +140,26 @@ class SdlHost final : public Host {
   std::array<bool, SDL_NUM_SCANCODES> scanHeld_{};
   std::unique_ptr<SdlJoysticks> joysticks_;
   std::unique_ptr<SdlAudio> audio_;
+  std::string caption_;            // what the game last asked the caption to say
+  std::uint64_t noticeUntil_ = 0;  // a notice shows in the caption until then (0: none)
+  std::vector<std::thread> writers_;  // screenshots being encoded
 };
 
-std::shared_ptr<TextRenderer> MenuFont(const SdlHostOptions &options) {
-  if (options.text) return options.text;
+SdlHostOptions WithMenuFont(SdlHostOptions options) {
   std::string ignored;
-  return TextRenderer::Open(TextRenderer::DefaultFontPath(), &ignored);
+  if (!options.text) options.text = TextRenderer::Open(TextRenderer::DefaultFontPath(), &ignored);
+  return options;
 }
 
 SdlHost::SdlHost(const SdlHostOptions &options)
-    : scale_(options.scale < 1 ? 1 : options.scale),
+    : options_(WithMenuFont(options)),
+      scale_(options.scale < 1 ? 1 : options.scale),
       fullScreen_(options.fullScreen),
       shown_(static_cast<std::size_t>(kPictureSide) * kPictureSide, 0),
-      bar_(MenuFont(options), scale_) {}
+      bar_(options_.text, scale_) {}
 
 SdlHost::~SdlHost() {
+  for (std::thread &t : writers_) t.join();
   audio_.reset();
   joysticks_.reset();
   DestroyTextures();
@@ -167,19 +183,29 @@ bool SdlHost::Open(std::string *error) {
     *error = "cannot open a window: no display to show it on (is DISPLAY set?)";
     return false;
   }
+  if (options_.scale == 0) {
+    SDL_Rect desk{};
+    if (SDL_GetDisplayUsableBounds(0, &desk) == 0) scale_ = LargestWindowScale(desk.w, desk.h);
+    bar_ = MenuBar(options_.text, scale_);
+  }
   if (!CreateWindowAndRenderer(error)) return false;
   // Letters must arrive as key events, not go to an input method.
   SDL_StopTextInput();
-  joysticks_ = std::make_unique<SdlJoysticks>();
+  joysticks_ = std::make_unique<SdlJoysticks>(options_.controllerMappings);
   audio_ = std::make_unique<SdlAudio>();
+  audio_->SetVolumes(options_.musicVolume, options_.soundVolume);
   return true;
 }
 
 bool SdlHost::CreateWindowAndRenderer(std::string *error) {
   const WindowLayout layout = LayoutWindow(scale_);
-  const Uint32 flags = fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+  const Uint32 flags = SDL_WINDOW_RESIZABLE | (fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, layout.width,
                              layout.height, flags);
+  if (window_) {
+    const WindowLayout smallest = LayoutWindow(1);
+    SDL_SetWindowMinimumSize(window_, smallest.width, smallest.height);
+  }
   if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
   if (window_ && !renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_ || !CreateTextures()) {
@@ -199,6 +225,8 @@ bool SdlHost::CreateTextures() {
   // The top byte of our pixels is zero, not an opacity.
   SDL_SetTextureBlendMode(picture_, SDL_BLENDMODE_NONE);
   SDL_SetTextureBlendMode(barTexture_, SDL_BLENDMODE_NONE);
+  SDL_SetTextureScaleMode(picture_, options_.smooth ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+  SDL_SetTextureScaleMode(barTexture_, SDL_ScaleModeNearest);
   Reupload();
   return true;
 }
@@ -235,12 +263,19 @@ void SdlHost::Repaint() {
   SDL_RenderClear(renderer_);
   SDL_Rect dst;
   if (fullScreen_) {
-    dst = ToSdl(LayoutFullScreen(w, h).picture);
+    dst = ToSdl(LayoutFullScreen(w, h, options_.scaling).picture);
   } else {
-    const WindowLayout layout = LayoutWindow(scale_);
+    const WindowLayout layout = LayoutResizedWindow(w, h, options_.scaling);
     if (bar_.Dirty()) UploadBar();
     const SDL_Rect barRect = ToSdl(layout.menuBar);
     SDL_RenderCopy(renderer_, barTexture_, nullptr, &barRect);
+    // A wider window: the bar's last column carries it to the right edge.
+    if (layout.width > barRect.w) {
+      const Surface &bar = bar_.Picture();
+      const SDL_Rect edge{bar.w - 1, 0, 1, bar.h};
+      const SDL_Rect rest{barRect.w, 0, layout.width - barRect.w, barRect.h};
+      SDL_RenderCopy(renderer_, barTexture_, &edge, &rest);
+    }
     dst = ToSdl(layout.picture);
   }
   if (hasPicture_) SDL_RenderCopy(renderer_, picture_, nullptr, &dst);
@@ -272,7 +307,42 @@ void SdlHost::SetFullScreen(bool on) {
   Repaint();
 }
 
-void SdlHost::SetCaption(const std::string &text) { SDL_SetWindowTitle(window_, text.c_str()); }
+void SdlHost::SetCaption(const std::string &text) {
+  caption_ = text;
+  if (noticeUntil_ == 0) SDL_SetWindowTitle(window_, text.c_str());
+}
+
+void SdlHost::ShowNotice(const std::string &text) {
+  const std::string title = caption_.empty() ? text : caption_ + " - " + text;
+  SDL_SetWindowTitle(window_, title.c_str());
+  noticeUntil_ = NowMs() + kNoticeMs;
+}
+
+void SdlHost::EndNotice() {
+  if (noticeUntil_ == 0 || NowMs() < noticeUntil_) return;
+  noticeUntil_ = 0;
+  SDL_SetWindowTitle(window_, caption_.c_str());
+}
+
+// F12: the 480 x 480 picture as the player sees it, written on a thread of its own so that the
+// pass goes on at once.
+void SdlHost::TakeScreenshot() {
+  if (options_.screenshotFolder.empty() || !hasPicture_) return;
+  std::string error;
+  const std::string path = ReserveScreenshotFile(options_.screenshotFolder, std::time(nullptr), &error);
+  if (path.empty()) {
+    std::fprintf(stderr, "qelvane: no screenshot: %s\n", error.c_str());
+    ShowNotice("no screenshot: " + error);
+    return;
+  }
+  Surface picture(kPictureSide, kPictureSide, 0);
+  std::memcpy(picture.px.data(), shown_.data(), kPictureBytes);
+  writers_.emplace_back([path, picture = std::move(picture)] {
+    std::string why;
+    if (!WritePng(path, picture, {}, &why)) std::fprintf(stderr, "qelvane: cannot write %s: %s\n", path.c_str(), why.c_str());
+  });
+  ShowNotice("screenshot " + path.substr(path.rfind('/') + 1));
+}
 
 void SdlHost::SetMenuEnabled(MenuItem item, bool enabled) {
   bar_.SetEnabled(item, enabled);
@@ -301,6 +371,7 @@ bool SdlHost::KeyDown(int vkCode) {
 }
 
 bool SdlHost::WaitEvent(HostEvent &ev, int timeoutMs) {
+  EndNotice();
   if (queue_.Pop(ev)) return true;
   DrainSdlEvents();
   if (queue_.Pop(ev)) return true;
@@ -337,7 +408,13 @@ void SdlHost::Translate(const SDL_Event &e) {
       break;
     }
     case SDL_JOYDEVICEADDED:
-    case SDL_JOYDEVICEREMOVED: joysticks_->DevicesChanged(); break;
+    case SDL_JOYDEVICEREMOVED: {
+      std::vector<HostEvent::Kind> kinds;
+      if (e.type == SDL_JOYDEVICEADDED) joysticks_->Added(e.jdevice.which, &kinds);
+      else joysticks_->Removed(e.jdevice.which, &kinds);
+      OnDevices(kinds);
+      break;
+    }
     case SDL_RENDER_DEVICE_RESET: RecreateTextures(); break;
     case SDL_RENDER_TARGETS_RESET: Reupload(); break;
     default: break;
@@ -345,24 +422,56 @@ void SdlHost::Translate(const SDL_Event &e) {
   if (bar_.Dirty() && !fullScreen_) Repaint();
 }
 
+void SdlHost::OnDevices(const std::vector<HostEvent::Kind> &kinds) {
+  for (HostEvent::Kind kind : kinds) queue_.Push({kind});
+}
+
+// A window made larger or smaller: the bar is drawn at the scale the window now allows.
+void SdlHost::FitBarToWindow() {
+  if (fullScreen_) return;
+  int w = 0, h = 0;
+  if (SDL_GetRendererOutputSize(renderer_, &w, &h) != 0 || w <= 0 || h <= 0) return;
+  const int barScale = LayoutResizedWindow(w, h, options_.scaling).barScale;
+  if (barScale == bar_.Scale()) return;
+  MenuBar bar(options_.text, barScale);
+  for (int i = 0; i < kMenuItems; ++i) bar.SetEnabled(static_cast<MenuItem>(i), bar_.Enabled(static_cast<MenuItem>(i)));
+  bar_ = std::move(bar);
+  if (barTexture_) SDL_DestroyTexture(barTexture_);
+  const Surface &picture = bar_.Picture();
+  barTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, picture.w,
+                                  picture.h);
+  if (!barTexture_) return;
+  SDL_SetTextureBlendMode(barTexture_, SDL_BLENDMODE_NONE);
+  SDL_SetTextureScaleMode(barTexture_, SDL_ScaleModeNearest);
+  UploadBar();
+}
+
 void SdlHost::OnWindowEvent(const SDL_WindowEvent &e) {
   switch (e.event) {
     case SDL_WINDOWEVENT_CLOSE: queue_.Push({HostEvent::Kind::Close}); break;
     case SDL_WINDOWEVENT_FOCUS_LOST:
       ReleaseAllKeys();
-      queue_.Push({HostEvent::Kind::FocusLost});
+      if (options_.pauseOnFocusLoss) queue_.Push({HostEvent::Kind::FocusLost});
       break;
     case SDL_WINDOWEVENT_LEAVE: bar_.MouseLeave(); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      bar_.ForgetMouse();
+      FitBarToWindow();
+      Repaint();
+      break;
     case SDL_WINDOWEVENT_SHOWN:
     case SDL_WINDOWEVENT_EXPOSED:
-    case SDL_WINDOWEVENT_SIZE_CHANGED:
     case SDL_WINDOWEVENT_RESTORED: Repaint(); break;
     default: break;
   }
 }
 
 void SdlHost::OnKey(const SDL_KeyboardEvent &e) {
-  const int code = VirtualKeyFromUsage(e.keysym.scancode);
+  if (e.keysym.scancode == SDL_SCANCODE_F12) {
+    if (e.type == SDL_KEYDOWN && !e.repeat) TakeScreenshot();
+    return;
+  }
+  const int code = options_.keys.VirtualKey(e.keysym.scancode);
   if (code == 0 || code >= kVirtualKeys) return;
   bool &scan = scanHeld_[e.keysym.scancode];
   int &held = held_[static_cast<std::size_t>(code)];
@@ -395,7 +504,7 @@ bool SdlHost::ToBar(int windowX, int windowY, int &x, int &y) {
   if (SDL_GetRendererOutputSize(renderer_, &pw, &ph) != 0 || ww <= 0 || wh <= 0) return false;
   x = windowX * pw / ww;
   y = windowY * ph / wh;
-  return LayoutWindow(scale_).menuBar.Contains(x, y);
+  return LayoutResizedWindow(pw, ph, options_.scaling).menuBar.Contains(x, y);
 }
 
 void SdlHost::OnMouseButton(const SDL_MouseButtonEvent &e) {
@@ -415,6 +524,19 @@ void SdlHost::OnMouseButton(const SDL_MouseButtonEvent &e) {
 }
 
 }  // namespace
+
+KeyNames SdlKeyNames() {
+  KeyNames names;
+  names.usage = [](const std::string &name) {
+    const SDL_Scancode code = SDL_GetScancodeFromName(name.c_str());
+    return code == SDL_SCANCODE_UNKNOWN ? 0 : static_cast<int>(code);
+  };
+  names.name = [](int usage) {
+    if (usage <= 0 || usage >= SDL_NUM_SCANCODES) return std::string();
+    return std::string(SDL_GetScancodeName(static_cast<SDL_Scancode>(usage)));
+  };
+  return names;
+}
 
 std::unique_ptr<Host> CreateSdlHost(const SdlHostOptions &options, std::string *error) {
   auto host = std::make_unique<SdlHost>(options);

@@ -11,11 +11,11 @@ void SoundChannel::Play(const SoundClip *clip) {
   if (clip && !clip->samples.empty()) current_.clip = clip;
 }
 
-void SoundChannel::MixVoice(Voice &v, float *stereo, int frames) {
+void SoundChannel::MixVoice(Voice &v, float *stereo, int frames, float gain) {
   if (!v.clip) return;
   const std::vector<float> &s = v.clip->samples;
   for (int i = 0; i < frames && v.pos < s.size(); ++i) {
-    float x = s[v.pos++];
+    float x = s[v.pos++] * gain;
     if (v.fadeLeft > 0) {
       x *= static_cast<float>(v.fadeLeft) / (kFadeFrames + 1);
       if (--v.fadeLeft == 0) v.pos = s.size();
@@ -26,9 +26,9 @@ void SoundChannel::MixVoice(Voice &v, float *stereo, int frames) {
   if (v.pos >= s.size()) v = Voice{};
 }
 
-void SoundChannel::MixInto(float *stereo, int frames) {
-  MixVoice(fading_, stereo, frames);
-  MixVoice(current_, stereo, frames);
+void SoundChannel::MixInto(float *stereo, int frames, float gain) {
+  MixVoice(fading_, stereo, frames, gain);
+  MixVoice(current_, stereo, frames, gain);
 }
 
 }  // namespace qel

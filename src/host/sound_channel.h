@@ -19,8 +19,8 @@ class SoundChannel {
   // Starts the clip from its beginning in place of whatever plays (nullptr: just stops).
   void Play(const SoundClip *clip);
   bool Playing() const { return current_.clip != nullptr; }
-  // Adds the channel, centred, to frames of interleaved stereo.
-  void MixInto(float *stereo, int frames);
+  // Adds the channel, centred and scaled by gain, to frames of interleaved stereo.
+  void MixInto(float *stereo, int frames, float gain = 1.0f);
 
  private:
   struct Voice {
@@ -28,7 +28,7 @@ class SoundChannel {
     std::size_t pos = 0;
     int fadeLeft = 0;  // above 0: fading out, this many frames to go
   };
-  static void MixVoice(Voice &v, float *stereo, int frames);
+  static void MixVoice(Voice &v, float *stereo, int frames, float gain);
 
   Voice current_;
   Voice fading_;

@@ -126,7 +126,7 @@ void VisitShell(V &v, S &s) {
   v.Num(s.SCENE), v.Num(s.PHASE), v.Num(s.FRAMECNT), v.Num(s.FRAMESTART), v.Num(s.FRAMEEND);
   v.Num(s.FRAMETIME), v.Num(s.WAITMS), v.Num(s.passStartMs), v.Num(s.passes), v.Enum(s.menuCommand);
   v.Num(s.resetEnabled), v.Num(s.cursorVisible), v.Num(s.lastMusicPoll), v.Num(s.gamesStarted);
-  v.Num(s.modalDepth), v.Num(s.focusLost);
+  v.Num(s.modalDepth), v.Num(s.pauseRequested);
 }
 
 template <class V, class I>

@@ -69,9 +69,9 @@ void RunCommands(Game &g) {
     ApplyScreenMode(g, g.settings.OPTION[7]);
   }
   RunMenuCommand(g);
-  // Losing the window's focus pauses play as PAUSE would; anywhere else it changes nothing.
-  if (g.shell.focusLost) {
-    g.shell.focusLost = false;
+  // Losing the window's focus or the pad pauses play as PAUSE would; anywhere else it changes nothing.
+  if (g.shell.pauseRequested) {
+    g.shell.pauseRequested = false;
     if (g.shell.SCENE == kScenePlay && g.player.PSTATE == kShipPlay) EnterPause(g);
   }
 }

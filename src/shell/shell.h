@@ -55,7 +55,9 @@ struct Shell {
   bool cursorVisible = true;
   std::uint64_t lastMusicPoll = 0;  // the one-second music timer
   int modalDepth = 0;         // modal waits in progress (a wipe, the shop's loop)
-  bool focusLost = false;     // the window lost the keyboard during play: pause at the next command step
+  // The window lost the keyboard, or the pad in use was pulled out, during play: pause at the next
+  // command step.
+  bool pauseRequested = false;
   std::uint64_t gamesStarted = 0;   // new games set up since start-up (a replay starts with one)
 };
 

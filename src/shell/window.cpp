@@ -13,6 +13,14 @@ namespace {
 
 const char *const kCaption = kGameCaption;
 
+constexpr int kJoystickMargin = 16384;
+
+// Asks the main loop to pause play as PAUSE would. Not while a wipe or the shop holds the game:
+// those are not play.
+void RequestPause(Game &g) {
+  if (g.shell.modalDepth == 0 && g.shell.SCENE == kScenePlay) g.shell.pauseRequested = true;
+}
+
 void Dispatch(Game &g, const HostEvent &ev) {
   switch (ev.kind) {
     case HostEvent::Kind::KeyDown:
@@ -28,8 +36,16 @@ void Dispatch(Game &g, const HostEvent &ev) {
       if (ev.menu == MenuItem::Quit) g.shell.menuCommand = MenuCommand::Quit;
       break;
     case HostEvent::Kind::FocusLost:
-      // Not while a wipe or the shop holds the game: those are not play.
-      if (g.shell.modalDepth == 0 && g.shell.SCENE == kScenePlay) g.shell.focusLost = true;
+      RequestPause(g);
+      break;
+    case HostEvent::Kind::PadAdded:
+      // The new pad is used from the next read on.
+      InitJoystick(g, kJoystickMargin);
+      break;
+    case HostEvent::Kind::PadRemoved:
+      // Everything it held is let go at once; play stops so that the player can pick it up again.
+      g.input.JOYID = -1;
+      RequestPause(g);
       break;
     case HostEvent::Kind::Close:
       Form_Unload(g);
@@ -53,11 +69,8 @@ void FormLoad(Game &g) {
   Cls(g.surf.MSCREEN);
   Cls(g.surf.DISPLAY);
   for (Surface &m : g.surf.MASTER) Cls(m);
-  g.input.KEYS[0] = 'Z';
-  g.input.KEYS[1] = 'X';
-  g.input.KEYS[2] = 'C';
-  g.input.KEYS[3] = vk::Shift;
-  InitJoystick(g, 16384);
+  for (int k = 0; k < 4; ++k) g.input.KEYS[k] = vk::kButtonKeys[k];
+  InitJoystick(g, kJoystickMargin);
 }
 
 // The host keeps the client area at exactly 480 x 480 (times the scale) whenever it shows the

@@ -33,7 +33,7 @@ TEST(CommandLine, ReadsEveryOption) {
 TEST(CommandLine, RejectsUnknownOptionsAndBadValues) {
   std::string error;
   for (auto args : std::vector<std::vector<std::string>>{
-           {"--bogus"}, {"--scale", "0"}, {"--scale", "two"}, {"--passes"}, {"--passes", "-3"},
+           {"--bogus"}, {"--scale", "-1"}, {"--scale", "two"}, {"--passes"}, {"--passes", "-3"},
            {"--seed", "1x"}}) {
     AppOptions o;
     EXPECT_FALSE(ParseCommandLine(args, &o, &error)) << args[0];

@@ -24,6 +24,58 @@ TEST(WindowLayoutTest, ScaleBelowOneMeansOne) {
   EXPECT_EQ(LayoutWindow(-3).height, 500);
 }
 
+TEST(WindowLayoutTest, AResizedWindowKeepsTheBarOnTopAndTheLargestWholeScaleCentred) {
+  struct Case {
+    int w, h, barScale;
+    PixelRect picture;
+  };
+  const Case cases[] = {
+      {480, 500, 1, {0, 20, 480, 480}},
+      {1100, 700, 1, {310, 120, 480, 480}},       // wider: centred across, bar at 1x
+      {960, 980, 1, {0, 20, 960, 960}},          // room for the picture at 2x, not for both at 2x
+      {1500, 1100, 2, {270, 90, 960, 960}},      // bar and picture at 2x
+      {700, 900, 1, {110, 220, 480, 480}},       // taller: centred down
+      {1920, 1080, 2, {480, 80, 960, 960}},
+      {3840, 2160, 4, {960, 160, 1920, 1920}},
+  };
+  for (const Case &c : cases) {
+    const WindowLayout l = LayoutResizedWindow(c.w, c.h, Scaling::Integer);
+    EXPECT_EQ(l.barScale, c.barScale) << c.w << "x" << c.h;
+    EXPECT_EQ(l.menuBar, (PixelRect{0, 0, 480 * c.barScale, 20 * c.barScale})) << c.w << "x" << c.h;
+    EXPECT_EQ(l.picture, c.picture) << c.w << "x" << c.h;
+  }
+  // At the size it opens with, it is the window of that scale.
+  for (int scale = 1; scale <= 4; ++scale) {
+    const WindowLayout open = LayoutWindow(scale);
+    const WindowLayout resized = LayoutResizedWindow(open.width, open.height, Scaling::Integer);
+    EXPECT_EQ(resized.picture, open.picture);
+    EXPECT_EQ(resized.menuBar, open.menuBar);
+  }
+}
+
+TEST(WindowLayoutTest, FitFillsTheRoomBelowTheBar) {
+  const WindowLayout l = LayoutResizedWindow(1100, 700, Scaling::Fit);
+  EXPECT_EQ(l.picture, (PixelRect{210, 20, 680, 680}));
+  const WindowLayout tall = LayoutResizedWindow(700, 1000, Scaling::Fit);
+  EXPECT_EQ(tall.picture, (PixelRect{0, 160, 700, 700}));
+  EXPECT_EQ(LayoutResizedWindow(0, 0, Scaling::Fit).picture, PixelRect{});
+}
+
+TEST(WindowLayoutTest, LargestScaleThatFitsTheDesktop) {
+  EXPECT_EQ(LargestWindowScale(1920, 1080), 2);
+  EXPECT_EQ(LargestWindowScale(3840, 2160), 4);
+  EXPECT_EQ(LargestWindowScale(1920, 1000), 2);
+  EXPECT_EQ(LargestWindowScale(1920, 999), 1);
+  EXPECT_EQ(LargestWindowScale(800, 600), 1);
+  EXPECT_EQ(LargestWindowScale(300, 200), 1);  // never below 1
+}
+
+TEST(FullScreenLayoutTest, FitScalesTheCanvasToTheOutput) {
+  const FullScreenLayout l = LayoutFullScreen(1920, 1080, Scaling::Fit);
+  EXPECT_EQ(l.canvas, (PixelRect{240, 0, 1440, 1080}));
+  EXPECT_EQ(l.picture, (PixelRect{420, 0, 1080, 1080}));
+}
+
 struct FullScreenCase {
   int outW, outH;
   PixelRect canvas, picture;
