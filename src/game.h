@@ -43,6 +43,8 @@ struct GameConfig {
   bool useSaveBytes = false;
   std::vector<std::uint8_t> saveBytes;
   bool writeSave = true;
+  // The save lives in the player's data folder even when the data folder could be written.
+  bool saveInUserDir = false;
 };
 
 struct Surfaces {

@@ -84,7 +84,7 @@ std::array<std::uint8_t, kSaveFileSize> EncodeSave(const std::array<std::int16_t
 
 std::string SavePath(Game &g) {
   std::string local = g.config.dataDir + "/data.dat";
-  if (DirWritable(g.config.dataDir)) return local;
+  if (DirWritable(g.config.dataDir) && !g.config.saveInUserDir) return local;
   std::string user = UserSavePath(g);
   return user.empty() ? local : user;
 }

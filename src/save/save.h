@@ -26,8 +26,8 @@ void ValidateOptions(std::array<int, 16> &option);
 // The save file's bytes for these values (16 little-endian 16-bit numbers).
 std::array<std::uint8_t, kSaveFileSize> EncodeSave(const std::array<std::int16_t, 16> &values);
 
-// Where data.dat is read and written: the data folder when it can be written, else the
-// player's own data folder.
+// Where data.dat is read and written: the data folder when it can be written (and the game is not
+// an installed one), else the player's own data folder.
 std::string SavePath(Game &g);
 
 void InitTables(Game &g);

@@ -167,5 +167,32 @@ TEST(AudioNoDeviceTest, WithoutAnAudioDeviceTheGameGoesOnSilently) {
   EXPECT_EQ(said.find("no sound"), said.rfind("no sound"));  // said once
 }
 
+// The player's volumes scale what is heard: the square of the setting, so 50 is a quarter of the
+// amplitude (about -12 dB) and 0 is silence.
+TEST_F(AudioNoFontTest, TheSoundVolumeScalesTheEffects) {
+  audio.SoundPlay(Sound("s17.wav"));
+  const double full = RmsDb(Render(audio, 0.3));
+  audio.SetVolumes(100, 50);
+  audio.SoundPlay(Sound("s17.wav"));
+  EXPECT_NEAR(RmsDb(Render(audio, 0.3)), full + 20 * std::log10(0.25), 0.1);
+  audio.SetVolumes(100, 0);
+  audio.SoundPlay(Sound("s17.wav"));
+  EXPECT_EQ(RmsDb(Render(audio, 0.3)), -200);
+}
+
+TEST_F(AudioHostTest, TheMusicVolumeScalesThePieceAndNotTheEffects) {
+  SdlAudio quiet{Pulled()};
+  ASSERT_EQ(quiet.synth()->WaitLoaded(), FluidSynthSink::State::Ready);
+  quiet.SetVolumes(50, 100);
+  for (SdlAudio *a : {&audio, &quiet}) {
+    ASSERT_TRUE(a->MusicOpen(kTestMidi));
+    ASSERT_TRUE(a->MusicPlay());
+  }
+  const double full = RmsDb(Render(audio, 0.5));
+  EXPECT_NEAR(RmsDb(Render(quiet, 0.5)), full + 20 * std::log10(0.25), 0.5);
+  quiet.SetVolumes(0, 100);
+  EXPECT_EQ(RmsDb(Render(quiet, 0.3)), -200);
+}
+
 }  // namespace
 }  // namespace qel

@@ -121,6 +121,20 @@ TEST_F(SaveTest, ADataFolderThatCannotBeWrittenSavesToThePlayersFolder) {
   EXPECT_EQ(t.g().settings.OPTION[4], 1);
 }
 
+TEST_F(SaveTest, AnInstalledGameSavesToThePlayersFolderEvenWhenItsDataCouldBeWritten) {
+  t.g().config.saveInUserDir = true;
+  const std::string shipped = Le16({1, 30, 0, 1, 0, 0, 0, 1, 0, 0, 1, 2, 3, 4, 0, 0});
+  test::WriteBytes(savePath(), shipped);  // shipped with the data: read until the player saves
+  InitTables(t.g());
+  EXPECT_EQ(t.g().settings.OPTION[3], 1);
+  t.g().settings.OPTION[4] = 1;
+  ASSERT_TRUE(WriteSave(t.g()));
+  EXPECT_EQ(test::ReadBytes(savePath()), shipped);  // the data folder is left alone
+  EXPECT_EQ(test::ReadBytes(t.userData.file("data.dat")).size(), 32u);
+  InitTables(t.g());
+  EXPECT_EQ(t.g().settings.OPTION[4], 1);
+}
+
 TEST_F(SaveTest, ASaveThatCannotBeWrittenSaysSo) {
   t.g().config.dataDir = t.data.file("not-there");
   t.host.userDataDir = t.data.file("not-there-either");
