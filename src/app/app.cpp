@@ -8,13 +8,14 @@
 #include <memory>
 #include <sstream>
 
+#include "app/data_paths.h"
 #include "app/settings_file.h"
 #include "autopilot/autopilot_host.h"
 #include "autopilot/report.h"
 #include "enemy/debug_spawn.h"
 #include "game.h"
 #include "host/headless_host.h"
-//HB #include "hud/hitbox_view.h"
+#include "hud/hitbox_view.h"
 #include "platform/png_io.h"
 #include "replay/playback.h"
 #include "replay/recording_host.h"
@@ -49,7 +50,7 @@ bool ParseShop(const std::string &text, AppOptions *o) {
 }
 
 std::string SheetsDir(const AppOptions &opts) {
-  return opts.sheetsDir.empty() ? ExecutableDir() + "/sheets" : opts.sheetsDir;
+  return opts.sheetsDir.empty() ? LocateData(ExecutableDir()).sheetsDir : opts.sheetsDir;
 }
 
 template <typename Table>
@@ -304,10 +305,13 @@ int RunGame(const AppOptions &opts, Host &host) {
     std::fprintf(stderr, "qelvane: %s\n", error.c_str());
     return 1;
   }
-  std::string dataDir = opts.dataDir.empty() ? ExecutableDir() + "/d" : opts.dataDir;
+  const DataPaths found = LocateData(ExecutableDir());
+  std::string dataDir = opts.dataDir.empty() ? found.dataDir : opts.dataDir;
   if (!opts.replayFile.empty()) return RunReplay(opts, host, sheets, text, dataDir);
   GameConfig cfg;
   cfg.dataDir = dataDir;
+  // An installed game's data is the package's: the player's save lives in the player's folder.
+  cfg.saveInUserDir = found.installed && opts.dataDir.empty();
   cfg.seed = opts.seed;
   cfg.seeded = opts.seeded;
   cfg.screenMode = opts.screenMode;
@@ -329,7 +333,7 @@ int RunGame(const AppOptions &opts, Host &host) {
   };
   if (opts.autopilot) addLayer(std::make_unique<AutopilotHost>(*top, opts.autopilotSkill));
   // It draws over the picture on its way to the screen and changes nothing the game reads.
-  //HB if (opts.hitboxes) addLayer(std::make_unique<HitboxView>(*top));
+  if (opts.hitboxes) addLayer(std::make_unique<HitboxView>(*top));
   ReportHost *reportHost = nullptr;
   if (!opts.report.empty()) {
     addLayer(std::make_unique<ReportHost>(*top));

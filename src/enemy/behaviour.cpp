@@ -2,7 +2,6 @@
 #include "enemy/blocks.h"
 #include "enemy/boss_behaviour.h"
 #include "game.h"
-#include "platform/rounding.h"
 
 namespace qel {
 
@@ -24,11 +23,10 @@ Behaviour BehaviourOf(int mode) {
 void ContactStep(Game &g, int i) {
   Enemy &e = g.enemies.ENEMY[i];
   if (e.FLAG <= 0) return;
-  int left = RoundHalfEven(e.X + e.HX1), top = RoundHalfEven(e.Y + e.HY1);
-  int right = RoundHalfEven(e.X + e.HX2), bottom = RoundHalfEven(e.Y + e.HY2);
   const Player &p = g.player;
-  bool apart = p.PX + p.HBX1 >= right || p.PX + p.HBX2 <= left || p.PY + p.HBY1 >= bottom ||
-               p.PY + p.HBY2 <= top;
+  HitBox body = EnemyHitBox(e), ship = ShipHitBox(p);
+  bool apart = ship.left >= body.right || ship.right <= body.left || ship.top >= body.bottom ||
+               ship.bottom <= body.top;
   if (apart || e.NORAM != 0 || e.NOHIT != 0 || p.INVUL != 0) return;
   HitPlayer(g, 5, 0);
   DamageEnemy(g, i, 5, 1);

@@ -226,8 +226,9 @@ void MoveByMode(Game &g, EnemyShot &b, int k) {
 void HitTest(Game &g, EnemyShot &b) {
   const Player &p = g.player;
   if (b.FLAG <= 0 || p.INVUL != 0 || b.NOHIT != 0) return;
-  bool overlap = p.PX + p.HBX1 < b.X + b.HX2 && p.PX + p.HBX2 > b.X + b.HX1 &&
-                 p.PY + p.HBY1 < b.Y + b.HY2 && p.PY + p.HBY2 > b.Y + b.HY1;
+  HitBox ship = ShipHitBox(p), bullet = EnemyShotHitBox(b);
+  bool overlap = ship.left < bullet.right && ship.right > bullet.left && ship.top < bullet.bottom &&
+                 ship.bottom > bullet.top;
   if (!overlap) return;
   HitPlayer(g, b.DMG, b.PERSIST);
   if (b.PERSIST == 0) b.FLAG = 0;

@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include "platform/hit_box.h"
+#include "platform/rounding.h"
+
 namespace qel {
 
 struct Game;
@@ -42,6 +45,19 @@ struct Enemies {
   std::array<int, 11> WORK{};
   std::array<EnemyShot, 61> ESHOT{};
 };
+
+// The box an enemy is hit by player shots and rams the ship with: its edges rounded to whole
+// pixels.
+inline HitBox EnemyHitBox(const Enemy &e) {
+  HitBox box;
+  box.left = RoundHalfEven(e.X + e.HX1), box.top = RoundHalfEven(e.Y + e.HY1);
+  box.right = RoundHalfEven(e.X + e.HX2), box.bottom = RoundHalfEven(e.Y + e.HY2);
+  return box;
+}
+// The box an enemy bullet hits the ship with.
+inline HitBox EnemyShotHitBox(const EnemyShot &b) {
+  return {b.X + b.HX1, b.Y + b.HY1, b.X + b.HX2, b.Y + b.HY2};
+}
 
 // One enemy of the debug spawn (--spawn), created through SpawnEnemy when the clock reaches 0.
 struct DebugSpawn {

@@ -143,6 +143,7 @@ void FillBox(Surface &s, int x1, int y1, int x2, int y2, Pixel colour) {
   y1 = std::max(y1, 0);
   x2 = std::min(x2, s.w - 1);
   y2 = std::min(y2, s.h - 1);
+  if (x1 > x2) return;  // wholly left or right of the surface
   for (int y = y1; y <= y2; ++y) std::fill(s.row(y) + x1, s.row(y) + x2 + 1, colour);
 }
 

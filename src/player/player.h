@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "platform/hit_box.h"
+
 namespace qel {
 
 struct Game;
@@ -66,6 +68,15 @@ struct Player {
 inline int ActiveSlot(const Player &p) { return p.WSLOT == 1 ? 1 : 0; }
 inline int ActiveWeapon(const Player &p) { return p.WEAPON[ActiveSlot(p)]; }
 inline int ActiveLevel(const Player &p) { return p.WLEVEL[ActiveSlot(p)]; }
+
+// The box the ship is hit with, by enemy bullets and by enemies ramming it.
+inline HitBox ShipHitBox(const Player &p) {
+  return {p.PX + p.HBX1, p.PY + p.HBY1, p.PX + p.HBX2, p.PY + p.HBY2};
+}
+// The box a player shot hits enemies with.
+inline HitBox PlayerShotHitBox(const PlayerShot &s) {
+  return {s.X + s.HX1, s.Y + s.HY1, s.X + s.HX2, s.Y + s.HY2};
+}
 
 constexpr int kVolleyTimerMax = 32767;
 void AdvanceVolleyTimer(Player &p);

@@ -151,9 +151,9 @@ void BecomeBlast(const Player &p, PlayerShot &s) {
 }
 
 bool Touches(const PlayerShot &s, const Enemy &e) {
-  int ex1 = RoundHalfEven(e.X + e.HX1), ey1 = RoundHalfEven(e.Y + e.HY1);
-  int ex2 = RoundHalfEven(e.X + e.HX2), ey2 = RoundHalfEven(e.Y + e.HY2);
-  return s.X + s.HX1 < ex2 && s.X + s.HX2 > ex1 && s.Y + s.HY1 < ey2 && s.Y + s.HY2 > ey1;
+  HitBox shot = PlayerShotHitBox(s), enemy = EnemyHitBox(e);
+  return shot.left < enemy.right && shot.right > enemy.left && shot.top < enemy.bottom &&
+         shot.bottom > enemy.top;
 }
 
 // Every enemy the shot touches is hit, in slot order, even after the shot itself has ended in

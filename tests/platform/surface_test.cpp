@@ -179,6 +179,14 @@ TEST(Shapes, LinesBoxesAndPixelsIncludeTheirEndsAndClip) {
   FillBox(b, 7, 7, 20, 20, kGreen);
   EXPECT_EQ(b.at(9, 9), kGreen);
   EXPECT_EQ(b.at(6, 6), 0u);
+  // Boxes wholly outside, on any side, touch nothing (and write nothing beyond the pixels).
+  const Surface before = b;
+  FillBox(b, -30, 2, -5, 4, kWhite);
+  FillBox(b, 12, 2, 40, 4, kWhite);
+  FillBox(b, 2, -9, 4, -1, kWhite);
+  FillBox(b, 2, 10, 4, 30, kWhite);
+  DrawBox(b, 11, 11, 30, 30, kWhite);
+  EXPECT_EQ(b.px, before.px);
   SetPixelV(b, -1, 0, kWhite);
   SetPixelV(b, 10, 10, kWhite);
   SetPixelV(b, 0, 0, kWhite);
