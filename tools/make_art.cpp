@@ -1,4 +1,5 @@
 // make_art --src DIR --out DIR
+// make_art --icons DIR --sizes 32,64,...
 //
 // Turns the editable art into finished sheet pairs. For each sheet of the catalogue the source
 // is either DIR/NAME.svg (rendered by rsvg-convert at the sheet's exact size) or a generator of
@@ -7,14 +8,20 @@
 // (AND-XOR: picture on pure black; OR-AND: picture on pure white) and their mask beside them
 // (AND-XOR: black on white; OR-AND: white on black), exact to the outline. Opaque sheets are the
 // picture on black. The output is the art folder make_sheets reads.
+//
+// With --icons, writes the program's desktop icon instead, DIR/SIZE.png for each size: the
+// player's fighter of the PL sheet, scaled pixel for pixel, on a transparent background.
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "art/app_icon.h"
 #include "art/canvas.h"
 #include "art/registry.h"
 #include "art/rgba_png.h"
@@ -25,7 +32,7 @@ namespace qel {
 namespace {
 
 struct Options {
-  std::string src, out;
+  std::string src, out, icons, sizes;
 };
 
 std::string Stem(const SheetSpec &spec) {
@@ -139,6 +146,19 @@ int Run(const Options &o) {
   return 0;
 }
 
+int RunIcons(const Options &o) {
+  std::string error;
+  std::vector<int> sizes;
+  std::stringstream list(o.sizes);
+  for (std::string item; std::getline(list, item, ',');) sizes.push_back(std::atoi(item.c_str()));
+  if (sizes.empty() || !art::WriteAppIcons(o.icons, sizes, &error)) {
+    std::fprintf(stderr, "make_art: %s\n", sizes.empty() ? "--sizes needs a list such as 32,64" : error.c_str());
+    return 1;
+  }
+  std::printf("make_art: %zu icon sizes drawn\n", sizes.size());
+  return 0;
+}
+
 }  // namespace
 }  // namespace qel
 
@@ -148,9 +168,12 @@ int main(int argc, char **argv) {
     std::string key = argv[i];
     if (key == "--src") o.src = argv[i + 1];
     else if (key == "--out") o.out = argv[i + 1];
+    else if (key == "--icons") o.icons = argv[i + 1];
+    else if (key == "--sizes") o.sizes = argv[i + 1];
   }
-  if (o.src.empty() || o.out.empty()) {
-    std::fprintf(stderr, "usage: make_art --src DIR --out DIR\n");
+  if (!o.icons.empty() && o.src.empty() && o.out.empty()) return qel::RunIcons(o);
+  if (o.src.empty() || o.out.empty() || !o.icons.empty()) {
+    std::fprintf(stderr, "usage: make_art --src DIR --out DIR | make_art --icons DIR --sizes N,N...\n");
     return 2;
   }
   return qel::Run(o);

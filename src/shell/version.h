@@ -1,7 +1,11 @@
 // The game's version, written once: the window's caption, --version and the replay files use it.
 #pragma once
 
-#define QELVANE_VERSION "1.3"
+// The number itself comes from the build (project(VERSION) in CMakeLists.txt), so the program,
+// its package and its AppStream release can never disagree.
+#ifndef QELVANE_VERSION
+#error "QELVANE_VERSION is defined by the build"
+#endif
 
 namespace qel {
 

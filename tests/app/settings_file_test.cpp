@@ -50,8 +50,9 @@ TEST(SettingsFileTest, TheFirstFileReadsBackAsTheDefaultsWithEveryKeyCommented) 
   std::istringstream lines(text);
   std::string line, previous;
   while (std::getline(lines, line)) {
-    if (line.find(" = ") != std::string::npos && previous.find(" = ") == std::string::npos)
+    if (line.find(" = ") != std::string::npos && previous.find(" = ") == std::string::npos) {
       EXPECT_EQ(previous[0], '#') << line;
+    }
     previous = line;
   }
 }
@@ -192,7 +193,9 @@ TEST(SettingsFileTest, TheConfigFolderFollowsXdgConfigHome) {
   EXPECT_EQ(DefaultSettingsPath(), "/somewhere/cfg/qelvane/settings.ini");
   setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored, as the base directory rules say
   const char *home = std::getenv("HOME");
-  if (home && *home) EXPECT_EQ(DefaultSettingsPath(), std::string(home) + "/.config/qelvane/settings.ini");
+  if (home && *home) {
+    EXPECT_EQ(DefaultSettingsPath(), std::string(home) + "/.config/qelvane/settings.ini");
+  }
   if (saved) setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
   else unsetenv("XDG_CONFIG_HOME");
 }

@@ -31,4 +31,26 @@ bool ReadRgbaPng(const std::string &path, Canvas &out, std::string *error) {
   return true;
 }
 
+bool WriteRgbaPng(const std::string &path, const Canvas &c, std::string *error) {
+  png_image image;
+  std::memset(&image, 0, sizeof image);
+  image.version = PNG_IMAGE_VERSION;
+  image.width = static_cast<png_uint_32>(c.w);
+  image.height = static_cast<png_uint_32>(c.h);
+  image.format = PNG_FORMAT_RGBA;
+  std::vector<png_byte> buf(c.px.size() * 4);
+  for (std::size_t i = 0; i < c.px.size(); ++i) {
+    const Argb p = c.px[i];
+    buf[4 * i] = static_cast<png_byte>(p >> 16);
+    buf[4 * i + 1] = static_cast<png_byte>(p >> 8);
+    buf[4 * i + 2] = static_cast<png_byte>(p);
+    buf[4 * i + 3] = static_cast<png_byte>(p >> 24);
+  }
+  if (!png_image_write_to_file(&image, path.c_str(), 0, buf.data(), 0, nullptr)) {
+    *error = path + ": " + image.message;
+    return false;
+  }
+  return true;
+}
+
 }  // namespace qel::art
