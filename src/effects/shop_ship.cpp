@@ -10,7 +10,8 @@ namespace {
 
 // The ship's hit box against the supply ship's body, an inset square of its picture.
 bool TouchesShip(const Player &p, const Effect &e) {
-  return p.PX + p.HBX1 < e.X + 59 && p.PX + p.HBX2 > e.X + 5 && p.PY + p.HBY1 < e.Y + 59 && p.PY + p.HBY2 > e.Y + 5;
+  const HitBox ship = ShipHitBox(p);
+  return ship.left < e.X + 59 && ship.right > e.X + 5 && ship.top < e.Y + 59 && ship.bottom > e.Y + 5;
 }
 
 }  // namespace
@@ -18,7 +19,7 @@ bool TouchesShip(const Player &p, const Effect &e) {
 void UpdateShopShip(Game &g, Effect &e) {
   e.Y += e.DY;
   if (++e.V[3] > 2) e.V[3] = 0, e.FRAME = 1 - e.FRAME;
-  if (e.V[0] == 0 && g.player.PSTATE == 0 && TouchesShip(g.player, e)) {
+  if (e.V[0] == 0 && g.player.PSTATE == kShipPlay && TouchesShip(g.player, e)) {
     e.V[0] = 1;  // a ship opens its shop once
     // The shop holds the game until it is left; then come thirty frames of safety.
     VisitShop(g, e.V[5]);

@@ -2,6 +2,17 @@
 
 namespace qel {
 
+void Equip(Player &p, const Equipment &e) {
+  p.WSLOT = 0;
+  p.CREDIT = e.credit;
+  p.SHIELDMAX = e.shieldMax;
+  p.SHIELD = e.shieldMax;
+  p.SYSTEM = e.system;
+  p.BOMBKIND = e.bombKind;
+  p.WEAPON = e.weapon;
+  p.WLEVEL = e.wlevel;
+}
+
 int ShieldRecoveryInterval(int system) {
   switch (system) {
     case 11: return 35;

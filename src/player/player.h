@@ -35,6 +35,18 @@ enum ShipState : int {
   kShipGone = 20,         // waiting for the next scene
 };
 
+// What a ship carries: the credits, the shield, the support system, the bomb, both weapon slots
+// with their levels. Start-up gives the ship one set; a new game gives the set of its mode.
+struct Equipment {
+  int credit, shieldMax, system, bombKind;
+  std::array<int, 2> weapon, wlevel;
+};
+// At start-up, before any game.
+inline constexpr Equipment kStartUpEquipment{2, 50, 10, 1, {1, 2}, {2, 1}};
+// A new story game; extra and boss mode give the stronger ship without spare ones.
+inline constexpr Equipment kStoryEquipment{2, 50, 10, 0, {1, 2}, {1, 1}};
+inline constexpr Equipment kExtraEquipment{0, 100, 11, 0, {1, 2}, {1, 1}};
+
 struct Player {
   double PX = 234, PY = 400;
   // The input direction of this frame (-1, 0, +1); MY is also the vertical speed while the
@@ -43,15 +55,15 @@ struct Player {
   int PBANK = 0;
   int PSTATE = 0;
   int INVUL = 0;
-  int SHIELD = 50, SHIELDMAX = 50;
+  int SHIELD = kStartUpEquipment.shieldMax, SHIELDMAX = kStartUpEquipment.shieldMax;
   int GAUGE = 0;
-  int BOMBKIND = 1;
-  int SYSTEM = 10;
+  int BOMBKIND = kStartUpEquipment.bombKind;
+  int SYSTEM = kStartUpEquipment.system;
   int KEEP = 0;
-  int CREDIT = 2;
-  std::array<int, 2> WEAPON{1, 2};
+  int CREDIT = kStartUpEquipment.credit;
+  std::array<int, 2> WEAPON = kStartUpEquipment.weapon;
   int WSLOT = 0;
-  std::array<int, 2> WLEVEL{2, 1};
+  std::array<int, 2> WLEVEL = kStartUpEquipment.wlevel;
   std::array<double, 21> PSTAT{};
   int HBX1 = 10, HBY1 = 3, HBX2 = 21, HBY2 = 15;
   // Frames since the last volley. It once shared PHASE with the scene; it saturates so that
@@ -66,6 +78,10 @@ struct Player {
 
 // The active weapon slot (0 or 1) and what it holds.
 inline int ActiveSlot(const Player &p) { return p.WSLOT == 1 ? 1 : 0; }
+// Puts the equipment on the ship: its credits, a full shield of the given size, its system, bomb
+// and weapons, the first slot active.
+void Equip(Player &p, const Equipment &e);
+
 inline int ActiveWeapon(const Player &p) { return p.WEAPON[ActiveSlot(p)]; }
 inline int ActiveLevel(const Player &p) { return p.WLEVEL[ActiveSlot(p)]; }
 

@@ -159,19 +159,12 @@ void InitTables(Game &g) {
   p.PX = 234, p.PY = 400;
   g.enemies.ENMAX = 30;
   p.PSTAT[5] = 60;
-  p.WSLOT = 0;
+  Equip(p, kStartUpEquipment);
   for (int i = 1; i <= 6; ++i) st.MISSIONS[i] = i;
   st.MISSIONS[7] = 10;
   st.MISSION = 6;
-  p.CREDIT = 2;
-  p.SYSTEM = 10;
-  p.SHIELDMAX = 50;
-  p.SHIELD = 50;
-  p.WEAPON = {1, 2};
-  p.WLEVEL = {2, 1};
   p.SCORE = 0;
   st.STAGE = 6;
-  p.BOMBKIND = 1;
 }
 
 }  // namespace qel

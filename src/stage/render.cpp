@@ -82,7 +82,7 @@ void DrawShots(Game &g) {
 void DrawShip(Game &g) {
   const Player &p = g.player;
   // While invulnerable in play the ship flickers white on every other count.
-  bool blink = p.INVUL == -1 && (Round(p.PSTAT[10]) % 2) == 0 && p.PSTATE == 0;
+  bool blink = p.INVUL == -1 && (Round(p.PSTAT[10]) % 2) == 0 && p.PSTATE == kShipPlay;
   OrAnd(g, Family::PL, Family::PLM, 0, p.PBANK * 32, 0, 32, 32, Round(p.PX), Round(p.PY), blink);
 }
 

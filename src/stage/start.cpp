@@ -47,11 +47,11 @@ void StartStage(Game &g) {
   g.enemies.WORK.fill(0);
   p.PX = 224, p.PY = 480;
   p.PSTAT[10] = 6;
-  p.PSTATE = 1;
+  p.PSTATE = kShipEntering;
   p.INVUL = -1;
   p.GAUGE = 100;
   p.SHIELD = p.SHIELDMAX;
-  if (st.STAGE == 10) p.PY = -60, p.PSTATE = 7;
+  if (st.STAGE == 10) p.PY = -60, p.PSTATE = kShipDescending;
   p.PSTAT[5] = ShieldRecoveryInterval(p.SYSTEM);
   p.PSTAT[12] = BombChargeInterval(p.BOMBKIND);
   EnableResetMenu(g, true);

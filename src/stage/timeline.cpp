@@ -186,7 +186,7 @@ void RunFinalSequence(Game &g, int t) {
     SpawnEffect(g, 0, 11);
     if ((g.shell.FRAMESTART & 1) == 0) PlaySound(g, 2);
   }
-  if (t > kFinalFlyOutAbove && g.player.PSTATE == 0) g.player.PSTATE = 12;
+  if (t > kFinalFlyOutAbove && g.player.PSTATE == kShipPlay) g.player.PSTATE = kShipFinalStart;
 }
 
 }  // namespace
@@ -222,7 +222,7 @@ void RunStageTimeline(Game &g, int stage) {
     if (script.events[i].time == t) RunEvent(g, stage, script.events[i]);
   if (stage == 8 && t >= 100 && t <= 700 && t % 100 == 0) CallRushBoss(g, t);
   if (stage == 6) RunFinalSequence(g, t);
-  if (script.clearAbove >= 0 && t > script.clearAbove && g.player.PSTATE == 0) g.player.PSTATE = 10;
+  if (script.clearAbove >= 0 && t > script.clearAbove && g.player.PSTATE == kShipPlay) g.player.PSTATE = kShipFlyOutStart;
 }
 
 }  // namespace qel
