@@ -25,7 +25,6 @@ endif()
 configure_file(${CMAKE_SOURCE_DIR}/dist/changelog.in ${DIST_DIR}/changelog @ONLY)
 
 # Compressed without name or time, so the same sources give the same bytes.
-find_program(GZIP_PROGRAM gzip REQUIRED)
 add_custom_command(
   OUTPUT ${DIST_DIR}/qelvane.6.gz ${DIST_DIR}/changelog.gz
   COMMAND ${GZIP_PROGRAM} -9nkf ${DIST_DIR}/qelvane.6 ${DIST_DIR}/changelog

@@ -2,7 +2,6 @@
 # The nine pieces are scores in ABC notation (assets/music/b01.abc ... b09.abc), compiled by
 # abc2midi into the standard MIDI files of the data folder. abc2midi writes the same bytes for
 # the same score, so the build repeats exactly.
-find_program(ABC2MIDI_PROGRAM abc2midi REQUIRED)
 
 set(MUSIC_DIR ${CMAKE_BINARY_DIR}/d)
 set(MUSIC_FILES)

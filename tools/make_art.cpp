@@ -1,4 +1,4 @@
-// make_art --src DIR --out DIR
+// make_art --src DIR --out DIR [--rsvg PATH]
 // make_art --icons DIR --sizes 32,64,...
 //
 // Turns the editable art into finished sheet pairs. For each sheet of the catalogue the source
@@ -33,6 +33,7 @@ namespace {
 
 struct Options {
   std::string src, out, icons, sizes;
+  std::string rsvg = "rsvg-convert";  // the SVG renderer the build found
 };
 
 std::string Stem(const SheetSpec &spec) {
@@ -40,9 +41,9 @@ std::string Stem(const SheetSpec &spec) {
   return file.substr(0, file.size() - 4);  // without ".png"
 }
 
-bool RenderSvg(const std::string &svg, const SheetSpec &spec, const std::string &tmp,
+bool RenderSvg(const std::string &rsvg, const std::string &svg, const SheetSpec &spec, const std::string &tmp,
                art::Canvas &out, std::string *error) {
-  std::string cmd = "rsvg-convert -w " + std::to_string(spec.w) + " -h " + std::to_string(spec.h) +
+  std::string cmd = "'" + rsvg + "' -w " + std::to_string(spec.w) + " -h " + std::to_string(spec.h) +
                     " -f png -o '" + tmp + "' '" + svg + "'";
   int status = std::system(cmd.c_str());
   if (status != 0) {
@@ -65,7 +66,7 @@ bool MakePicture(const Options &o, const SheetSpec &spec, art::Canvas &pic, std:
   std::error_code ec;
   if (std::filesystem::exists(svg, ec)) {
     std::string tmp = o.out + "/" + name + ".rendered";
-    bool ok = RenderSvg(svg, spec, tmp, pic, error);
+    bool ok = RenderSvg(o.rsvg, svg, spec, tmp, pic, error);
     std::filesystem::remove(tmp, ec);
     return ok;
   }
@@ -170,6 +171,7 @@ int main(int argc, char **argv) {
     else if (key == "--out") o.out = argv[i + 1];
     else if (key == "--icons") o.icons = argv[i + 1];
     else if (key == "--sizes") o.sizes = argv[i + 1];
+    else if (key == "--rsvg") o.rsvg = argv[i + 1];
   }
   if (!o.icons.empty() && o.src.empty() && o.out.empty()) return qel::RunIcons(o);
   if (o.src.empty() || o.out.empty() || !o.icons.empty()) {
