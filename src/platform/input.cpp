@@ -71,7 +71,7 @@ void InitJoystick(Game &g, int margin) {
 
 void SetJoyButtons(Game &g) {
   for (int i = 0; i < 4; ++i) {
-    int n = g.settings.OPTION[10 + i];
+    int n = g.settings.OPTION[kOptButtonShot + i];
     g.input.JOYMASK[i + 1] = (n >= 1 && n <= 12) ? (1 << (n - 1)) : 0;
   }
 }

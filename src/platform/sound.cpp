@@ -39,7 +39,7 @@ void CloseMidi(Game &g) {
 
 void PlayMusic(Game &g, int n) {
   CloseMidi(g);
-  if (g.settings.OPTION[2] != 0) return;
+  if (g.settings.OPTION[kOptMusicOff] != 0) return;
   g.audio.MUSICNO = n;
   if (n >= 1 && n <= 9) OpenMidi(g, MusicFile(n));
   g.audio.MUSICLOOP = (n == 6 || n == 9) ? 0 : -1;
@@ -54,7 +54,7 @@ void LoopMusic(Game &g) {
 void PlayWave(Game &g, const std::string &name) { g.host.SoundPlay(DataPath(g, name)); }
 
 void PlaySound(Game &g, int n) {
-  if (g.settings.OPTION[3] == 1) n = 0;
+  if (g.settings.OPTION[kOptSoundOff] == 1) n = 0;
   if (g.audio.SNDLOCK != 0) return;
   std::string file = SoundFile(n);
   if (!file.empty()) PlayWave(g, file);

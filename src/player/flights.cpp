@@ -83,7 +83,7 @@ void RunFinalFlyOut(Game &g) {
   g.shell.SCENE = kSceneEndingIntro;
   g.shell.PHASE = 0;
   Transition(g, 3);
-  MarkClear(g, 4, g.settings.DIFF);
+  MarkClear(g, kOptStoryClear, g.settings.DIFF);
 }
 
 void RunWaitAfterFlyOut(Game &g) {
@@ -92,7 +92,7 @@ void RunWaitAfterFlyOut(Game &g) {
   wait += 1;
   if (wait <= 100) return;
   if (st.STAGE == 7 || st.STAGE == 8) {
-    LeaveForTitle(g, st.STAGE == 7 ? 5 : 6);
+    LeaveForTitle(g, st.STAGE == 7 ? kOptExtraClear : kOptBossClear);
     return;
   }
   // The story goes on with its next mission (never past the end of the mission list).

@@ -107,8 +107,8 @@ void LoadSave(Game &g) {
 
 bool WriteSave(Game &g) {
   Settings &s = g.settings;
-  s.OPTION[0] = s.DIFF;
-  s.OPTION[1] = g.shell.WAITMS;
+  s.OPTION[kOptDifficulty] = s.DIFF;
+  s.OPTION[kOptFrameTime] = g.shell.WAITMS;
   for (int i = 0; i < 16; ++i) s.SAVEBUF[i] = static_cast<std::int16_t>(s.OPTION[i]);
   if (!g.config.writeSave) return true;  // a replay: the player's save stays as it is
 
@@ -145,9 +145,9 @@ void InitTables(Game &g) {
   SetCatalogueTexts(g.shop);
   LoadSave(g);
   // A joystick button set to "none" lasts only until the program ends (done by the validation).
-  g.shell.WAITMS = s.OPTION[1];
+  g.shell.WAITMS = s.OPTION[kOptFrameTime];
   g.enemies.RANK = 1;
-  s.DIFF = s.OPTION[0];
+  s.DIFF = s.OPTION[kOptDifficulty];
   SetJoyButtons(g);
   SetStageNames(g.screens);
   p.FIREWAIT = {0, 6, 15, 10, 3, 7, 2, 5, 13};

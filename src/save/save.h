@@ -10,6 +10,24 @@ namespace qel {
 
 struct Game;
 
+// What each element of OPTION holds. The numbers are the save file's layout: two bytes each, in
+// this order.
+enum OptionIndex : int {
+  kOptDifficulty = 0,  // 0 HARD, 1 NORMAL, 2 EASY
+  kOptFrameTime = 1,   // the minimum pass time in ms
+  kOptMusicOff = 2,
+  kOptSoundOff = 3,
+  kOptStoryClear = 4,  // clear marks: 1 NORMAL or EASY, 2 HARD, 3 both
+  kOptExtraClear = 5,
+  kOptBossClear = 6,
+  kOptWindowed = 7,       // 1 window, 0 full screen
+  kOptCursorShown = 8,
+  kOptButtonShot = 10,    // joystick buttons 1..12 of SHOT, CHANGE, BOMB and PAUSE
+  kOptButtonChange = 11,
+  kOptButtonBomb = 12,
+  kOptButtonPause = 13,
+};
+
 struct Settings {
   std::array<int, 16> OPTION{};
   std::array<std::int16_t, 16> SAVEBUF{};

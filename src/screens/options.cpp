@@ -15,6 +15,9 @@ namespace {
 constexpr int kEdit = 1;
 constexpr int kRows = 9;
 enum OptionRow { kRowExit, kRowLevel, kRowSpeed, kRowMusic, kRowSound, kRowFirstButton = 5 };
+
+// The OPTION element a button row sets.
+std::size_t ButtonOption(int row) { return static_cast<std::size_t>(kOptButtonShot + row - kRowFirstButton); }
 constexpr int kSpeedMax = 60, kSpeedStep = 5;
 
 const char *const kLabels[kRows] = {"EXIT", "LEVEL", "SPEED", "MUSIC", "SOUND", "SHOT", "CHANGE", "BOMB", "PAUSE"};
@@ -26,9 +29,9 @@ std::string ValueText(const Game &g, int row) {
   switch (row) {
     case kRowLevel: return g.settings.DIFF == 1 ? "NORMAL" : "HARD";  // a loaded EASY shows HARD
     case kRowSpeed: return NumberText(g.shell.WAITMS);
-    case kRowMusic: return opt[2] != 1 ? "ON" : "OFF";
-    case kRowSound: return opt[3] != 1 ? "ON" : "OFF";
-    default: return "BUTTON " + NumberText(opt[static_cast<std::size_t>(row + 5)]);
+    case kRowMusic: return opt[kOptMusicOff] != 1 ? "ON" : "OFF";
+    case kRowSound: return opt[kOptSoundOff] != 1 ? "ON" : "OFF";
+    default: return "BUTTON " + NumberText(opt[ButtonOption(row)]);
   }
 }
 
@@ -89,10 +92,10 @@ int ChangeValue(Game &g, int row, int mx) {
       // A speed off the 5-grid (from the save file) snaps to the top on the way up, silently.
       if (g.shell.WAITMS + kSpeedStep * mx > kSpeedMax && mx != 0) g.shell.WAITMS = kSpeedMax;
       return StepValue(g, g.shell.WAITMS, mx, kSpeedStep, 0, kSpeedMax);
-    case kRowMusic: return StepValue(g, opt[2], mx, 1, 0, 1);
-    case kRowSound: return StepValue(g, opt[3], mx, 1, 0, 1);
+    case kRowMusic: return StepValue(g, opt[kOptMusicOff], mx, 1, 0, 1);
+    case kRowSound: return StepValue(g, opt[kOptSoundOff], mx, 1, 0, 1);
     case kRowExit: return mx;
-    default: return StepValue(g, opt[static_cast<std::size_t>(row + 5)], mx, 1, 1, 12);
+    default: return StepValue(g, opt[ButtonOption(row)], mx, 1, 1, 12);
   }
 }
 

@@ -41,7 +41,7 @@ void SetMenuTexts(Game &g) {
 
 // The clear marks of a mode: NORMAL on the left of TOKU(52), HARD on its right.
 void DrawMarks(Game &g, const PageSide &side, int row) {
-  int mark = g.settings.OPTION[static_cast<std::size_t>(4 + row)];
+  int mark = g.settings.OPTION[static_cast<std::size_t>(kOptStoryClear + row)];
   const Surface &sheet = g.sheet(side.mask ? Family::TOKUM : Family::TOKU, 52);
   int y = RowY(row) + 2;
   if (mark == 1 || mark == 3) BitBlt(side.page, 330, y, 20, 20, sheet, 0, 0, Rop::Copy);

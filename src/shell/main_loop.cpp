@@ -17,7 +17,7 @@ namespace qel {
 namespace {
 
 void ToggleCursor(Game &g) {
-  g.settings.OPTION[8] = 1 - g.settings.OPTION[8];
+  g.settings.OPTION[kOptCursorShown] = 1 - g.settings.OPTION[kOptCursorShown];
   UpdateCursor(g);
 }
 
@@ -65,8 +65,8 @@ void RunCommands(Game &g) {
   }
   if (cmd == kCmdScreenMode) {
     cmd = 0;
-    g.settings.OPTION[7] = 1 - g.settings.OPTION[7];
-    ApplyScreenMode(g, g.settings.OPTION[7]);
+    g.settings.OPTION[kOptWindowed] = 1 - g.settings.OPTION[kOptWindowed];
+    ApplyScreenMode(g, g.settings.OPTION[kOptWindowed]);
   }
   RunMenuCommand(g);
   // Losing the window's focus or the pad pauses play as PAUSE would; anywhere else it changes nothing.
@@ -98,8 +98,8 @@ void StartUp(Game &g) {
   FormLoad(g);
   PlayMusic(g, 0);
   InitTables(g);
-  if (g.config.screenMode >= 0) g.settings.OPTION[7] = g.config.screenMode;
-  ApplyScreenMode(g, g.settings.OPTION[7]);
+  if (g.config.screenMode >= 0) g.settings.OPTION[kOptWindowed] = g.config.screenMode;
+  ApplyScreenMode(g, g.settings.OPTION[kOptWindowed]);
   EnableResetMenu(g, false);
   g.shell.lastMusicPoll = g.host.NowMs();
   g.shell.PHASE = 0;

@@ -79,17 +79,17 @@ void ApplyScreenMode(Game &g, int mode) {
   if (mode == 0) {
     g.host.SetCaption("");
     g.host.SetFullScreen(true);
-    g.settings.OPTION[8] = 0;
+    g.settings.OPTION[kOptCursorShown] = 0;
   } else {
     g.host.SetFullScreen(false);
     g.host.SetCaption(kCaption);
-    g.settings.OPTION[8] = 1;
+    g.settings.OPTION[kOptCursorShown] = 1;
   }
   UpdateCursor(g);
 }
 
 void UpdateCursor(Game &g) {
-  g.shell.cursorVisible = g.settings.OPTION[8] != 0;
+  g.shell.cursorVisible = g.settings.OPTION[kOptCursorShown] != 0;
   g.host.ShowCursor(g.shell.cursorVisible);
 }
 
@@ -99,8 +99,8 @@ void EnableResetMenu(Game &g, bool enabled) {
 }
 
 void SCRENNOPI_Click(Game &g) {
-  g.settings.OPTION[7] = 1 - g.settings.OPTION[7];
-  ApplyScreenMode(g, g.settings.OPTION[7]);
+  g.settings.OPTION[kOptWindowed] = 1 - g.settings.OPTION[kOptWindowed];
+  ApplyScreenMode(g, g.settings.OPTION[kOptWindowed]);
 }
 
 void RSET_Click(Game &g) { ReturnToTitle(g); }
@@ -126,7 +126,7 @@ void CheckDataFiles(Game &g, const std::string &name) {
 void EndForDataFile(Game &g) {
   PlaySound(g, 3);
   // The message must not hide behind a full-screen window.
-  if (g.settings.OPTION[7] == 0) ApplyScreenMode(g, 1);
+  if (g.settings.OPTION[kOptWindowed] == 0) ApplyScreenMode(g, 1);
   g.host.MessageBox("エラ－", "ファイルがありません！終了します。");
   CloseMidi(g);
   g.host.ShowCursor(true);
