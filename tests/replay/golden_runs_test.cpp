@@ -129,34 +129,39 @@ std::string Play(const FixedRun &run, const std::string &dataDir) {
   return line.str();
 }
 
-TEST(GoldenRuns, EveryFixedRunEndsAsRecorded) {
-  test::TempDir data;
-  const std::string dataDir = test::CopyBuildData(data);
-  std::map<std::string, std::string> expected;
-  {
-    std::ifstream in(kGoldenFile);
-    for (std::string line; std::getline(in, line);)
-      if (!line.empty() && line[0] != '#') expected[line.substr(0, line.find(' '))] = line;
-  }
-  const bool update = std::getenv("QELVANE_UPDATE_GOLDEN") != nullptr;
-  std::ostringstream all;
-  all << "# name state=HASH picture=HASH sounds=HASH dump (tests/replay/golden_runs_test.cpp)\n";
-  int count = 0;
-  for (const FixedRun &run : Runs()) {
-    const std::string got = Play(run, dataDir);
-    all << got << "\n";
-    ++count;
-    if (!update) {
-      EXPECT_EQ(got, expected[run.name]) << "the run " << run.name << " ends differently";
-    }
-  }
-  EXPECT_GE(count, 20);
-  if (update) {
-    std::ofstream out(kGoldenFile);
-    out << all.str();
-    ADD_FAILURE() << "wrote " << kGoldenFile << ": commit it if the change was meant to alter the game";
-  }
+std::map<std::string, std::string> ReadGolden() {
+  std::map<std::string, std::string> lines;
+  std::ifstream in(kGoldenFile);
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && line[0] != '#') lines[line.substr(0, line.find(' '))] = line;
+  return lines;
 }
+
+// One test per run, so that each is short and they run side by side.
+class GoldenRuns : public ::testing::TestWithParam<int> {};
+
+TEST_P(GoldenRuns, EndsAsRecorded) {
+  const std::vector<FixedRun> runs = Runs();
+  ASSERT_GE(runs.size(), 20u);
+  const FixedRun &run = runs[static_cast<std::size_t>(GetParam())];
+  test::TempDir data;
+  const std::string got = Play(run, test::CopyBuildData(data));
+  std::map<std::string, std::string> golden = ReadGolden();
+  if (std::getenv("QELVANE_UPDATE_GOLDEN") == nullptr) {
+    EXPECT_EQ(got, golden[run.name]) << "the run " << run.name << " ends differently";
+    return;
+  }
+  golden[run.name] = got;
+  std::ofstream out(kGoldenFile);
+  out << "# name state=HASH picture=HASH sounds=HASH dump (tests/replay/golden_runs_test.cpp)\n";
+  for (const FixedRun &r : runs)
+    if (golden.count(r.name)) out << golden[r.name] << "\n";
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixed, GoldenRuns, ::testing::Range(0, static_cast<int>(Runs().size())),
+                         [](const ::testing::TestParamInfo<int> &param) {
+                           return std::string(Runs()[static_cast<std::size_t>(param.param)].name);
+                         });
 
 }  // namespace
 }  // namespace qel
