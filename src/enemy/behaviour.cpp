@@ -1,21 +1,16 @@
 // One frame of an enemy: its type's behaviour, then body contact with the ship.
-#include "enemy/blocks.h"
-#include "enemy/boss_behaviour.h"
+#include "enemy/catalogue.h"
+#include "enemy/types.h"
 #include "game.h"
 
 namespace qel {
 
 namespace {
 
-// The behaviour of a MODE, or nullptr.
+// The behaviour of a MODE: its type's, or the dying sequence; nullptr for anything else.
 Behaviour BehaviourOf(int mode) {
-  if (mode >= 1 && mode <= 21) return FighterBehaviour(mode);
-  if (mode >= 22 && mode <= 60) return CraftBehaviour(mode);
-  if (mode >= 100 && mode <= 104) return TimedBossBehaviour(mode);
-  if (mode >= 105 && mode <= 110) return EscortBehaviour(mode);
-  if (mode >= 150 && mode <= 160) return StageBossBehaviour(mode);
-  if (mode >= 200 && mode <= 211) return PartBehaviour(mode);
-  if (mode >= 300 && mode <= 302) return TimedBossBehaviour(mode);
+  if (const EnemyType *type = FindEnemyType(mode)) return type->behaviour;
+  if (mode >= kDyingBoss && mode <= kDyingPart) return behave::Dying;
   return nullptr;
 }
 

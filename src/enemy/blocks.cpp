@@ -22,18 +22,18 @@ bool EvenFrame(const Game &g) {
 }  // namespace
 
 bool StartDelay(Enemy &e) {
-  if (e.CNT[8] <= 0) return false;
-  if (--e.CNT[8] < 1) e.CNT[8] = 0, e.NOHIT = 0;
+  if (e.CNT[kStartDelay] <= 0) return false;
+  if (--e.CNT[kStartDelay] < 1) e.CNT[kStartDelay] = 0, e.NOHIT = 0;
   return true;
 }
 
 void CountShotTimer(Enemy &e) {
-  if (e.CNT[2] < kCounterMax) ++e.CNT[2];
+  if (e.CNT[kShotCount] < kCounterMax) ++e.CNT[kShotCount];
 }
 
 bool TakeShot(Enemy &e, bool allowed) {
-  if (!allowed || !(e.CNT[1] < e.CNT[2])) return false;
-  e.CNT[2] = 0;
+  if (!allowed || !(e.CNT[kShotInterval] < e.CNT[kShotCount])) return false;
+  e.CNT[kShotCount] = 0;
   return true;
 }
 
@@ -78,21 +78,23 @@ int SteerDifference(double target, double heading) {
 
 void Steer(Game &g, Enemy &e, double fx, double fy) {
   double a = AngleTo(e.X + 16, e.Y + 16, g.player.PX + 16, g.player.PY + 16);
-  int d = SteerDifference(a, e.VAL[2]);
-  if (d > e.VAL[3])
-    e.VAL[2] += e.VAL[3];
-  else if (d < -e.VAL[3])
-    e.VAL[2] -= e.VAL[3];
+  double &heading = e.VAL[kHeading];
+  double turn = e.VAL[kTurnRate];
+  int d = SteerDifference(a, heading);
+  if (d > turn)
+    heading += turn;
+  else if (d < -turn)
+    heading -= turn;
   else
-    e.VAL[2] = a;
-  e.DX = RoundHalfEven(fx * std::cos(e.VAL[2] * kBehaviourRadians));
-  e.DY = RoundHalfEven(fy * std::sin(e.VAL[2] * kBehaviourRadians));
+    heading = a;
+  e.DX = RoundHalfEven(fx * std::cos(heading * kBehaviourRadians));
+  e.DY = RoundHalfEven(fy * std::sin(heading * kBehaviourRadians));
 }
 
 void Weave(Enemy &e, double amplitude) {
-  double phase = e.VAL[1], step = e.VAL[2];
+  double phase = e.VAL[kCurvePhase], step = e.VAL[kWeaveStep];
   e.DX = RoundHalfEven(amplitude * (std::sin(phase + step) - std::sin(phase)));
-  e.VAL[1] = phase + step;
+  e.VAL[kCurvePhase] = phase + step;
 }
 
 void Fire(Game &g, int i, int mode, int style, int sound) {

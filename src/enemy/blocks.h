@@ -11,16 +11,12 @@ constexpr double kBehaviourRadians = 3.14159265358979 / 180;
 
 // One behaviour step of enemy slot i.
 using Behaviour = void (*)(Game &g, int i);
-// The behaviours of the ordinary types 1..21 and 22..60, or nullptr.
-Behaviour FighterBehaviour(int mode);
-Behaviour CraftBehaviour(int mode);
-
-// While CNT(8) runs down the enemy does nothing else; when it runs out the enemy turns solid.
-// Returns true in every frame of the delay.
+// While CNT(kStartDelay) runs down the enemy does nothing else; when it runs out the enemy
+// turns solid. Returns true in every frame of the delay.
 bool StartDelay(Enemy &e);
-// The shot timer: CNT(2) counts up (and stops at the top of its range) and the shot is due
-// when it passes CNT(1). A shot that is not allowed waits, and comes in the first frame that
-// allows it.
+// The shot timer: CNT(kShotCount) counts up (and stops at the top of its range) and the shot is
+// due when it passes CNT(kShotInterval). A shot that is not allowed waits, and comes in the
+// first frame that allows it.
 void CountShotTimer(Enemy &e);
 bool TakeShot(Enemy &e, bool allowed = true);
 bool ShotTimer(Enemy &e, bool allowed = true);
@@ -32,11 +28,12 @@ void Leave(Enemy &e);
 void Bounce(Enemy &e, double lo, double hi);
 // The direction from the enemy to the ship, both taken as 32 x 32 at their corners.
 double Aim(const Game &g, const Enemy &e);
-// A homing turn of at most VAL(3) degrees towards the ship; the speeds are whole numbers.
+// A homing turn of VAL(kHeading) by at most VAL(kTurnRate) degrees towards the ship; fx and fy
+// scale the new speeds, which are whole numbers.
 void Steer(Game &g, Enemy &e, double fx, double fy);
 // The turn from heading to target in -179..180, rounded as a whole.
 int SteerDifference(double target, double heading);
-// Follows a sine curve of this amplitude across the field (phase VAL(1), step VAL(2)).
+// Follows a sine curve of this amplitude across the field (VAL(kCurvePhase), VAL(kWeaveStep)).
 void Weave(Enemy &e, double amplitude);
 
 // Fires with the sound first (no sound for 0).

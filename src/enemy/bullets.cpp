@@ -106,9 +106,10 @@ void FireAimed(Game &g, EnemyShot &b, const Enemy &e, int mode, int style) {
     return;
   }
   const Player &p = g.player;
-  double aim = e.CNT[11] == 1 ? 90 : AngleTo(b.X + b.W / 2, b.Y + b.H / 2, p.PX + 16, p.PY + 10);
+  double aim = e.CNT[kShotDown] == 1 ? 90
+                                     : AngleTo(b.X + b.W / 2, b.Y + b.H / 2, p.PX + 16, p.PY + 10);
   b.ANG = WrapOnce(aim + (mode - 6) * 30);
-  Head(b, e.CNT[10]);
+  Head(b, e.CNT[kShotSpeed]);
 }
 
 void FireMine(Game &g, EnemyShot &b, const Enemy &e, int mode) {
@@ -141,7 +142,7 @@ void FireBouncer(Game &g, EnemyShot &b, const Enemy &e, int mode, int style) {
 void PlaceVertical(Game &g, EnemyShot &b, const Enemy &e, int style, bool beam) {
   Centre(b, e);
   b.Y = e.Y;
-  double bottom = e.Y + e.H - e.CNT[10];
+  double bottom = e.Y + e.H - e.CNT[kShotSpeed];
   if (style == 1) b.X = e.X;
   if (style == 2) b.X = e.X + e.W - b.W;
   if (style == 5) b.X = e.X + RandomRange(g, 0, e.W - b.W), b.Y = bottom;
@@ -151,26 +152,26 @@ void PlaceVertical(Game &g, EnemyShot &b, const Enemy &e, int style, bool beam) 
 void FireVertical(Game &g, EnemyShot &b, const Enemy &e, int mode, int style) {
   PlaceVertical(g, b, e, style, mode >= 30);
   b.DX = 0;
-  b.DY = (mode == 20 || mode == 30) ? e.CNT[10] : -e.CNT[10];
+  b.DY = (mode == 20 || mode == 30) ? e.CNT[kShotSpeed] : -e.CNT[kShotSpeed];
 }
 
 void FireHorizontal(EnemyShot &b, const Enemy &e, int mode) {
   Centre(b, e);
   b.DY = 0;
-  b.DX = (mode == 22 || mode == 32) ? -e.CNT[10] : e.CNT[10];
+  b.DX = (mode == 22 || mode == 32) ? -e.CNT[kShotSpeed] : e.CNT[kShotSpeed];
 }
 
 void FireWideShot(EnemyShot &b, const Enemy &e) {
   Centre(b, e);
-  b.Y = e.Y + e.H - e.CNT[10];
+  b.Y = e.Y + e.H - e.CNT[kShotSpeed];
   b.DX = 0;
-  b.DY = e.CNT[10];
+  b.DY = e.CNT[kShotSpeed];
 }
 
 // The zig-zag laser: CNT(1) turns left, CNT(2) and CNT(3) its speed, CNT(0) its phase.
 void FireZigzag(Game &g, EnemyShot &b, const Enemy &e, int mode, int style) {
-  b.CNT[1] = e.CNT[11];
-  b.CNT[2] = b.CNT[3] = e.CNT[10];
+  b.CNT[1] = e.CNT[kZigzagTurns];
+  b.CNT[2] = b.CNT[3] = e.CNT[kShotSpeed];
   Centre(b, e);
   if (mode >= 27) {
     // It starts as a corner, so its first update turns it into a segment aimed at the ship.
@@ -181,7 +182,7 @@ void FireZigzag(Game &g, EnemyShot &b, const Enemy &e, int mode, int style) {
   }
   b.Y = e.Y;
   if (style == 11) b.Y += 40;
-  if (style == 10) b.Y = e.Y + e.H - e.CNT[10];
+  if (style == 10) b.Y = e.Y + e.H - e.CNT[kShotSpeed];
   b.DX = 0;
   b.DY = mode == 25 ? b.CNT[2] : -b.CNT[2];
   if (style == 11) b.DY = g.player.PY + 16 > b.Y + 16 ? b.CNT[2] : -b.CNT[2];
@@ -200,7 +201,7 @@ void FireGrowingBeam(EnemyShot &b, const Enemy &e) {
   Centre(b, e);
   b.Y = e.Y + e.H;
   b.DX = 0;
-  b.DY = e.CNT[10];
+  b.DY = e.CNT[kShotSpeed];
 }
 
 void Place(Game &g, EnemyShot &b, const Enemy &e, int mode, int style) {

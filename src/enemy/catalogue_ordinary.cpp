@@ -3,6 +3,7 @@
 
 #include "enemy/catalogue.h"
 #include "enemy/random.h"
+#include "enemy/types.h"
 #include "game.h"
 
 namespace qel {
@@ -40,21 +41,7 @@ double AngleToShip(const Game &g, const Enemy &e) {
 // A flight of three pairs comes in staggered: the second pair after a, the third after b.
 void Stagger(Enemy &e, int pos, int a, int b) {
   int delay = (pos == 2 || pos == 3) ? a : (pos == 4 || pos == 5) ? b : 0;
-  if (delay > 0) e.CNT[8] = delay, e.NOHIT = -1;
-}
-
-void StartType1(Game &g, Enemy &e, int pos) {
-  e.X = Lane(g, pos), e.Y = -32, e.DY = RR(g, 7, 15);
-  e.CNT[1] = 20 + 10 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[8] = RR(g, 1, 15),
-  e.CNT[2] = RR(g, 0, 10);
-}
-
-void StartType2(Game &g, Enemy &e, int pos) {
-  int lo = 0, hi = 14;
-  if (pos == 0 || pos == 1) hi = 3;
-  if (pos == 2 || pos == 3) lo = 10;
-  e.X = 32.0 * RR(g, lo, hi), e.Y = 480, e.DY = -RR(g, 10, 20);
-  e.CNT[1] = 15 + 5 * Rank(g), e.CNT[10] = 10, e.CNT[8] = 3 * RR(g, 1, 6);
+  if (delay > 0) e.CNT[kStartDelay] = delay, e.NOHIT = -1;
 }
 
 // Type 36 shares the weave of type 3; the step is the speed's share of a turn in 250 pixels.
@@ -62,74 +49,12 @@ double WeaveStep(double dy) {
   return dy * kTwoPi / 250;
 }
 
-void StartType3(Game &g, Enemy &e, int pos) {
-  e.X = Lane(g, pos), e.Y = -32, e.DY = RR(g, 5, 9);
-  e.VAL[1] = LeftSide(pos) ? 0 : kPi;
-  e.VAL[2] = WeaveStep(e.DY);
-  e.CNT[1] = 15 + 5 * Rank(g), e.CNT[10] = 15, e.CNT[8] = RR(g, 1, 15), e.CNT[2] = RR(g, 0, 7);
-}
-
-void StartType4(Game &g, Enemy &e, int) {
-  e.X = 32.0 * RR(g, 2, 12), e.Y = -32;
-  e.DX = RR(g, 0, 1) == 1 ? 1 : -1, e.DY = 1;
-  e.CNT[5] = RR(g, 3, 6), e.CNT[6] = RR(g, 3, 6);
-  e.CNT[1] = 15 + 5 * Rank(g), e.CNT[10] = 15, e.CNT[8] = RR(g, 1, 15), e.CNT[2] = RR(g, 0, 7);
-}
-
-// Homing enemies start on a random heading; VAL(2) is the heading, VAL(3) the turn rate.
+// Homing enemies start on a random heading, and turn at a random rate.
 void StartHoming(Game &g, Enemy &e, int turnLo, int turnHi) {
   e.VAL[1] = AngleToShip(g, e);
-  e.VAL[2] = 360 * Rnd(g);
-  e.VAL[3] = RR(g, turnLo, turnHi);
-  e.DX = e.CNT[5] * Cos(e.VAL[2]), e.DY = e.CNT[6] * Sin(e.VAL[2]);
-}
-
-void StartType5(Game &g, Enemy &e, int pos) {
-  e.X = pos % 2 == 0 ? -40 : 480, e.Y = pos < 2 ? 32 : 448;
-  e.CNT[5] = e.CNT[6] = 8 - 2 * Rank(g);
-  StartHoming(g, e, 15, 20);
-  e.CNT[7] = 100 + 10 * RR(g, 0, 5);
-}
-
-void StartType6(Game &g, Enemy &e, int pos) {
-  e.Y = 480, e.DY = -10;
-  e.X = LeftSide(pos) ? 32 : 416, e.CNT[3] = LeftSide(pos) ? 1 : -1;
-  Stagger(e, pos, 20, 0);
-  e.CNT[1] = 30 + 10 * Rank(g), e.CNT[10] = 10, e.CNT[2] = RR(g, 0, 20);
-}
-
-void StartType7(Game &g, Enemy &e, int pos) {
-  e.Y = -32, e.DY = 10;
-  e.X = LeftSide(pos) ? 32 : 416, e.DX = LeftSide(pos) ? 10 : -10;
-  Stagger(e, pos, 20, 0);
-  e.CNT[1] = 30 + 10 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[2] = RR(g, 0, 20);
-}
-
-// Types 8 (from above) and 9 (from below).
-void StartDasher(Game &g, Enemy &e, int pos) {
-  bool above = e.MODE == 8;
-  e.Y = above ? -32 : 480, e.DY = above ? 10 : -10;
-  e.X = LeftSide(pos) ? 192 : 256, e.DX = LeftSide(pos) ? -1 : 1;
-  Stagger(e, pos, 20, 0);
-  e.CNT[1] = 30 + 10 * Rank(g), e.CNT[5] = 5, e.CNT[10] = RR(g, 7, 10), e.CNT[2] = RR(g, 0, 20);
-}
-
-// Types 10..13 warp in on a formation cell.
-void StartWarpIn(Game &g, Enemy &e, int pos) {
-  int col = 0, row = 0;
-  if (e.MODE == 13)
-    col = RR(g, 1, 13), row = RR(g, 1, 13);
-  else
-    FormationCell(e.MODE, pos, &col, &row);
-  e.X = 32.0 * col, e.Y = 32.0 * row;
-  e.CNT[8] = e.MODE == 13 ? 5 * RR(g, 0, 10) : 0;
-  e.CNT[3] = 15 + 10 * Rank(g), e.CNT[5] = 8 - 2 * Rank(g);
-}
-
-void StartType14(Game &g, Enemy &e, int pos) {
-  e.X = Lane(g, pos), e.Y = -32, e.DY = 2;
-  e.CNT[1] = 20 + 10 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[8] = 3 * RR(g, 1, 5);
-  e.CNT[5] = 15 - 5 * Rank(g), e.CNT[2] = RR(g, 0, 10);
+  e.VAL[kHeading] = 360 * Rnd(g);
+  e.VAL[kTurnRate] = RR(g, turnLo, turnHi);
+  e.DX = e.CNT[5] * Cos(e.VAL[kHeading]), e.DY = e.CNT[6] * Sin(e.VAL[kHeading]);
 }
 
 // Types 15 and 26 fly across a band near the top (pos 0..2) or the bottom, from a random side;
@@ -143,146 +68,6 @@ void StartBandCrosser(Game &g, Enemy &e, int pos) {
   e.DX = dir * RR(g, 5, 10);
 }
 
-void StartType15(Game &g, Enemy &e, int pos) {
-  StartBandCrosser(g, e, pos);
-  e.CNT[1] = 30 + 10 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[8] = 3 * RR(g, 1, 5);
-  e.CNT[5] = 13 - 3 * Rank(g), e.CNT[2] = RR(g, 0, 15);
-}
-
-void StartType16(Game &g, Enemy &e, int pos) {
-  e.X = Lane(g, pos), e.Y = -32, e.DY = RR(g, 7, 15);
-  e.CNT[1] = 20 + 10 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[8] = 3 * RR(g, 1, 5);
-  e.CNT[5] = 8 - 3 * Rank(g), e.CNT[2] = RR(g, 0, 10);
-}
-
-void StartType17(Game &g, Enemy &e, int pos) {
-  e.X = Lane(g, pos), e.Y = -32;
-  e.CNT[5] = Rank(g) == 2 ? 10 : 15 - 5 * Rank(g);
-  double a = AngleToShip(g, e);
-  e.DX = e.CNT[5] * Cos(a), e.DY = e.CNT[5] * Sin(a);
-  e.CNT[1] = 30 + 10 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[8] = 5 * RR(g, 1, 5),
-  e.CNT[2] = RR(g, 0, 15);
-}
-
-void StartType18(Game &g, Enemy &e, int pos) {
-  e.X = Lane(g, pos), e.Y = -32, e.DY = 1;
-  e.CNT[5] = RR(g, 5, 10), e.CNT[6] = 250 + 5 * RR(g, 0, 10), e.CNT[1] = 8 + 5 * Rank(g);
-  e.CNT[10] = RR(g, 10, 15), e.CNT[8] = 5 * RR(g, 1, 8), e.CNT[2] = RR(g, 0, 5);
-}
-
-void StartType19(Game &g, Enemy &e, int pos) {
-  e.Y = -32, e.DY = 1;
-  e.X = pos == 0 ? 32.0 * RR(g, 2, 6) : 32.0 * RR(g, 8, 12);
-  int r = Rank(g);
-  e.CNT[5] = RR(g, 7 - 2 * r, 13 - 2 * r), e.CNT[6] = 200 + 5 * RR(g, 0, 10);
-  e.CNT[10] = 10, e.CNT[11] = 1, e.CNT[8] = 5 * RR(g, 1, 8);
-}
-
-void StartType20(Game &g, Enemy &e, int pos) {
-  e.Y = -32, e.DY = 15;
-  e.X = pos == 0 ? 32.0 * RR(g, 3, 6) : 32.0 * RR(g, 8, 11);
-  e.CNT[10] = 15, e.CNT[1] = e.CNT[2] = 1 + 2 * Rank(g), e.CNT[3] = 6, e.CNT[4] = 3 - Rank(g);
-}
-
-void StartType21(Game &g, Enemy &e, int pos) {
-  e.Y = 64;
-  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 1 : -1;
-  Stagger(e, pos, 6, 12);
-  e.CNT[10] = 15, e.CNT[1] = 20 + 10 * Rank(g), e.CNT[5] = 13 - 3 * Rank(g);
-  e.CNT[6] = 15 - 5 * Rank(g), e.CNT[2] = RR(g, 0, 5);
-}
-
-// Types 22..25: ground vehicles in two columns, rising (22, 23) or descending (24, 25).
-void StartColumnVehicle(Game &g, Enemy &e, int pos) {
-  bool rising = e.MODE <= 23, outer = e.MODE == 22 || e.MODE == 24;
-  e.Y = rising ? 480 : -40, e.DY = rising ? -4 : 4;
-  e.X = outer ? (pos == 0 ? 32 : 416) : (pos == 0 ? 160 : 288);
-  e.CNT[1] = 40 + 20 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[2] = RR(g, 0, 15);
-}
-
-void StartType26(Game &g, Enemy &e, int pos) {
-  StartBandCrosser(g, e, pos);
-  e.CNT[1] = 20 + 10 * Rank(g), e.CNT[10] = 15, e.CNT[2] = RR(g, 0, 8), e.CNT[8] = 3 * RR(g, 1, 5);
-}
-
-void StartType27(Game &g, Enemy &e, int pos) {
-  e.Y = 288, e.DY = -10;
-  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 10 : -10;
-  Stagger(e, pos, 6, 12);
-  e.CNT[10] = RR(g, 6, 9), e.CNT[1] = 20 + 10 * Rank(g), e.CNT[5] = 13 - 3 * Rank(g),
-  e.CNT[2] = RR(g, 10, 15);
-}
-
-void StartType28(Game &g, Enemy &e, int pos) {
-  e.Y = 0, e.DY = 5;
-  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 10 : -10,
-  e.CNT[6] = LeftSide(pos) ? 0 : 1;
-  Stagger(e, pos, 6, 12);
-  e.CNT[10] = 15, e.CNT[1] = 20 + 10 * Rank(g), e.CNT[5] = 13 - 3 * Rank(g),
-  e.CNT[2] = RR(g, 0, 10);
-}
-
-// It has no shot interval, so its needles come in a stream, one a frame.
-void StartType29(Game &, Enemy &e, int pos) {
-  e.Y = 32, e.DY = 10;
-  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 20 : -20;
-  Stagger(e, pos, 6, 12);
-  e.CNT[10] = 15;
-}
-
-void StartType30(Game &g, Enemy &e, int pos) {
-  e.X = 160.0 * pos, e.Y = -34, e.DY = 3;
-  e.CNT[1] = 30 + 20 * Rank(g), e.CNT[10] = 10;
-}
-
-void StartType31(Game &g, Enemy &e, int pos) {
-  e.Y = 0, e.DY = 5;
-  e.X = pos == 0 ? -48 : 480, e.DX = pos == 0 ? 5 : -5;
-  e.CNT[10] = 15, e.CNT[1] = 10 + 5 * Rank(g);
-}
-
-void StartType32(Game &g, Enemy &e, int pos) {
-  static constexpr int kX[4] = {64, 160, 288, 384};
-  e.X = kX[pos] - 16, e.Y = -48, e.DY = 15;
-  e.CNT[10] = 15, e.CNT[1] = 4 + 3 * Rank(g);
-}
-
-void StartType33(Game &g, Enemy &e, int pos) {
-  e.X = (pos == 0 ? 32 : 416) - 16, e.Y = -48, e.DY = 3;
-  e.CNT[10] = 10, e.CNT[1] = 15 + 10 * Rank(g);
-}
-
-void StartType34(Game &g, Enemy &e, int pos) {
-  e.X = (pos == 0 ? 128 : 320) - 16, e.Y = -48, e.DY = 15;
-  e.CNT[10] = 10, e.CNT[1] = 5 + 3 * Rank(g);
-}
-
-void StartType35(Game &g, Enemy &e, int pos) {
-  static constexpr int kX[3] = {224, 352, 96};
-  e.X = kX[pos] - 16, e.Y = -48, e.DY = 3;
-  e.CNT[10] = 10, e.CNT[1] = 15 + 10 * Rank(g);
-}
-
-// The pair starts on one spot in opposite phases, so they weave apart in mirror image.
-void StartType36(Game &g, Enemy &e, int pos) {
-  e.X = 208, e.Y = -48, e.DY = 3;
-  e.VAL[1] = pos == 0 ? kPi : 0;
-  e.VAL[2] = WeaveStep(e.DY);
-  e.CNT[10] = 10, e.CNT[1] = 10 + 10 * Rank(g);
-}
-
-// It has no shot interval: it throws a bouncing ball every frame.
-void StartType37(Game &, Enemy &e, int pos) {
-  e.X = pos == 0 ? 64 : 384, e.Y = pos == 0 ? 480 : -48, e.DY = pos == 0 ? -1 : 1;
-  e.X -= 16, e.DY *= 4, e.DX = 0;
-}
-
-void StartType38(Game &g, Enemy &e, int pos) {
-  e.Y = pos == 0 ? 64 : 384, e.X = pos == 0 ? 480 : -48, e.DX = pos == 0 ? -1 : 1;
-  e.X -= 16, e.DX *= 4, e.DY = 0;
-  e.CNT[1] = 30 + 20 * Rank(g);
-}
-
 // Rocks: some fly at the ship, the others drift sideways at random.
 void LaunchRock(Game &g, Enemy &e, bool aimed) {
   if (aimed) {
@@ -294,23 +79,6 @@ void LaunchRock(Game &g, Enemy &e, bool aimed) {
   if (RR(g, 0, 1) == 0) e.DX = -e.DX;
 }
 
-void StartType40(Game &g, Enemy &e, int pos) {
-  e.X = Lane(g, pos), e.Y = -40;
-  e.CNT[8] = 5 * RR(g, 1, 10), e.CNT[5] = RR(g, 5, 10), e.CNT[6] = RR(g, 5, 15);
-  LaunchRock(g, e, pos == 1 || pos == 3 || pos == 5 || pos == 7);
-}
-
-void StartType41(Game &g, Enemy &e, int pos) {
-  e.X = Lane(g, pos), e.Y = -50;
-  e.CNT[5] = RR(g, 2, 5), e.CNT[6] = RR(g, 3, 8), e.CNT[8] = 5 * RR(g, 1, 10);
-  LaunchRock(g, e, pos == 1 || pos == 5);
-}
-
-void StartType42(Game &g, Enemy &e, int pos) {
-  e.CNT[5] = 0, e.CNT[8] = 0, e.CNT[6] = RR(g, 5, 15);
-  e.X = 32.0 * pos, e.Y = -40, e.DY = e.CNT[6];
-}
-
 // Ground objects appear on the map column that scrolled in, riding the near layer.
 void PlaceOnGround(Game &g, Enemy &e, int pos) {
   int speed = g.stage.LSPEED[kNear];
@@ -318,32 +86,288 @@ void PlaceOnGround(Game &g, Enemy &e, int pos) {
   e.CNT[5] = speed;
 }
 
-void StartType50(Game &g, Enemy &e, int pos) {
-  PlaceOnGround(g, e, pos);
-  e.CNT[1] = 40 + 20 * Rank(g), e.CNT[2] = RR(g, 0, 20), e.CNT[10] = 10;
+}  // namespace
+
+namespace start {
+
+void Type1(Game &g, Enemy &e, int pos) {
+  e.X = Lane(g, pos), e.Y = -32, e.DY = RR(g, 7, 15);
+  e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kStartDelay] = RR(g, 1, 15), e.CNT[kShotCount] = RR(g, 0, 10);
 }
 
-void StartType51(Game &g, Enemy &e, int pos) {
-  PlaceOnGround(g, e, pos);
-  e.CNT[1] = 30 + 10 * Rank(g), e.CNT[2] = RR(g, 0, 20), e.CNT[10] = 15;
+void Type2(Game &g, Enemy &e, int pos) {
+  int lo = 0, hi = 14;
+  if (pos == 0 || pos == 1) hi = 3;
+  if (pos == 2 || pos == 3) lo = 10;
+  e.X = 32.0 * RR(g, lo, hi), e.Y = 480, e.DY = -RR(g, 10, 20);
+  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 10,
+  e.CNT[kStartDelay] = 3 * RR(g, 1, 6);
 }
 
-void StartGroundVehicle(Game &g, Enemy &e, int pos) {
+void Type3(Game &g, Enemy &e, int pos) {
+  e.X = Lane(g, pos), e.Y = -32, e.DY = RR(g, 5, 9);
+  e.VAL[kCurvePhase] = LeftSide(pos) ? 0 : kPi;
+  e.VAL[kWeaveStep] = WeaveStep(e.DY);
+  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 15,
+  e.CNT[kStartDelay] = RR(g, 1, 15), e.CNT[kShotCount] = RR(g, 0, 7);
+}
+
+void Type4(Game &g, Enemy &e, int) {
+  e.X = 32.0 * RR(g, 2, 12), e.Y = -32;
+  e.DX = RR(g, 0, 1) == 1 ? 1 : -1, e.DY = 1;
+  e.CNT[5] = RR(g, 3, 6), e.CNT[6] = RR(g, 3, 6);
+  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 15,
+  e.CNT[kStartDelay] = RR(g, 1, 15), e.CNT[kShotCount] = RR(g, 0, 7);
+}
+
+void Type5(Game &g, Enemy &e, int pos) {
+  e.X = pos % 2 == 0 ? -40 : 480, e.Y = pos < 2 ? 32 : 448;
+  e.CNT[5] = e.CNT[6] = 8 - 2 * Rank(g);
+  StartHoming(g, e, 15, 20);
+  e.CNT[7] = 100 + 10 * RR(g, 0, 5);
+}
+
+void Type6(Game &g, Enemy &e, int pos) {
+  e.Y = 480, e.DY = -10;
+  e.X = LeftSide(pos) ? 32 : 416, e.CNT[3] = LeftSide(pos) ? 1 : -1;
+  Stagger(e, pos, 20, 0);
+  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotSpeed] = 10,
+  e.CNT[kShotCount] = RR(g, 0, 20);
+}
+
+void Type7(Game &g, Enemy &e, int pos) {
+  e.Y = -32, e.DY = 10;
+  e.X = LeftSide(pos) ? 32 : 416, e.DX = LeftSide(pos) ? 10 : -10;
+  Stagger(e, pos, 20, 0);
+  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kShotCount] = RR(g, 0, 20);
+}
+
+// Types 8 (from above) and 9 (from below).
+void Dasher(Game &g, Enemy &e, int pos) {
+  bool above = e.MODE == 8;
+  e.Y = above ? -32 : 480, e.DY = above ? 10 : -10;
+  e.X = LeftSide(pos) ? 192 : 256, e.DX = LeftSide(pos) ? -1 : 1;
+  Stagger(e, pos, 20, 0);
+  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[5] = 5, e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kShotCount] = RR(g, 0, 20);
+}
+
+// Types 10..13 warp in on a formation cell.
+void WarpIn(Game &g, Enemy &e, int pos) {
+  int col = 0, row = 0;
+  if (e.MODE == 13)
+    col = RR(g, 1, 13), row = RR(g, 1, 13);
+  else
+    FormationCell(e.MODE, pos, &col, &row);
+  e.X = 32.0 * col, e.Y = 32.0 * row;
+  e.CNT[kStartDelay] = e.MODE == 13 ? 5 * RR(g, 0, 10) : 0;
+  e.CNT[3] = 15 + 10 * Rank(g), e.CNT[5] = 8 - 2 * Rank(g);
+}
+
+void Type14(Game &g, Enemy &e, int pos) {
+  e.X = Lane(g, pos), e.Y = -32, e.DY = 2;
+  e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kStartDelay] = 3 * RR(g, 1, 5);
+  e.CNT[5] = 15 - 5 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 10);
+}
+
+void Type15(Game &g, Enemy &e, int pos) {
+  StartBandCrosser(g, e, pos);
+  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kStartDelay] = 3 * RR(g, 1, 5);
+  e.CNT[5] = 13 - 3 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 15);
+}
+
+void Type16(Game &g, Enemy &e, int pos) {
+  e.X = Lane(g, pos), e.Y = -32, e.DY = RR(g, 7, 15);
+  e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kStartDelay] = 3 * RR(g, 1, 5);
+  e.CNT[5] = 8 - 3 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 10);
+}
+
+void Type17(Game &g, Enemy &e, int pos) {
+  e.X = Lane(g, pos), e.Y = -32;
+  e.CNT[5] = Rank(g) == 2 ? 10 : 15 - 5 * Rank(g);
+  double a = AngleToShip(g, e);
+  e.DX = e.CNT[5] * Cos(a), e.DY = e.CNT[5] * Sin(a);
+  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kStartDelay] = 5 * RR(g, 1, 5), e.CNT[kShotCount] = RR(g, 0, 15);
+}
+
+void Type18(Game &g, Enemy &e, int pos) {
+  e.X = Lane(g, pos), e.Y = -32, e.DY = 1;
+  e.CNT[5] = RR(g, 5, 10), e.CNT[6] = 250 + 5 * RR(g, 0, 10),
+  e.CNT[kShotInterval] = 8 + 5 * Rank(g);
+  e.CNT[kShotSpeed] = RR(g, 10, 15), e.CNT[kStartDelay] = 5 * RR(g, 1, 8),
+  e.CNT[kShotCount] = RR(g, 0, 5);
+}
+
+void Type19(Game &g, Enemy &e, int pos) {
+  e.Y = -32, e.DY = 1;
+  e.X = pos == 0 ? 32.0 * RR(g, 2, 6) : 32.0 * RR(g, 8, 12);
+  int r = Rank(g);
+  e.CNT[5] = RR(g, 7 - 2 * r, 13 - 2 * r), e.CNT[6] = 200 + 5 * RR(g, 0, 10);
+  e.CNT[kShotSpeed] = 10, e.CNT[kShotDown] = 1, e.CNT[kStartDelay] = 5 * RR(g, 1, 8);
+}
+
+void Type20(Game &g, Enemy &e, int pos) {
+  e.Y = -32, e.DY = 15;
+  e.X = pos == 0 ? 32.0 * RR(g, 3, 6) : 32.0 * RR(g, 8, 11);
+  e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = e.CNT[kShotCount] = 1 + 2 * Rank(g),
+  e.CNT[3] = 6, e.CNT[4] = 3 - Rank(g);
+}
+
+void Type21(Game &g, Enemy &e, int pos) {
+  e.Y = 64;
+  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 1 : -1;
+  Stagger(e, pos, 6, 12);
+  e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[5] = 13 - 3 * Rank(g);
+  e.CNT[6] = 15 - 5 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 5);
+}
+
+// Types 22..25: ground vehicles in two columns, rising (22, 23) or descending (24, 25).
+void ColumnVehicle(Game &g, Enemy &e, int pos) {
+  bool rising = e.MODE <= 23, outer = e.MODE == 22 || e.MODE == 24;
+  e.Y = rising ? 480 : -40, e.DY = rising ? -4 : 4;
+  e.X = outer ? (pos == 0 ? 32 : 416) : (pos == 0 ? 160 : 288);
+  e.CNT[kShotInterval] = 40 + 20 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kShotCount] = RR(g, 0, 15);
+}
+
+void Type26(Game &g, Enemy &e, int pos) {
+  StartBandCrosser(g, e, pos);
+  e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotSpeed] = 15,
+  e.CNT[kShotCount] = RR(g, 0, 8), e.CNT[kStartDelay] = 3 * RR(g, 1, 5);
+}
+
+void Type27(Game &g, Enemy &e, int pos) {
+  e.Y = 288, e.DY = -10;
+  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 10 : -10;
+  Stagger(e, pos, 6, 12);
+  e.CNT[kShotSpeed] = RR(g, 6, 9), e.CNT[kShotInterval] = 20 + 10 * Rank(g),
+  e.CNT[5] = 13 - 3 * Rank(g), e.CNT[kShotCount] = RR(g, 10, 15);
+}
+
+void Type28(Game &g, Enemy &e, int pos) {
+  e.Y = 0, e.DY = 5;
+  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 10 : -10,
+  e.CNT[6] = LeftSide(pos) ? 0 : 1;
+  Stagger(e, pos, 6, 12);
+  e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[5] = 13 - 3 * Rank(g),
+  e.CNT[kShotCount] = RR(g, 0, 10);
+}
+
+// It has no shot interval, so its needles come in a stream, one a frame.
+void Type29(Game &, Enemy &e, int pos) {
+  e.Y = 32, e.DY = 10;
+  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 20 : -20;
+  Stagger(e, pos, 6, 12);
+  e.CNT[kShotSpeed] = 15;
+}
+
+void Type30(Game &g, Enemy &e, int pos) {
+  e.X = 160.0 * pos, e.Y = -34, e.DY = 3;
+  e.CNT[kShotInterval] = 30 + 20 * Rank(g), e.CNT[kShotSpeed] = 10;
+}
+
+void Type31(Game &g, Enemy &e, int pos) {
+  e.Y = 0, e.DY = 5;
+  e.X = pos == 0 ? -48 : 480, e.DX = pos == 0 ? 5 : -5;
+  e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = 10 + 5 * Rank(g);
+}
+
+void Type32(Game &g, Enemy &e, int pos) {
+  static constexpr int kX[4] = {64, 160, 288, 384};
+  e.X = kX[pos] - 16, e.Y = -48, e.DY = 15;
+  e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = 4 + 3 * Rank(g);
+}
+
+void Type33(Game &g, Enemy &e, int pos) {
+  e.X = (pos == 0 ? 32 : 416) - 16, e.Y = -48, e.DY = 3;
+  e.CNT[kShotSpeed] = 10, e.CNT[kShotInterval] = 15 + 10 * Rank(g);
+}
+
+void Type34(Game &g, Enemy &e, int pos) {
+  e.X = (pos == 0 ? 128 : 320) - 16, e.Y = -48, e.DY = 15;
+  e.CNT[kShotSpeed] = 10, e.CNT[kShotInterval] = 5 + 3 * Rank(g);
+}
+
+void Type35(Game &g, Enemy &e, int pos) {
+  static constexpr int kX[3] = {224, 352, 96};
+  e.X = kX[pos] - 16, e.Y = -48, e.DY = 3;
+  e.CNT[kShotSpeed] = 10, e.CNT[kShotInterval] = 15 + 10 * Rank(g);
+}
+
+// The pair starts on one spot in opposite phases, so they weave apart in mirror image.
+void Type36(Game &g, Enemy &e, int pos) {
+  e.X = 208, e.Y = -48, e.DY = 3;
+  e.VAL[kCurvePhase] = pos == 0 ? kPi : 0;
+  e.VAL[kWeaveStep] = WeaveStep(e.DY);
+  e.CNT[kShotSpeed] = 10, e.CNT[kShotInterval] = 10 + 10 * Rank(g);
+}
+
+// It has no shot interval: it throws a bouncing ball every frame.
+void Type37(Game &, Enemy &e, int pos) {
+  e.X = pos == 0 ? 64 : 384, e.Y = pos == 0 ? 480 : -48, e.DY = pos == 0 ? -1 : 1;
+  e.X -= 16, e.DY *= 4, e.DX = 0;
+}
+
+void Type38(Game &g, Enemy &e, int pos) {
+  e.Y = pos == 0 ? 64 : 384, e.X = pos == 0 ? 480 : -48, e.DX = pos == 0 ? -1 : 1;
+  e.X -= 16, e.DX *= 4, e.DY = 0;
+  e.CNT[kShotInterval] = 30 + 20 * Rank(g);
+}
+
+void Type40(Game &g, Enemy &e, int pos) {
+  e.X = Lane(g, pos), e.Y = -40;
+  e.CNT[kStartDelay] = 5 * RR(g, 1, 10), e.CNT[5] = RR(g, 5, 10), e.CNT[6] = RR(g, 5, 15);
+  LaunchRock(g, e, pos == 1 || pos == 3 || pos == 5 || pos == 7);
+}
+
+void Type41(Game &g, Enemy &e, int pos) {
+  e.X = Lane(g, pos), e.Y = -50;
+  e.CNT[5] = RR(g, 2, 5), e.CNT[6] = RR(g, 3, 8), e.CNT[kStartDelay] = 5 * RR(g, 1, 10);
+  LaunchRock(g, e, pos == 1 || pos == 5);
+}
+
+void Type42(Game &g, Enemy &e, int pos) {
+  e.CNT[5] = 0, e.CNT[kStartDelay] = 0, e.CNT[6] = RR(g, 5, 15);
+  e.X = 32.0 * pos, e.Y = -40, e.DY = e.CNT[6];
+}
+
+void Type50(Game &g, Enemy &e, int pos) {
+  PlaceOnGround(g, e, pos);
+  e.CNT[kShotInterval] = 40 + 20 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 20),
+  e.CNT[kShotSpeed] = 10;
+}
+
+void Type51(Game &g, Enemy &e, int pos) {
+  PlaceOnGround(g, e, pos);
+  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 20),
+  e.CNT[kShotSpeed] = 15;
+}
+
+// Types 52..54 drive along the ground: right, left or straight down with it.
+void GroundVehicle(Game &g, Enemy &e, int pos) {
   PlaceOnGround(g, e, pos);
   e.DX = e.MODE == 52 ? 1 : e.MODE == 53 ? -1 : 0;
-  e.CNT[1] = 40 + 20 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[2] = RR(g, 0, 15);
+  e.CNT[kShotInterval] = 40 + 20 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kShotCount] = RR(g, 0, 15);
 }
 
 // Types 55 and 56 are launched by the enemy in slot pos; they drive towards the ship's height.
 // They appear at the field's edges, not at their launcher, as they always have.
-void StartLaunchedVehicle(Game &g, Enemy &e, int pos) {
+void LaunchedVehicle(Game &g, Enemy &e, int pos) {
   e.Y = g.enemies.ENEMY[pos].Y + 70;
   e.X = e.MODE == 55 ? 32 : 416;
   e.DY = g.player.PY + 16 > e.Y + 16 ? 3 : -3;
-  e.CNT[1] = 40 + 10 * Rank(g), e.CNT[10] = RR(g, 7, 10), e.CNT[2] = RR(g, 0, 15);
+  e.CNT[kShotInterval] = 40 + 10 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
+  e.CNT[kShotCount] = RR(g, 0, 15);
 }
 
-void StartType60(Game &g, Enemy &e, int pos) {
+void Type60(Game &g, Enemy &e, int pos) {
   const Enemy &launcher = g.enemies.ENEMY[pos];
   e.X = launcher.X + 40, e.Y = launcher.Y + 20;
   e.CNT[5] = RR(g, 3, 6), e.CNT[6] = RR(g, 3, 6);
@@ -351,7 +375,7 @@ void StartType60(Game &g, Enemy &e, int pos) {
   e.CNT[7] = 200;
 }
 
-}  // namespace
+}  // namespace start
 
 bool FormationCell(int type, int pos, int *col, int *row) {
   struct Cell {
@@ -368,28 +392,6 @@ bool FormationCell(int type, int pos, int *col, int *row) {
   if (table < 0 || table > 2 || pos < 0 || pos > 7) return false;
   *col = kCells[table][pos].col, *row = kCells[table][pos].row;
   return true;
-}
-
-EntryStart OrdinaryStart(int type) {
-  // clang-format off
-  static constexpr EntryStart kStarts[61] = {
-      nullptr,                                                                        // 0
-      StartType1,  StartType2,  StartType3,  StartType4,  StartType5,                 // 1..5
-      StartType6,  StartType7,  StartDasher, StartDasher, StartWarpIn,                // 6..10
-      StartWarpIn, StartWarpIn, StartWarpIn, StartType14, StartType15,                // 11..15
-      StartType16, StartType17, StartType18, StartType19, StartType20,                // 16..20
-      StartType21, StartColumnVehicle, StartColumnVehicle, StartColumnVehicle,        // 21..24
-      StartColumnVehicle, StartType26, StartType27, StartType28, StartType29,         // 25..29
-      StartType30, StartType31, StartType32, StartType33, StartType34,                // 30..34
-      StartType35, StartType36, StartType37, StartType38, nullptr,                    // 35..39
-      StartType40, StartType41, StartType42, nullptr,     nullptr,                    // 40..44
-      nullptr,     nullptr,     nullptr,     nullptr,     nullptr,                    // 45..49
-      StartType50, StartType51, StartGroundVehicle, StartGroundVehicle,               // 50..53
-      StartGroundVehicle, StartLaunchedVehicle, StartLaunchedVehicle, nullptr,        // 54..57
-      nullptr,     nullptr,     StartType60,                                          // 58..60
-  };
-  // clang-format on
-  return type >= 0 && type <= 60 ? kStarts[type] : nullptr;
 }
 
 }  // namespace qel

@@ -18,8 +18,8 @@ constexpr int kEscort = 109;
 void Survive(Enemy &e, Game &g) {
   if (e.VULN != -1) return;
   PlaySound(g, 1);
-  if (e.CNT[15] == 0) e.CNT[15] = 2;
-  if (e.CNT[13] == 0 && e.CORE == -1 && e.HP < e.CNT[12]) e.CNT[13] = 1;  // the damaged phase
+  if (e.CNT[kHitFlash] == 0) e.CNT[kHitFlash] = 2;
+  if (e.CNT[kDamaged] == 0 && e.CORE == -1 && e.HP < e.CNT[kDamagedBelow]) e.CNT[kDamaged] = 1;
 }
 
 // A boss core's death takes everything with it: ordinary enemies explode (for no points), the
@@ -33,29 +33,30 @@ void ClearField(Game &g) {
       o.FLAG = 0;
       SpawnEffect(g, k, 2);
     }
-    if (o.FLAG != 0 && o.MODE >= 200 && o.MODE <= 230) o.MODE = 302, o.NOHIT = -1, o.NORAM = -1;
+    if (o.FLAG != 0 && o.MODE >= 200 && o.MODE <= 230)
+      o.MODE = kDyingPart, o.NOHIT = -1, o.NORAM = -1;
   }
   for (EnemyShot &s : en.ESHOT) s.FLAG = 0;
 }
 
 void KillBoss(Game &g, Enemy &e) {
   e.NOHIT = -1;
-  e.CNT[5] = e.MODE;
-  e.MODE = 300;
-  e.CNT[7] = 2;
-  e.CNT[0] = 0;
+  e.CNT[kFormerMode] = e.MODE;
+  e.MODE = kDyingBoss;
+  e.CNT[kBlastSound] = 2;
+  e.CNT[kPhase] = 0;
   e.DX = e.DY = 0;
   g.enemies.WORK[8] = 0;
   if (e.CORE == -1) ClearField(g);
-  int was = e.CNT[5];
+  int was = e.CNT[kFormerMode];
   int stage = g.stage.STAGE;
   if ((was >= 150 && was <= 157) || was == 160) {
     if (StoryStage(stage)) PlayMusic(g, 0);  // the extra stage and the boss rush play on
-    e.CNT[7] = 20;
+    e.CNT[kBlastSound] = 20;
   }
   if (was == 158) {
     PlayMusic(g, 0);
-    e.CNT[7] = 20;
+    e.CNT[kBlastSound] = 20;
   }
 }
 
@@ -89,9 +90,9 @@ void Wreck(Enemy &e) {
 bool KnockOutShield(Game &g, Enemy &shield) {
   int core = g.enemies.WORK[0];
   if (core < 0 || core >= kEnemySlots || g.enemies.ENEMY[core].HP <= 0) return false;
-  shield.CNT[0] = 2, shield.NOHIT = -1, shield.ROW = 1;
+  shield.CNT[kPhase] = 2, shield.NOHIT = -1, shield.ROW = 1;
   Enemy &c = g.enemies.ENEMY[core];
-  c.CNT[0] = 2, c.NOHIT = 0;
+  c.CNT[kPhase] = 2, c.NOHIT = 0;
   return true;
 }
 
@@ -100,8 +101,8 @@ void DestroyOrdinary(Game &g, Enemy &e, int index) {
   if (e.MODE == kShield && KnockOutShield(g, e)) return;
   // On HARD every ordinary enemy, however it dies, fires one last aimed bullet.
   if (g.settings.DIFF == 0) {
-    e.CNT[10] = RandomRange(g, 5, 10);
-    e.CNT[11] = 0;
+    e.CNT[kShotSpeed] = RandomRange(g, 5, 10);
+    e.CNT[kShotDown] = 0;
     FireEnemyShot(g, index, 6, 0);
   }
   e.FLAG = 0;

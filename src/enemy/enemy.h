@@ -17,10 +17,43 @@ struct Enemy {
   double HX1 = 0, HY1 = 0;
   int HX2 = 0, HY2 = 0;
   int ROW = 0, SHEET = 0, FLAG = 0, HP = 0, PTS = 0, MODE = 0, FRAME = 0;
-  std::array<int, 21> CNT{};     // work counters; 13 is 1 in a boss's damaged phase, 15 the hit flash
-  std::array<double, 21> VAL{};  // work values
+  std::array<int, 21> CNT{};     // work counters (the shared roles: EnemyCounter)
+  std::array<double, 21> VAL{};  // work values (the shared roles: EnemyValue)
   int NOHIT = 0, PRIO = 0, NORAM = 0, CORE = 0, LOCK = 0, VULN = 0, BOSS = 0;
 };
+
+// The work counters whose roles the building blocks of behaviour, the bullets, the damage rules
+// and the bosses share. The numbers are those of the play state, and so of every replay; what a
+// behaviour keeps in the other counters is its own.
+enum EnemyCounter : int {
+  kPhase = 0,          // the step of its behaviour; a boss attacks from 1 on, and a dying one
+                       // counts its frames here
+  kShotInterval = 1,   // a shot is due when the shot count passes this
+  kShotCount = 2,      // frames counted towards the next shot
+  kPartPlace = 5,      // a boss part: its place on the boss (the position it was created at)
+  kFormerMode = 5,     // a dying boss: the MODE it had
+  kBlastSound = 7,     // a dying boss: the sound of its blasts
+  kStartDelay = 8,     // frames before it moves; it cannot be hit until they have run out
+  kShotSpeed = 10,     // the speed of its bullets; its needles start this far above its bottom
+  kShotDown = 11,      // 1: its aimed bullets go straight down, fanned as usual
+  kZigzagTurns = 11,   // the turns of its zig-zag lasers
+  kDamagedBelow = 12,  // a stage boss: the hit points below which its damaged phase begins
+  kDamaged = 13,       // a boss: 1 in its damaged phase
+  kHitFlash = 15,      // frames of the white flash of a hit
+  kTimeOut = 18,       // a stage boss: frames until its damaged phase begins anyway
+};
+
+// The work values whose roles the building blocks share.
+enum EnemyValue : int {
+  kCurvePhase = 1,  // the phase of a weave, a sway, a bob or an ellipse, in radians
+  kWeaveStep = 2,   // a weaving enemy: what its phase moves in a frame
+  kHeading = 2,     // a homing enemy: the way it flies, in degrees
+  kTurnRate = 3,    // a homing enemy: the most it turns in a frame, in degrees
+};
+
+// The modes of a destroyed boss and of its parts while they explode (set by DamageEnemy). They
+// are no enemy types: nothing is created in them.
+enum DyingMode : int { kDyingBoss = 300, kDyingPart = 302 };
 
 // One enemy bullet.
 struct EnemyShot {

@@ -1,6 +1,7 @@
 // The boss parts 200..211: fixed to the boss's body, firing under their own conditions.
 #include "enemy/boss_behaviour.h"
 #include "enemy/random.h"
+#include "enemy/types.h"
 #include "game.h"
 #include "platform/sound.h"
 #include "stage/stage.h"
@@ -39,34 +40,46 @@ const Enemy *Boss(const Game &g) {
 
 // Sits on the boss and tells whether it may fire.
 bool FiresNow(const Game &g, const Enemy &e, const Enemy &b) {
-  bool active = b.CNT[0] > 0;
+  bool active = b.CNT[kPhase] > 0;
   switch (e.MODE) {
     case 200:
     case 206: return active && e.FRAME == 0;
     case 201:
     case 202: return active && e.FRAME < 2;
     case 203: return active && e.FRAME < 2 && g.stage.MAPSET > 0;
-    case 207: return b.CNT[0] != 0 && e.FRAME == 0;
+    case 207: return b.CNT[kPhase] != 0 && e.FRAME == 0;
     case 208:
-    case 209: return b.CNT[0] != 0 && e.FRAME <= 1;
+    case 209: return b.CNT[kPhase] != 0 && e.FRAME <= 1;
     default: return false;
   }
 }
 
 void Place(Enemy &e, const Enemy &b, const PartPlace &p) {
   e.Y = b.Y + p.dy;
-  if (e.CNT[5] >= 0 && e.CNT[5] < p.count) e.X = b.X + p.dx[e.CNT[5]];
+  if (e.CNT[kPartPlace] >= 0 && e.CNT[kPartPlace] < p.count) e.X = b.X + p.dx[e.CNT[kPartPlace]];
 }
 
 // Shows that it is about to fire; its shots leave at a random speed.
 void Type201Shot(Game &g, int i, Enemy &e) {
   CountShotTimer(e);
-  if (e.CNT[1] - 3 < e.CNT[2]) e.FRAME = 1;
+  if (e.CNT[kShotInterval] - 3 < e.CNT[kShotCount]) e.FRAME = 1;
   if (!TakeShot(e)) return;
   e.FRAME = 0;
-  e.CNT[10] = RandomRange(g, 10, 30);
+  e.CNT[kShotSpeed] = RandomRange(g, 10, 30);
   Fire(g, i, 6, 4);
 }
+
+// Both ride down with the fortress picture until it stops. Returns true while riding.
+bool RidePicture(const Game &g, Enemy &e) {
+  if (e.CNT[kPhase] != 0) return false;
+  e.Y += 2;
+  if (g.stage.LSPEED[kPicture] == 0) e.CNT[kPhase] = 1;
+  return true;
+}
+
+}  // namespace
+
+namespace behave {
 
 // Types 200..209.
 void FixedPart(Game &g, int i) {
@@ -84,7 +97,7 @@ void FixedPart(Game &g, int i) {
   }
   if (e.MODE == 205) {
     // Without a map variant the launchers are idle: no counting at all.
-    if (g.stage.MAPSET > 0 && ShotTimer(e)) SpawnEnemy(g, i, 55 + e.CNT[5]);
+    if (g.stage.MAPSET > 0 && ShotTimer(e)) SpawnEnemy(g, i, 55 + e.CNT[kPartPlace]);
     return;
   }
   if (!FiresNow(g, e, *b)) return;
@@ -92,27 +105,20 @@ void FixedPart(Game &g, int i) {
   if (ShotTimer(e)) Fire(g, i, p.mode, p.style, p.sound);
 }
 
-// Both ride down with the fortress picture until it stops. Returns true while riding.
-bool RidePicture(const Game &g, Enemy &e) {
-  if (e.CNT[0] != 0) return false;
-  e.Y += 2;
-  if (g.stage.LSPEED[kPicture] == 0) e.CNT[0] = 1;
-  return true;
-}
-
 // The missile launcher: opens, launches a homing missile, closes; faster once the core is hurt.
 void Type210(Game &g, int i) {
   Enemy &e = g.enemies.ENEMY[i];
   if (RidePicture(g, e)) return;
   const Enemy *b = Boss(g);
-  if (b != nullptr && b->CNT[13] == 1 && e.CNT[1] == 20) e.CNT[1] = 15;
-  ++e.CNT[2];
-  int left = e.CNT[1] - e.CNT[2];
+  if (b != nullptr && b->CNT[kDamaged] == 1 && e.CNT[kShotInterval] == 20)
+    e.CNT[kShotInterval] = 15;
+  ++e.CNT[kShotCount];
+  int left = e.CNT[kShotInterval] - e.CNT[kShotCount];
   if (left == 7) e.FRAME = 1;
   if (left == 5) e.FRAME = 2;
   if (left == 3) SpawnEnemy(g, i, 60);
   if (left == 2) e.FRAME = 1;
-  if (left < 0) e.CNT[2] = 0, e.FRAME = 0;
+  if (left < 0) e.CNT[kShotCount] = 0, e.FRAME = 0;
 }
 
 // A tracking gun: follows the ship inside its window; once the core is hurt it fires
@@ -121,27 +127,21 @@ void Type211(Game &g, int i) {
   Enemy &e = g.enemies.ENEMY[i];
   double gap = (e.X + 12) - (g.player.PX + 16);
   e.X -= (gap > 0) - (gap < 0);
-  double lo = e.CNT[5] != 0 ? 280 : 180;
+  double lo = e.CNT[kPartPlace] != 0 ? 280 : 180;
   if (e.X < lo) e.X = lo;
   if (e.X > lo + 20) e.X = lo + 20;
   if (RidePicture(g, e)) return;
-  if (e.CNT[0] == 1) {
+  if (e.CNT[kPhase] == 1) {
     const Enemy *b = Boss(g);
-    if (b == nullptr || b->CNT[13] != 1) return;
-    if (++e.CNT[2] > e.CNT[1]) e.CNT[2] = 0, e.FRAME = 1, e.CNT[0] = 2;
+    if (b == nullptr || b->CNT[kDamaged] != 1) return;
+    if (++e.CNT[kShotCount] > e.CNT[kShotInterval])
+      e.CNT[kShotCount] = 0, e.FRAME = 1, e.CNT[kPhase] = 2;
     return;
   }
   Fire(g, i, 6, 2, 8);
-  if (++e.CNT[2] > 10) e.CNT[2] = 0, e.FRAME = 0, e.CNT[0] = 1;
+  if (++e.CNT[kShotCount] > 10) e.CNT[kShotCount] = 0, e.FRAME = 0, e.CNT[kPhase] = 1;
 }
 
-}  // namespace
-
-Behaviour PartBehaviour(int mode) {
-  if (mode >= 200 && mode <= 209) return FixedPart;
-  if (mode == 210) return Type210;
-  if (mode == 211) return Type211;
-  return nullptr;
-}
+}  // namespace behave
 
 }  // namespace qel

@@ -3,6 +3,7 @@
 
 #include "enemy/blocks.h"
 #include "enemy/random.h"
+#include "enemy/types.h"
 #include "game.h"
 #include "platform/sound.h"
 
@@ -23,6 +24,37 @@ void RideGround(Game &g, Enemy &e) {
   e.Y += e.DY;
   e.DY = g.stage.LSPEED[kNear];
 }
+
+// The needle pair of types 31 and 32, one from each side.
+void FireNeedlePair(Game &g, int i) {
+  PlaySound(g, 9);
+  Fire(g, i, 20, 1);
+  Fire(g, i, 20, 2);
+}
+
+// The wide shot of types 35 and 36, only while they are above y 400.
+void FireWideShot(Game &g, int i) {
+  if (ShotTimer(Slot(g, i), Slot(g, i).Y < 400)) Fire(g, i, 18, 0, 7);
+}
+
+// The turret's barrel follows the ship in eight directions. Aims between -30 and 0 degrees
+// keep the frame they had: the sheet has no barrel pointing right and up, as always.
+int TurretFrame(double a, int frame) {
+  struct Sector {
+    double from, to;
+    int frame;
+  };
+  static constexpr Sector kSectors[] = {{0, 30, 6},     {30, 60, 7},    {60, 120, 0},
+                                        {120, 150, 1},  {150, 180, 2},  {-60, -30, 5},
+                                        {-120, -60, 4}, {-180, -120, 3}};
+  for (const Sector &s : kSectors)
+    if (a >= s.from && a < s.to) return s.frame;
+  return frame;
+}
+
+}  // namespace
+
+namespace behave {
 
 // Types 22..25: ground vehicles driving up or down their column.
 void ColumnVehicle(Game &g, int i) {
@@ -60,10 +92,10 @@ void Type28(Game &g, int i) {
   if (StartDelay(e)) return;
   Advance(e);
   bool shot = ShotTimer(e);
-  if (e.CNT[0] == 0) {
-    if ((e.X > 160 && e.DX > 0) || (e.X < 288 && e.DX < 0)) e.DX = 0, e.DY = 10, e.CNT[0] = 1;
-  } else if (e.CNT[0] == 1) {
-    if (e.Y > 250) e.DX = e.CNT[6] != 0 ? -10 : 10, e.DY = 5, e.CNT[0] = 2;
+  if (e.CNT[kPhase] == 0) {
+    if ((e.X > 160 && e.DX > 0) || (e.X < 288 && e.DX < 0)) e.DX = 0, e.DY = 10, e.CNT[kPhase] = 1;
+  } else if (e.CNT[kPhase] == 1) {
+    if (e.Y > 250) e.DX = e.CNT[6] != 0 ? -10 : 10, e.DY = 5, e.CNT[kPhase] = 2;
   }
   if (shot) Fire(g, i, 20, 0, 9);
   Leave(e);
@@ -85,12 +117,6 @@ void Type30(Game &g, int i) {
   Leave(e);
 }
 
-void FireNeedlePair(Game &g, int i) {
-  PlaySound(g, 9);
-  Fire(g, i, 20, 1);
-  Fire(g, i, 20, 2);
-}
-
 void Type31(Game &g, int i) {
   Enemy &e = Slot(g, i);
   Advance(e);
@@ -102,14 +128,14 @@ void Type31(Game &g, int i) {
 // Drops in fast, creeps down firing needle pairs for 60 frames, then speeds away.
 void Type32(Game &g, int i) {
   Enemy &e = Slot(g, i);
-  if (e.CNT[0] == 0) {
+  if (e.CNT[kPhase] == 0) {
     e.Y += e.DY;
-    if (e.Y > 32) e.Y = 32, e.DY = 2, e.CNT[0] = 1;
-  } else if (e.CNT[0] == 1) {
+    if (e.Y > 32) e.Y = 32, e.DY = 2, e.CNT[kPhase] = 1;
+  } else if (e.CNT[kPhase] == 1) {
     e.Y += e.DY;
     ++e.CNT[3];
     if (ShotTimer(e)) FireNeedlePair(g, i);
-    if (e.CNT[3] > 60) e.DY = 2, e.CNT[3] = 0, e.CNT[0] = 2;
+    if (e.CNT[3] > 60) e.DY = 2, e.CNT[3] = 0, e.CNT[kPhase] = 2;
   } else {
     e.Y += e.DY;
     if (e.DY < 20) ++e.DY;
@@ -138,10 +164,6 @@ void Type34(Game &g, int i) {
   Leave(e);
 }
 
-void FireWideShot(Game &g, int i) {
-  if (ShotTimer(Slot(g, i), Slot(g, i).Y < 400)) Fire(g, i, 18, 0, 7);
-}
-
 void Type35(Game &g, int i) {
   Enemy &e = Slot(g, i);
   e.Y += e.DY;
@@ -168,20 +190,6 @@ void Crosser(Game &g, int i) {
   Leave(e);
 }
 
-// Descends until level with the ship, then turns sideways towards it.
-void Type39(Game &g, int i) {
-  Enemy &e = Slot(g, i);
-  if (StartDelay(e)) return;
-  Advance(e);
-  const Player &p = g.player;
-  if (e.DX == 0 && std::fabs((e.Y + 16) - (p.PY + 16)) < 16) {
-    e.DX = p.PX + 16 >= e.X + 16 ? e.CNT[5] : -e.CNT[5];
-    e.DY = 0;
-  }
-  AnimateTwoFrames(g, e);
-  Leave(e);
-}
-
 // Types 40..42: tumbling rocks bouncing between the side walls.
 void Rock(Game &g, int i) {
   Enemy &e = Slot(g, i);
@@ -190,21 +198,6 @@ void Rock(Game &g, int i) {
   Bounce(e, 0, 432);
   AnimateFourFrames(g, e);
   Leave(e);
-}
-
-// The turret's barrel follows the ship in eight directions. Aims between -30 and 0 degrees
-// keep the frame they had: the sheet has no barrel pointing right and up, as always.
-int TurretFrame(double a, int frame) {
-  struct Sector {
-    double from, to;
-    int frame;
-  };
-  static constexpr Sector kSectors[] = {{0, 30, 6},     {30, 60, 7},    {60, 120, 0},
-                                        {120, 150, 1},  {150, 180, 2},  {-60, -30, 5},
-                                        {-120, -60, 4}, {-180, -120, 3}};
-  for (const Sector &s : kSectors)
-    if (a >= s.from && a < s.to) return s.frame;
-  return frame;
 }
 
 void Type50(Game &g, int i) {
@@ -260,22 +253,6 @@ void Type60(Game &g, int i) {
   AnimateTwoFrames(g, e);
 }
 
-}  // namespace
-
-Behaviour CraftBehaviour(int mode) {
-  // clang-format off
-  static constexpr Behaviour kBehaviours[39] = {
-      ColumnVehicle, ColumnVehicle, ColumnVehicle, ColumnVehicle, Type26,         // 22..26
-      Type27,        Type28,        Type29,        Type30,        Type31,         // 27..31
-      Type32,        Type33,        Type34,        Type35,        Type36,         // 32..36
-      Crosser,       Crosser,       Type39,        Rock,          Rock,           // 37..41
-      Rock,          nullptr,       nullptr,       nullptr,       nullptr,        // 42..46
-      nullptr,       nullptr,       nullptr,       Type50,        Type51,         // 47..51
-      GroundVehicle, GroundVehicle, GroundVehicle, LaunchedVehicle, LaunchedVehicle,  // 52..56
-      nullptr,       nullptr,       nullptr,       Type60,                        // 57..60
-  };
-  // clang-format on
-  return mode >= 22 && mode <= 60 ? kBehaviours[mode - 22] : nullptr;
-}
+}  // namespace behave
 
 }  // namespace qel

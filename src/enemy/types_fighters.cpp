@@ -3,6 +3,7 @@
 
 #include "enemy/blocks.h"
 #include "enemy/random.h"
+#include "enemy/types.h"
 #include "game.h"
 #include "platform/sound.h"
 
@@ -19,6 +20,10 @@ void HeadFor(Enemy &e, double degrees, double speed) {
   e.DY = speed * std::sin(degrees * kBehaviourRadians);
 }
 
+}  // namespace
+
+namespace behave {
+
 // Descends in its lane and shoots only while it is still above the ship.
 void Type1(Game &g, int i) {
   Enemy &e = Slot(g, i);
@@ -34,7 +39,7 @@ void Type2(Game &g, int i) {
   if (StartDelay(e)) return;
   e.Y += e.DY;
   if (ShotTimer(e)) {
-    e.CNT[10] = RandomRange(g, 5, 10);
+    e.CNT[kShotSpeed] = RandomRange(g, 5, 10);
     Fire(g, i, 6, 0);
   }
   Leave(e);
@@ -128,20 +133,20 @@ void Dasher(Game &g, int i) {
 // Types 10..13 blink into view on their cell, then dash straight at the ship. They never fire.
 void WarpIn(Game &g, int i) {
   Enemy &e = Slot(g, i);
-  if (e.CNT[8] > 0) {
-    --e.CNT[8];
+  if (e.CNT[kStartDelay] > 0) {
+    --e.CNT[kStartDelay];
     return;
   }
-  if (e.CNT[0] == 0) {
+  if (e.CNT[kPhase] == 0) {
     ++e.CNT[2];
     if (e.CNT[2] == 1) PlaySound(g, 19);
     if (e.CNT[2] % 2 == 0) e.ROW = 1 - e.ROW;
     if (e.CNT[3] < e.CNT[2]) {
       e.CNT[2] = 0, e.NOHIT = 0, e.NORAM = 0, e.ROW = 0;
       HeadFor(e, Aim(g, e), e.CNT[5]);
-      e.CNT[0] = 1;
+      e.CNT[kPhase] = 1;
     }
-  } else if (e.CNT[0] == 1) {
+  } else if (e.CNT[kPhase] == 1) {
     e.X += e.DX;
     e.Y += e.DY;
     AnimateTwoFrames(g, e);
@@ -155,11 +160,11 @@ void Type14(Game &g, int i) {
   if (StartDelay(e)) return;
   e.X += e.DX;
   e.Y += e.DY;
-  if (e.CNT[0] == 0 && e.Y > 32) {
-    e.CNT[0] = 1, e.FRAME = 1, e.DY = e.CNT[5];
+  if (e.CNT[kPhase] == 0 && e.Y > 32) {
+    e.CNT[kPhase] = 1, e.FRAME = 1, e.DY = e.CNT[5];
     e.DX = e.CNT[5] * std::cos(Aim(g, e) * kBehaviourRadians);
   }
-  if (ShotTimer(e, e.CNT[0] == 0)) Fire(g, i, 6, 0);
+  if (ShotTimer(e, e.CNT[kPhase] == 0)) Fire(g, i, 6, 0);
   Leave(e);
 }
 
@@ -169,12 +174,12 @@ void Type15(Game &g, int i) {
   if (StartDelay(e)) return;
   e.X += e.DX;
   e.Y += e.DY;
-  if (e.CNT[0] == 0) {
+  if (e.CNT[kPhase] == 0) {
     if (std::fabs((e.X + 16) - (g.player.PX + 16)) < 15) {
       e.DY = e.ROW == 1 ? -e.CNT[5] : e.CNT[5];
-      e.DX = 0, e.FRAME = 1, e.CNT[0] = 1;
+      e.DX = 0, e.FRAME = 1, e.CNT[kPhase] = 1;
     }
-    if (e.CNT[0] == 0 && ShotTimer(e)) Fire(g, i, 6, 0);
+    if (e.CNT[kPhase] == 0 && ShotTimer(e)) Fire(g, i, 6, 0);
   }
   Leave(e);
 }
@@ -185,13 +190,13 @@ void Type16(Game &g, int i) {
   if (StartDelay(e)) return;
   e.X += e.CNT[5] * e.DX;
   e.Y += e.DY;
-  if (e.Y > 200 && e.CNT[0] == 0) {
-    e.CNT[0] = 1;
+  if (e.Y > 200 && e.CNT[kPhase] == 0) {
+    e.CNT[kPhase] = 1;
     int r = RandomRange(g, 0, 2);
     if (r == 1) e.DX = 1;
     if (r == 2) e.DX = -1;
   }
-  if (ShotTimer(e, e.CNT[0] == 0 && e.Y < 400)) Fire(g, i, 6, 0);
+  if (ShotTimer(e, e.CNT[kPhase] == 0 && e.Y < 400)) Fire(g, i, 6, 0);
   AnimateTwoFrames(g, e);
   Leave(e);
 }
@@ -199,16 +204,16 @@ void Type16(Game &g, int i) {
 // Waits above the field, then flies straight at where the ship was when it set off.
 void Type17(Game &g, int i) {
   Enemy &e = Slot(g, i);
-  if (e.CNT[8] > 0) {
-    if (--e.CNT[8] < 1) {
-      e.CNT[8] = 0, e.NOHIT = 0;
+  if (e.CNT[kStartDelay] > 0) {
+    if (--e.CNT[kStartDelay] < 1) {
+      e.CNT[kStartDelay] = 0, e.NOHIT = 0;
       HeadFor(e, Aim(g, e), e.CNT[5]);
     }
     return;
   }
   e.X += e.DX;
   e.Y += e.DY;
-  if (ShotTimer(e, e.CNT[0] == 0 && e.Y < 400 && g.enemies.RANK != 2)) Fire(g, i, 6, 0);
+  if (ShotTimer(e, e.CNT[kPhase] == 0 && e.Y < 400 && g.enemies.RANK != 2)) Fire(g, i, 6, 0);
   AnimateTwoFrames(g, e);
   Leave(e);
 }
@@ -220,7 +225,7 @@ void Type18(Game &g, int i) {
   e.X += e.DX;
   e.Y += e.CNT[5] * e.DY;
   if (e.Y > e.CNT[6] && e.DY > 0) e.DY = -1, e.CNT[5] = 15;
-  if (e.DY < 0 && ShotTimer(e, e.CNT[0] == 0)) Fire(g, i, 6, 1);
+  if (e.DY < 0 && ShotTimer(e, e.CNT[kPhase] == 0)) Fire(g, i, 6, 1);
   Leave(e);
 }
 
@@ -240,15 +245,15 @@ void Type19(Game &g, int i) {
 // Drops to the middle of the field, hovers there firing bursts, then climbs out fast.
 void Type20(Game &g, int i) {
   Enemy &e = Slot(g, i);
-  if (e.CNT[0] == 0) {
+  if (e.CNT[kPhase] == 0) {
     e.Y += e.DY;
-    if (e.Y > 224) e.Y = 224, e.DY = 0, e.CNT[0] = 1;
-  } else if (e.CNT[0] == 1) {
+    if (e.Y > 224) e.Y = 224, e.DY = 0, e.CNT[kPhase] = 1;
+  } else if (e.CNT[kPhase] == 1) {
     if (ShotTimer(e)) {
       Fire(g, i, 6, 0);
       if (++e.CNT[3] > 12) e.CNT[3] = 1, --e.CNT[4];
     }
-    if (e.CNT[3] == 7 && e.CNT[4] < 1) e.CNT[0] = 2, e.DY = -20;
+    if (e.CNT[3] == 7 && e.CNT[4] < 1) e.CNT[kPhase] = 2, e.DY = -20;
   } else {
     e.Y += e.DY;
     Leave(e);
@@ -259,11 +264,11 @@ void Type20(Game &g, int i) {
 void Type21(Game &g, int i) {
   Enemy &e = Slot(g, i);
   if (StartDelay(e)) return;
-  if (e.CNT[0] == 0) {
+  if (e.CNT[kPhase] == 0) {
     e.X += e.CNT[5] * e.DX;
     if ((e.X < 0 && e.DX < 0) || (e.X > 446 && e.DX > 0)) e.DX = -e.DX, e.Y += 16;
     if (e.Y > 100 && std::fabs((e.X + 16) - (g.player.PX + 16)) < 16)
-      e.DX = 0, e.DY = 1, e.CNT[0] = 1;
+      e.DX = 0, e.DY = 1, e.CNT[kPhase] = 1;
     if (ShotTimer(e)) Fire(g, i, 20, 0, 9);
   } else {
     e.Y += e.CNT[6] * e.DY;
@@ -271,20 +276,6 @@ void Type21(Game &g, int i) {
   }
 }
 
-}  // namespace
-
-Behaviour FighterBehaviour(int mode) {
-  // clang-format off
-  static constexpr Behaviour kBehaviours[22] = {
-      nullptr,                                                  // 0
-      Type1,   Type2,   Type3,   Type4,   Type5,                // 1..5
-      Type6,   Type7,   Dasher,  Dasher,  WarpIn,               // 6..10
-      WarpIn,  WarpIn,  WarpIn,  Type14,  Type15,               // 11..15
-      Type16,  Type17,  Type18,  Type19,  Type20,               // 16..20
-      Type21,                                                   // 21
-  };
-  // clang-format on
-  return mode >= 1 && mode <= 21 ? kBehaviours[mode] : nullptr;
-}
+}  // namespace behave
 
 }  // namespace qel
