@@ -443,7 +443,7 @@ void ForeseeAll(const Game &g, const Motion &motion, int horizon, Foresight &fs)
   const Enemies &en = g.enemies;
   fs.threats = 0, fs.mines = 0, fs.invulnerableUntil = 0;
   fs.horizon = horizon;
-  if (p.INVUL == -1) fs.invulnerableUntil = p.PSTAT[10] > 0 ? static_cast<int>(p.PSTAT[10]) - 2 : 0;
+  if (p.INVUL == -1) fs.invulnerableUntil = p.PSTAT[kStatInvulnerable] > 0 ? static_cast<int>(p.PSTAT[kStatInvulnerable]) - 2 : 0;
   for (const EnemyShot &b : en.ESHOT) {
     if (b.FLAG == 0 || fs.threats >= kMaxThreats) continue;
     if (ForeseeShot(b, p, horizon, fs.threat[static_cast<std::size_t>(fs.threats)], fs)) ++fs.threats;
@@ -574,7 +574,7 @@ Goal PlaceFor(const Game &g, const Motion &motion, int target, TargetTrail &trai
     if (blockTop < kNoBlock && blockTop - (e.Y + e.HY2) >= kRoomBetween) goal.y = std::clamp(blockTop - 45, kMinY, goal.y);
   }
   for (const Effect &e : g.effects.EFFECT) {
-    if (e.FLAG == 0 || e.KIND != 30 || e.V[0] != 0) continue;  // a supply ship not yet visited
+    if (e.FLAG == 0 || e.KIND != kEffectSupplyShip || e.V[0] != 0) continue;  // a supply ship not yet visited
     bool free = e.V[5] < 0 && (g.stage.STAGE == 7 || g.stage.STAGE == 8);
     bool worth = free || p.SCORE >= 300 || (p.SHIELD < p.SHIELDMAX && p.SCORE >= 100);
     if (!worth || e.Y > 400) continue;

@@ -28,35 +28,35 @@ void PlaceExplosion(Game &g, Effect &e, int source, int kind) {
   const Enemy &en = g.enemies.ENEMY[static_cast<std::size_t>(source < 0 || source > 30 ? 0 : source)];
   const Player &p = g.player;
   switch (kind) {
-    case 1:
+    case kEffectExplosion:
       SetPicture(e, 3, 96, 96);
       e.X = en.X - 40, e.Y = en.Y - 40, e.DY = en.DY;
       break;
-    case 2:
+    case kEffectCentredExplosion:
       SetPicture(e, 4, 96, 96);
       e.X = en.X + std::floor(en.W / 2.0) - 48, e.Y = en.Y + std::floor(en.H / 2.0) - 48, e.DY = en.DY;
       break;
-    case 3:
+    case kEffectShipExplosion:
       SetPicture(e, 8, 96, 96);
       e.X = p.PX + 16 - 48, e.Y = p.PY + 16 - 48;
       break;
-    case 4:
+    case kEffectBursts:
       SetPicture(e, 4, 32, 32);
       e.X = RandomBetween(g, en.X, en.X + 30), e.Y = RandomBetween(g, en.Y, en.Y + 30);
       e.V[5] = RoundHalfEven(en.X), e.V[7] = RoundHalfEven(en.Y), e.V[4] = 5;
       break;
-    case 10: {
+    case kEffectScatteredBlast: {
       // The timed bosses of the warp burst in the small explosions of the ordinary enemies.
       bool timedBoss = en.CNT[5] > 99 && en.CNT[5] < 104;
       SetPicture(e, timedBoss ? 4 : 9, 96, 96);
       e.X = RandomBetween(g, en.X - 60, en.X + 60), e.Y = RandomBetween(g, en.Y - 60, en.Y + 60);
       break;
     }
-    case 11:
+    case kEffectFieldBlast:
       SetPicture(e, 9, 96, 96);
       e.X = RandomRange(g, 0, 400), e.Y = RandomRange(g, 0, 400);
       break;
-    case 12:
+    case kEffectShipBlast:
       SetPicture(e, 4, 96, 96);
       e.X = RandomBetween(g, p.PX - 48, p.PX), e.Y = RandomBetween(g, p.PY - 48, p.PY);
       break;
@@ -68,15 +68,15 @@ void PlaceExplosion(Game &g, Effect &e, int source, int kind) {
 void PlaceFigure(Game &g, Effect &e, int source, int kind) {
   const Player &p = g.player;
   switch (kind) {
-    case 15:  // the damage, one digit per frame of the sheet (10 and more show nothing)
+    case kEffectDamageFigure:  // the damage, one digit per frame of the sheet (10 and more show nothing)
       SetPicture(e, 7, 16, 16);
       e.X = p.PX + 8, e.Y = p.PY, e.FRAME = source, e.DY = 3;
       break;
-    case 16:  // the weapon number
+    case kEffectWeaponFigure:  // the weapon number
       SetPicture(e, 5, 20, 20);
       e.X = p.PX + 6, e.Y = p.PY + 20, e.FRAME = source - 1, e.DY = -3;
       break;
-    case 17:
+    case kEffectEndWord:
       SetPicture(e, 36, 100, 15);
       e.X = p.PX - 34, e.Y = p.PY, e.DY = 3;
       break;
@@ -114,19 +114,19 @@ void PlaceText(Game &g, Effect &e, int kind) {
   e.X = t->x, e.Y = t->y;
   e.V[5] = t->size, e.V[6] = t->colour, e.V[7] = 1;
   e.TEXT = t->text;
-  if (kind == 50) {
-    PlaySound(g, 17);
+  if (kind == kEffectWarning) {
+    PlaySound(g, kSoundWarning);
     g.audio.SNDLOCK = 150;  // nothing else is heard while the siren sounds
   }
 }
 
 // The two pictures of the fly-by: the ship flying into the picture, then its growing flash.
 void PlaceFlyBy(Effect &e, int kind) {
-  SetPicture(e, kind == 300 ? 50 : 30, 32, 32);
+  SetPicture(e, kind == kEffectFlyAway ? 50 : 30, 32, 32);
   e.X = 240, e.Y = 240;
   e.V[6] = 1;
-  if (kind == 300) e.DY = 1;
-  if (kind == 301) e.V[9] = 2;
+  if (kind == kEffectFlyAway) e.DY = 1;
+  if (kind == kEffectFlash) e.V[9] = 2;
 }
 
 int FindFreeEffect(Game &g) {
@@ -146,13 +146,13 @@ void SpawnEffect(Game &g, int source, int kind) {
   e.FLAG = 1;
   e.FRAME = 0;
   e.V.fill(0);
-  if (kind <= 12) PlaceExplosion(g, e, source, kind);
-  else if (kind <= 17) PlaceFigure(g, e, source, kind);
-  else if (kind == 30) PlaceShopShip(g, e);
-  else if (kind == 35 || kind == 36) PlaceMineField(g, e, source);
-  else if (kind == 40) PlaceHealAura(g, e);
-  else if (kind >= 50 && kind <= 60) PlaceText(g, e, kind);
-  else if (kind == 300 || kind == 301) PlaceFlyBy(e, kind);
+  if (kind <= kEffectShipBlast) PlaceExplosion(g, e, source, kind);
+  else if (kind <= kEffectEndWord) PlaceFigure(g, e, source, kind);
+  else if (kind == kEffectSupplyShip) PlaceShopShip(g, e);
+  else if (kind == kEffectMineField || kind == kEffectMineField2) PlaceMineField(g, e, source);
+  else if (kind == kEffectHealAura) PlaceHealAura(g, e);
+  else if (IsTextEffect(kind)) PlaceText(g, e, kind);
+  else if (IsStretchedEffect(kind)) PlaceFlyBy(e, kind);
 }
 
 }  // namespace qel

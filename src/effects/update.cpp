@@ -20,17 +20,21 @@ struct AnimatedKind {
 };
 
 constexpr AnimatedKind kAnimated[] = {
-    {1, true, 1, 3, 4},  {2, true, 1, 2, 4},  {3, true, 2, 6, 4},
+    {kEffectExplosion, true, 1, 3, 4},
+    {kEffectCentredExplosion, true, 1, 2, 4},
+    {kEffectShipExplosion, true, 2, 6, 4},
     // The timed bosses' and the ship's explosions use four-frame sheets for five frames, so the
     // last frame shows nothing; kept as it always was.
-    {10, false, 2, 4, 5}, {11, false, 2, 4, 5}, {12, false, 2, 4, 5},
+    {kEffectScatteredBlast, false, 2, 4, 5},
+    {kEffectFieldBlast, false, 2, 4, 5},
+    {kEffectShipBlast, false, 2, 4, 5},
 };
 
 constexpr TextEffectKind kTexts[] = {
-    {50, 3, 170, 90, 12, 15, 5, 100, "WARNING !!"},
-    {51, 3, 200, 50, 11, 15, 2, 200, "MISSION COMPLETE"},
-    {52, 3, 170, 20, 15, 0, 0, 299, "１人の若者は、自ら開発した戦闘機「ZOZE」に乗り"},
-    {53, 3, 200, 20, 15, 0, 0, 199, "地球を取り戻すべく、メシアに戦いを挑んだ！！"},
+    {kEffectWarning, 3, 170, 90, 12, 15, 5, 100, "WARNING !!"},
+    {kEffectMissionComplete, 3, 200, 50, 11, 15, 2, 200, "MISSION COMPLETE"},
+    {kEffectStoryLine1, 3, 170, 20, 15, 0, 0, 299, "１人の若者は、自ら開発した戦闘機「ZOZE」に乗り"},
+    {kEffectStoryLine2, 3, 200, 20, 15, 0, 0, 199, "地球を取り戻すべく、メシアに戦いを挑んだ！！"},
 };
 
 void Move(Effect &e) {
@@ -56,7 +60,7 @@ void UpdateBursts(Game &g, Effect &e) {
     return;
   }
   e.FRAME = 0;
-  PlaySound(g, 2);
+  PlaySound(g, kSoundBlast);
   e.X = RandomRange(g, e.V[5], e.V[5] + 30);
   e.Y = RandomRange(g, e.V[7], e.V[7] + 30);
 }
@@ -86,7 +90,7 @@ void UpdateHealAura(Game &g, Effect &e) {
   Player &p = g.player;
   e.X = p.PX - 16, e.Y = p.PY - 16;
   if (++e.V[5] >= 2) e.V[5] = 0, e.FRAME = e.FRAME >= 2 ? 0 : e.FRAME + 1;
-  PlaySound(g, 8);  // retriggered every frame: the sound is made to shimmer that way
+  PlaySound(g, kSoundBossFire);  // retriggered every frame: the sound is made to shimmer that way
   if (e.V[0] >= 1) {
     p.SHIELD = std::min(p.SHIELD + 1, p.SHIELDMAX);
     --e.V[0];
@@ -112,13 +116,13 @@ void UpdateShipFlyAway(Game &g, Effect &e) {
   }
   if (e.DY == 1 && e.V[5] > 35) {
     e.DY = 0;
-    PlaySound(g, 6);
+    PlaySound(g, kSoundJet);
   }
   if (e.DY == 0) e.Y -= 4;
   if (e.Y < -200) {
     EndEffect(e);
-    SpawnEffect(g, 0, 301);
-    PlaySound(g, 3);
+    SpawnEffect(g, 0, kEffectFlash);
+    PlaySound(g, kSoundBigBlast);
   }
 }
 
@@ -162,13 +166,13 @@ void UpdateEffect(Game &g, int i) {
     if (k.kind == e.KIND) return UpdateAnimated(e, k);
   if (const TextEffectKind *t = FindTextKind(e.KIND)) return UpdateText(e, *t);
   switch (e.KIND) {
-    case 4: UpdateBursts(g, e); break;
-    case 15: case 16: case 17: UpdateFigure(e); break;
-    case 30: UpdateShopShip(g, e); break;
-    case 35: case 36: UpdateMineField(g, e); break;
-    case 40: UpdateHealAura(g, e); break;
-    case 300: UpdateShipFlyAway(g, e); break;
-    case 301: UpdateFlash(g, e); break;
+    case kEffectBursts: UpdateBursts(g, e); break;
+    case kEffectDamageFigure: case kEffectWeaponFigure: case kEffectEndWord: UpdateFigure(e); break;
+    case kEffectSupplyShip: UpdateShopShip(g, e); break;
+    case kEffectMineField: case kEffectMineField2: UpdateMineField(g, e); break;
+    case kEffectHealAura: UpdateHealAura(g, e); break;
+    case kEffectFlyAway: UpdateShipFlyAway(g, e); break;
+    case kEffectFlash: UpdateFlash(g, e); break;
     default: break;
   }
 }

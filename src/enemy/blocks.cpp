@@ -97,14 +97,14 @@ void Weave(Enemy &e, double amplitude) {
   e.VAL[kCurvePhase] = phase + step;
 }
 
-void Fire(Game &g, int i, int mode, int style, int sound) {
-  if (sound != 0) PlaySound(g, sound);
+void Fire(Game &g, int i, int mode, int style, SoundEffect sound) {
+  if (sound != kSoundNone) PlaySound(g, sound);
   FireEnemyShot(g, i, mode, style);
 }
 
 void Burst(Game &g, int i) {
-  PlaySound(g, 5);
-  SpawnEffect(g, i, 2);
+  PlaySound(g, kSoundPop);
+  SpawnEffect(g, i, kEffectCentredExplosion);
   FireEnemyShot(g, i, 50, 0);
   g.enemies.ENEMY[i].FLAG = 0;
 }

@@ -1,13 +1,16 @@
 // The building blocks enemy behaviours are made of.
 #pragma once
 
+#include "platform/angles.h"
+#include "platform/sound.h"
+
 namespace qel {
 
 struct Game;
 struct Enemy;
 
 // Degrees to radians, as the behaviour code has always converted them.
-constexpr double kBehaviourRadians = 3.14159265358979 / 180;
+constexpr double kBehaviourRadians = kTablePi / 180;
 
 // One behaviour step of enemy slot i.
 using Behaviour = void (*)(Game &g, int i);
@@ -37,7 +40,7 @@ int SteerDifference(double target, double heading);
 void Weave(Enemy &e, double amplitude);
 
 // Fires with the sound first (no sound for 0).
-void Fire(Game &g, int i, int mode, int style, int sound = 0);
+void Fire(Game &g, int i, int mode, int style, SoundEffect sound = kSoundNone);
 // The homing enemies' end: a blast where they were.
 void Burst(Game &g, int i);
 

@@ -92,7 +92,7 @@ void Type152Ring(Game &g, int i, Enemy &e) {
     return;
   }
   if (hurt)
-    Fire(g, i, 6, 2, 8);
+    Fire(g, i, 6, 2, kSoundBossFire);
   else
     Fire(g, i, e.CNT[9], 1);
   if (++e.CNT[9] > last) e.CNT[kShotCount] = 0, e.CNT[9] = 1;
@@ -125,7 +125,7 @@ void Type153Move(Game &g, Enemy &e) {
 // and slow shots besides. Its time-out counts only from then on.
 void Type158Exposed(Game &g, int i, Enemy &e) {
   if (e.VULN != -1) e.VULN = -1, e.ROW = 1, g.enemies.WORK[8] = 1;
-  if (e.CNT[2] > 20 && e.CNT[2] < 50 && e.CNT[2] % 2 == 0) Fire(g, i, 6, 3, 8);
+  if (e.CNT[2] > 20 && e.CNT[2] < 50 && e.CNT[2] % 2 == 0) Fire(g, i, 6, 3, kSoundBossFire);
   ++e.CNT[2], ++e.CNT[3];
   if (e.CNT[4] < e.CNT[3]) e.CNT[3] = 0, Fire(g, i, RandomRange(g, 14, 15), 0);
   if (e.CNT[2] > 60) e.CNT[2] = 0;
@@ -149,7 +149,7 @@ void Type150(Game &g, int i) {
   Type150Move(g, e);
   if (!ShotTimer(e)) return;
   if (!Damaged(e)) return Fan(g, i, 4, 8, 1);
-  PlaySound(g, 8);
+  PlaySound(g, kSoundBossFire);
   Fan(g, i, 5, 7, 3);
 }
 
@@ -172,9 +172,9 @@ void Type151(Game &g, int i) {
   }
   if (!ShotTimer(e)) return;
   if (Damaged(e))
-    Fire(g, i, 25, 10, 21);
+    Fire(g, i, 25, 10, kSoundZigZag);
   else
-    Fire(g, i, 30, 3, 9);
+    Fire(g, i, 30, 3, kSoundNeedle);
 }
 
 // Moves between random heights and lays rings.
@@ -200,7 +200,7 @@ void Type153(Game &g, int i) {
   Type153Move(g, e);
   if (!ShotTimer(e)) return;
   if (!Damaged(e)) return Fire(g, i, 13, 1);
-  Fire(g, i, e.CNT[3], 3, 8);
+  Fire(g, i, e.CNT[3], 3, kSoundBossFire);
   e.CNT[3] += e.CNT[4], e.CNT[5] = 5;
   if ((e.CNT[3] < 5 && e.CNT[4] < 0) || (e.CNT[3] > 7 && e.CNT[4] > 0)) e.CNT[4] = -e.CNT[4];
 }
@@ -213,7 +213,7 @@ void Type154(Game &g, int i) {
   e.X += e.DX, e.Y += e.DY;
   if (Damaged(e) && e.CNT[3] == 2) e.CNT[kShotInterval] = 20;
   if (!ShotTimer(e)) return;
-  PlaySound(g, 8);
+  PlaySound(g, kSoundBossFire);
   Fan(g, i, 4, 8, e.CNT[3]);
 }
 
@@ -225,7 +225,7 @@ void Type155(Game &g, int i) {
   EllipseStep(e, 220, 70, e.VAL[2]);
   e.X += e.DX, e.Y += e.DY;
   if (ShotTimer(e)) {
-    PlaySound(g, 8);
+    PlaySound(g, kSoundBossFire);
     Fan(g, i, 5, 7, 3);
   }
   if (Damaged(e) && e.CNT[3] < ++e.CNT[4]) e.CNT[4] = 0, Fire(g, i, 15, 0);
@@ -261,7 +261,7 @@ void Type157(Game &g, int i) {
   }
   if (e.CNT[kPhase] != 2) return;  // closed
   ++e.CNT[2];
-  if (e.CNT[2] % 5 == 0 && e.CNT[2] < 40) Fire(g, i, RandomRange(g, 4, 8), 3, 8);
+  if (e.CNT[2] % 5 == 0 && e.CNT[2] < 40) Fire(g, i, RandomRange(g, 4, 8), 3, kSoundBossFire);
   if (e.CNT[2] > 60) e.NOHIT = -1, e.CNT[2] = 0, e.CNT[kPhase] = 1;
 }
 
@@ -290,11 +290,11 @@ void Type160(Game &g, int i) {
   if (++e.CNT[7] > 10) e.CNT[7] = 0;
   if (e.Y + 30 <= g.player.PY && e.CNT[7] != 5) {
     e.CNT[kShotSpeed] = RandomRange(g, 10, 15);
-    return Fire(g, i, 20, 7, 9);
+    return Fire(g, i, 20, 7, kSoundNeedle);
   }
   e.CNT[kShotSpeed] = 10, e.CNT[kShotDown] = 0;
   if (Damaged(e))
-    Fire(g, i, 16, 0, 8);
+    Fire(g, i, 16, 0, kSoundBossFire);
   else
     Fire(g, i, 6, 1);
 }

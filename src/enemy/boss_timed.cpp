@@ -36,7 +36,7 @@ bool EnterOrLeave(Game &g, Enemy &e, double line, bool settle) {
   }
   if (e.CNT[kPhase] == 2) {
     e.Y += e.DY;
-    if (e.Y < -100) e.FLAG = 0, g.player.PSTAT[20] = 0;
+    if (e.Y < -100) e.FLAG = 0, g.player.PSTAT[kStatStageFlow] = 0;
     return true;
   }
   return false;
@@ -49,12 +49,12 @@ void Flicker(const Game &g, Enemy &e) {
 // One frame of the teleporter in its phase.
 void Type103Phase(Game &g, int i, Enemy &e) {
   if (e.CNT[kPhase] == 0) {
-    if (e.CNT[3] == 1) PlaySound(g, 19);
+    if (e.CNT[3] == 1) PlaySound(g, kSoundWarp);
     Flicker(g, e);
     if (++e.CNT[3] > 20) e.CNT[3] = 0, e.NOHIT = 0, e.ROW = 0, e.CNT[kPhase] = 1;
   } else if (e.CNT[kPhase] == 1) {
     if (ShotTimer(e, e.CNT[3] < 30)) {
-      PlaySound(g, 8);
+      PlaySound(g, kSoundBossFire);
       for (int s = 0; s <= 3; ++s) Fire(g, i, 17, s);
     }
     if (++e.CNT[3] > 50) {
@@ -69,7 +69,7 @@ void Type103Phase(Game &g, int i, Enemy &e) {
       e.CNT[3] = 0, e.NOHIT = -1, e.ROW = 1, e.CNT[kPhase] = 0;
       e.X = 32.0 * RandomRange(g, 2, 8), e.Y = 32.0 * RandomRange(g, 2, 8);
     } else {
-      e.FLAG = 0, g.player.PSTAT[20] = 0;
+      e.FLAG = 0, g.player.PSTAT[kStatStageFlow] = 0;
     }
   }
 }
@@ -104,7 +104,7 @@ void Type101(Game &g, int i) {
   e.X += e.DX;
   if (ShotTimer(e)) {
     e.CNT[kShotSpeed] = RandomRange(g, 5, 15);
-    Fire(g, i, 30, 5, 9);
+    Fire(g, i, 30, 5, kSoundNeedle);
   }
   CountLife(e);
 }
@@ -129,7 +129,7 @@ void Type102(Game &g, int i) {
   e.X += e.CNT[5] * e.DX;
   Bounce(e, 0, 420);
   ++e.CNT[3];
-  if (e.CNT[3] >= 21 && e.CNT[3] <= 79 && ShotTimer(e)) Fire(g, i, 18, 0, 7);
+  if (e.CNT[3] >= 21 && e.CNT[3] <= 79 && ShotTimer(e)) Fire(g, i, 18, 0, kSoundCannon);
   if (e.CNT[3] > 80) e.CNT[3] = 0;
   CountLife(e);
 }
@@ -148,11 +148,11 @@ void Dying(Game &g, int i) {
   if (e.MODE != kDyingPart && e.CNT[1] > 1) {
     e.CNT[1] = 0;
     PlaySound(g, e.CNT[kBlastSound]);
-    SpawnEffect(g, i, 10);
+    SpawnEffect(g, i, kEffectScatteredBlast);
   }
   if (e.CNT[kPhase] <= 100) return;
   e.FLAG = 0;
-  if (IsBossWreck(e.CNT[kFormerMode])) g.player.PSTAT[20] = 0;
+  if (IsBossWreck(e.CNT[kFormerMode])) g.player.PSTAT[kStatStageFlow] = 0;
 }
 
 }  // namespace behave

@@ -45,7 +45,7 @@ void FullHitBox(EnemyShot &b) {
 void Detonate(Game &g, EnemyShot &b) {
   b.MODE = 50;
   b.SHEET = 30, b.W = 32, b.H = 32;
-  PlaySound(g, 5);
+  PlaySound(g, kSoundPop);
   b.HX1 = b.HY1 = 5, b.HX2 = b.HY2 = 27;
   b.CNT[5] = 0;
   b.FRAME = 2;
@@ -86,8 +86,8 @@ void MoveMine(Game &g, EnemyShot &b, int k) {
     if ((b.Y < 0 && b.DY < 0) || (b.Y > 432 && b.DY > 0)) b.DY = -b.DY;
     if (--b.CNT[1] <= 0) {
       b.CNT[1] = 0, b.CNT[0] = 1, b.DX = b.DY = 0;
-      SpawnEffect(g, k, 35);
-      PlaySound(g, 22);
+      SpawnEffect(g, k, kEffectMineField);
+      PlaySound(g, kSoundField);
     }
   } else if (b.CNT[0] == 1) {
     PullOrPush(g, b);

@@ -4,12 +4,12 @@
 #include "enemy/enemy.h"
 #include "enemy/random.h"
 #include "game.h"
+#include "platform/angles.h"
 
 namespace qel {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 struct BulletLook {
   int sheet, w, h, dmg, persist, hx1, hy1;
@@ -89,8 +89,8 @@ double WrapOnce(double a) {
 }
 
 void Head(EnemyShot &b, double speed) {
-  b.DX = speed * std::cos(b.ANG * kPi / 180);
-  b.DY = speed * std::sin(b.ANG * kPi / 180);
+  b.DX = speed * CosDegrees(b.ANG);
+  b.DY = speed * SinDegrees(b.ANG);
 }
 
 // Modes 1..12 fly at the ship, turned by (mode - 6) x 30 degrees, so that several modes in a

@@ -5,24 +5,18 @@
 #include "enemy/random.h"
 #include "enemy/types.h"
 #include "game.h"
+#include "platform/angles.h"
 
 namespace qel {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 int RR(Game &g, int lo, int hi) {
   return RandomRange(g, lo, hi);
 }
 int Rank(const Game &g) {
   return g.enemies.RANK;
-}
-double Cos(double degrees) {
-  return std::cos(degrees * kPi / 180);
-}
-double Sin(double degrees) {
-  return std::sin(degrees * kPi / 180);
 }
 double Centred(const Enemy &e) {
   return 240 - e.W / 2;
@@ -40,19 +34,19 @@ namespace start {
 void Type100(Game &g, Enemy &e, int) {
   e.X = Centred(e), e.Y = -70, e.DY = 10;
   e.CNT[kShotInterval] = 7, e.CNT[7] = 2000, e.CNT[kShotSpeed] = RR(g, 5, 15);
-  e.VAL[kCurvePhase] = kPi / 2, e.VAL[2] = 9.42477796076937 / 180;
+  e.VAL[kCurvePhase] = kPi / 2, e.VAL[2] = 3 * kTablePi / 180;
 }
 
 void Type101(Game &g, Enemy &e, int) {
   e.X = 210, e.Y = -60, e.DY = 10;
   e.CNT[kShotInterval] = 5, e.CNT[7] = 2000, e.CNT[4] = 4, e.CNT[kShotSpeed] = 10;
-  e.VAL[0] = 12.56637061435916 / 200, e.VAL[kCurvePhase] = RandomHalfTurn(g);
+  e.VAL[0] = 4 * kTablePi / 200, e.VAL[kCurvePhase] = RandomHalfTurn(g);
 }
 
 void Type102(Game &, Enemy &e, int) {
   e.X = 210, e.Y = -60, e.DY = 10;
   e.CNT[kShotInterval] = 3, e.CNT[4] = 4, e.CNT[5] = 4, e.CNT[7] = 2000, e.CNT[kShotSpeed] = 10;
-  e.VAL[0] = 12.56637061435916 / 130, e.VAL[kCurvePhase] = kPi;
+  e.VAL[0] = 4 * kTablePi / 130, e.VAL[kCurvePhase] = kPi;
 }
 
 void Type103(Game &g, Enemy &e, int) {
@@ -96,7 +90,7 @@ void Type109(Game &g, Enemy &e, int pos) {
   e.CNT[7] = 0, e.CNT[kShotInterval] = 40, e.CNT[8] = 800, e.CNT[kShotSpeed] = RR(g, 7, 15),
   e.CNT[kShotCount] = RR(g, 0, 15);
   e.VAL[kHeading] = 360 * Rnd(g), e.VAL[kTurnRate] = RR(g, 15, 20);
-  e.DX = 6 * Cos(e.VAL[kHeading]), e.DY = 6 * Sin(e.VAL[kHeading]);
+  e.DX = 6 * CosDegrees(e.VAL[kHeading]), e.DY = 6 * SinDegrees(e.VAL[kHeading]);
   ++g.enemies.WORK[5];
 }
 
@@ -116,7 +110,7 @@ void Type151(Game &g, Enemy &e, int) {
   e.X = Centred(e), e.Y = -150, e.DY = 4;
   e.CNT[kShotInterval] = 10 + 10 * Rank(g), e.CNT[kShotSpeed] = 30, e.CNT[6] = 0, e.CNT[5] = 2,
   e.CNT[kZigzagTurns] = 6;
-  e.VAL[0] = 21.99114857512853 / 200, e.VAL[kCurvePhase] = kPi, e.CNT[kTimeOut] = 2000;
+  e.VAL[0] = 7 * kTablePi / 200, e.VAL[kCurvePhase] = kPi, e.CNT[kTimeOut] = 2000;
 }
 
 void Type152(Game &g, Enemy &e, int) {
@@ -134,7 +128,7 @@ void Type153(Game &g, Enemy &e, int) {
 
 void Type154(Game &, Enemy &e, int) {
   e.X = Centred(e), e.Y = -100, e.DY = 5;
-  e.VAL[0] = 15.70796326794895 / 180, e.VAL[kCurvePhase] = -kPi / 2;
+  e.VAL[0] = 5 * kTablePi / 180, e.VAL[kCurvePhase] = -kPi / 2;
   e.CNT[kShotInterval] = 40, e.CNT[kShotSpeed] = 15, e.CNT[3] = 2, e.CNT[kTimeOut] = 2000;
 }
 
@@ -142,7 +136,7 @@ void Type155(Game &, Enemy &e, int) {
   e.X = Centred(e), e.Y = -200, e.DY = 5;
   e.CNT[kShotInterval] = 30, e.CNT[kShotSpeed] = 20, e.CNT[kShotDown] = 1, e.CNT[3] = 70,
   e.CNT[4] = 70;
-  e.VAL[kCurvePhase] = kPi / 2, e.VAL[2] = 9.42477796076937 / 180, e.CNT[kTimeOut] = 2000;
+  e.VAL[kCurvePhase] = kPi / 2, e.VAL[2] = 3 * kTablePi / 180, e.CNT[kTimeOut] = 2000;
 }
 
 void Type156(Game &g, Enemy &e, int) {
@@ -167,7 +161,7 @@ void Type158(Game &g, Enemy &e, int) {
 void Type160(Game &g, Enemy &e, int) {
   e.X = 210, e.Y = -60, e.DY = 10;
   e.CNT[kShotInterval] = 5, e.CNT[4] = 4, e.CNT[kShotSpeed] = 10;
-  e.VAL[0] = 12.56637061435916 / 200, e.VAL[kCurvePhase] = RandomHalfTurn(g);
+  e.VAL[0] = 4 * kTablePi / 200, e.VAL[kCurvePhase] = RandomHalfTurn(g);
 }
 
 void Type200(Game &g, Enemy &e, int) {

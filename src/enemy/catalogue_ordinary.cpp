@@ -5,13 +5,12 @@
 #include "enemy/random.h"
 #include "enemy/types.h"
 #include "game.h"
+#include "platform/angles.h"
 
 namespace qel {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kTwoPi = 6.28318530717958;
 
 int RR(Game &g, int lo, int hi) {
   return RandomRange(g, lo, hi);
@@ -21,12 +20,6 @@ int Rank(const Game &g) {
 }
 bool LeftSide(int pos) {
   return pos % 2 == 0;
-}
-double Cos(double degrees) {
-  return std::cos(degrees * kPi / 180);
-}
-double Sin(double degrees) {
-  return std::sin(degrees * kPi / 180);
 }
 
 // One of seven 64-pixel lanes across the field.
@@ -46,7 +39,7 @@ void Stagger(Enemy &e, int pos, int a, int b) {
 
 // Type 36 shares the weave of type 3; the step is the speed's share of a turn in 250 pixels.
 double WeaveStep(double dy) {
-  return dy * kTwoPi / 250;
+  return dy * (2 * kTablePi) / 250;
 }
 
 // Homing enemies start on a random heading, and turn at a random rate.
@@ -54,7 +47,7 @@ void StartHoming(Game &g, Enemy &e, int turnLo, int turnHi) {
   e.VAL[1] = AngleToShip(g, e);
   e.VAL[kHeading] = 360 * Rnd(g);
   e.VAL[kTurnRate] = RR(g, turnLo, turnHi);
-  e.DX = e.CNT[5] * Cos(e.VAL[kHeading]), e.DY = e.CNT[6] * Sin(e.VAL[kHeading]);
+  e.DX = e.CNT[5] * CosDegrees(e.VAL[kHeading]), e.DY = e.CNT[6] * SinDegrees(e.VAL[kHeading]);
 }
 
 // Types 15 and 26 fly across a band near the top (pos 0..2) or the bottom, from a random side;
@@ -72,7 +65,7 @@ void StartBandCrosser(Game &g, Enemy &e, int pos) {
 void LaunchRock(Game &g, Enemy &e, bool aimed) {
   if (aimed) {
     double a = AngleToShip(g, e);
-    e.DX = e.CNT[5] * Cos(a), e.DY = e.CNT[5] * Sin(a);
+    e.DX = e.CNT[5] * CosDegrees(a), e.DY = e.CNT[5] * SinDegrees(a);
     return;
   }
   e.DX = e.CNT[5], e.DY = e.CNT[6];
@@ -191,7 +184,7 @@ void Type17(Game &g, Enemy &e, int pos) {
   e.X = Lane(g, pos), e.Y = -32;
   e.CNT[5] = Rank(g) == 2 ? 10 : 15 - 5 * Rank(g);
   double a = AngleToShip(g, e);
-  e.DX = e.CNT[5] * Cos(a), e.DY = e.CNT[5] * Sin(a);
+  e.DX = e.CNT[5] * CosDegrees(a), e.DY = e.CNT[5] * SinDegrees(a);
   e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotSpeed] = RR(g, 7, 10),
   e.CNT[kStartDelay] = 5 * RR(g, 1, 5), e.CNT[kShotCount] = RR(g, 0, 15);
 }

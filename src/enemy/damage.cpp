@@ -17,7 +17,7 @@ constexpr int kEscort = 109;
 
 void Survive(Enemy &e, Game &g) {
   if (e.VULN != -1) return;
-  PlaySound(g, 1);
+  PlaySound(g, kSoundHit);
   if (e.CNT[kHitFlash] == 0) e.CNT[kHitFlash] = 2;
   if (e.CNT[kDamaged] == 0 && e.CORE == -1 && e.HP < e.CNT[kDamagedBelow]) e.CNT[kDamaged] = 1;
 }
@@ -26,12 +26,12 @@ void Survive(Enemy &e, Game &g) {
 // parts start dying and every bullet is gone.
 void ClearField(Game &g) {
   Enemies &en = g.enemies;
-  g.player.PSTAT[7] = 0;
+  g.player.PSTAT[kStatWhiteFlash] = 0;
   for (int k = 0; k <= std::min(en.ENMAX, kEnemySlots - 1); ++k) {
     Enemy &o = en.ENEMY[k];
     if (o.FLAG != 0 && o.MODE < 120) {
       o.FLAG = 0;
-      SpawnEffect(g, k, 2);
+      SpawnEffect(g, k, kEffectCentredExplosion);
     }
     if (o.FLAG != 0 && o.MODE >= 200 && o.MODE <= 230)
       o.MODE = kDyingPart, o.NOHIT = -1, o.NORAM = -1;
@@ -43,7 +43,7 @@ void KillBoss(Game &g, Enemy &e) {
   e.NOHIT = -1;
   e.CNT[kFormerMode] = e.MODE;
   e.MODE = kDyingBoss;
-  e.CNT[kBlastSound] = 2;
+  e.CNT[kBlastSound] = kSoundBlast;
   e.CNT[kPhase] = 0;
   e.DX = e.DY = 0;
   g.enemies.WORK[8] = 0;
@@ -51,12 +51,12 @@ void KillBoss(Game &g, Enemy &e) {
   int was = e.CNT[kFormerMode];
   int stage = g.stage.STAGE;
   if ((was >= 150 && was <= 157) || was == 160) {
-    if (StoryStage(stage)) PlayMusic(g, 0);  // the extra stage and the boss rush play on
-    e.CNT[kBlastSound] = 20;
+    if (StoryStage(stage)) PlayMusic(g, kMusicSilence);  // the extra stage and the boss rush play on
+    e.CNT[kBlastSound] = kSoundRumble;
   }
   if (was == 158) {
-    PlayMusic(g, 0);
-    e.CNT[kBlastSound] = 20;
+    PlayMusic(g, kMusicSilence);
+    e.CNT[kBlastSound] = kSoundRumble;
   }
 }
 
@@ -119,8 +119,8 @@ void DamageEnemy(Game &g, int index, int damage, int kind) {
   if (e.HP >= 1) return Survive(e, g);
   if (kind == 0) g.player.SCORE = std::min(g.player.SCORE + e.PTS, kScoreMax);
   if (e.BOSS == 1) return KillBoss(g, e);
-  PlaySound(g, 2);
-  SpawnEffect(g, index, 2);
+  PlaySound(g, kSoundBlast);
+  SpawnEffect(g, index, kEffectCentredExplosion);
   if (e.MODE >= 150) return Wreck(e);
   DestroyOrdinary(g, e, index);
 }

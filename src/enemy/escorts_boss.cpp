@@ -38,8 +38,8 @@ bool Type109Hunt(Game &g, int i, Enemy &e) {
   Steer(g, e, 5, 5);
   e.X += e.DX, e.Y += e.DY;
   if (--e.CNT[8] >= 0) return false;
-  PlaySound(g, 2);
-  SpawnEffect(g, i, 2);
+  PlaySound(g, kSoundBlast);
+  SpawnEffect(g, i, kEffectCentredExplosion);
   FireEnemyShot(g, i, 50, 0);
   e.FLAG = 0;
   g.enemies.WORK[5] = 0;
@@ -76,7 +76,7 @@ void Type106(Game &g, int i) {
   CountShotTimer(e);
   if (e.CNT[kShotInterval] < e.CNT[kShotCount]) {
     e.CNT[kShotCount] = RandomRange(g, 0, 10);
-    Fire(g, i, kInward[e.CNT[kPhase] & 3], 0, 9);
+    Fire(g, i, kInward[e.CNT[kPhase] & 3], 0, kSoundNeedle);
   }
   AnimateTwoFrames(g, e);
 }
@@ -90,7 +90,7 @@ void Type107(Game &g, int i) {
   if (e.Y > 64 && e.DY != 0) e.Y = 64, e.DY = 0, e.DX = e.CNT[6], e.VULN = -1, e.LOCK = -1;
   Bounce(e, 0, 448);
   AnimateTwoFrames(g, e);
-  if (TakeShot(e)) Fire(g, i, 16, 0, 8);
+  if (TakeShot(e)) Fire(g, i, 16, 0, kSoundBossFire);
 }
 
 // The gun pod: stops at its height and fires.
@@ -100,7 +100,7 @@ void Type108(Game &g, int i) {
   CountShotTimer(e);
   if (e.Y > e.CNT[5]) e.Y = e.CNT[5], e.DY = 0;
   AnimateTwoFrames(g, e);
-  if (TakeShot(e)) Fire(g, i, 25, 0, 21);
+  if (TakeShot(e)) Fire(g, i, 25, 0, kSoundZigZag);
 }
 
 // A ground escort of the mother computer: rides down, opens, and fires faster as its

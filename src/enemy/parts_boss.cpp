@@ -15,20 +15,21 @@ struct PartPlace {
   int dy;
   int count;  // positions with a dx; others keep their X
   int dx[6];
-  int sound, mode, style;
+  SoundEffect sound;
+  int mode, style;
 };
 
 constexpr PartPlace kPlaces[10] = {
-    {10, 2, {-40, 46}, 9, 30, 3},                       // 200
-    {-39, 2, {-40, 46}, 0, 6, 4},                       // 201
-    {50, 6, {-28, 28, -59, 59, -90, 90}, 9, 30, 3},     // 202
-    {30, 2, {-121, 121}, 18, 56, 1},                    // 203
-    {20, 4, {-58, 38, -115, 95}, 7, 18, 0},             // 204
-    {-20, 2, {-190, 150}, 0, 0, 0},                     // 205
-    {-10, 2, {-20, 84}, 18, 56, 0},                     // 206
-    {5, 2, {-48, 50}, 21, 25, 11},                      // 207
-    {-20, 2, {-112, 98}, 18, 55, 10},                   // 208
-    {-10, 6, {-64, 50, -120, 106, -176, 161}, 18, 55, 0},  // 209
+    {10, 2, {-40, 46}, kSoundNeedle, 30, 3},                       // 200
+    {-39, 2, {-40, 46}, kSoundNone, 6, 4},                       // 201
+    {50, 6, {-28, 28, -59, 59, -90, 90}, kSoundNeedle, 30, 3},     // 202
+    {30, 2, {-121, 121}, kSoundThunder, 56, 1},                    // 203
+    {20, 4, {-58, 38, -115, 95}, kSoundCannon, 18, 0},             // 204
+    {-20, 2, {-190, 150}, kSoundNone, 0, 0},                     // 205
+    {-10, 2, {-20, 84}, kSoundThunder, 56, 0},                     // 206
+    {5, 2, {-48, 50}, kSoundZigZag, 25, 11},                      // 207
+    {-20, 2, {-112, 98}, kSoundThunder, 55, 10},                   // 208
+    {-10, 6, {-64, 50, -120, 106, -176, 161}, kSoundThunder, 55, 0},  // 209
 };
 
 // The boss all parts follow, or nullptr when WORK(0) names no slot.
@@ -138,7 +139,7 @@ void Type211(Game &g, int i) {
       e.CNT[kShotCount] = 0, e.FRAME = 1, e.CNT[kPhase] = 2;
     return;
   }
-  Fire(g, i, 6, 2, 8);
+  Fire(g, i, 6, 2, kSoundBossFire);
   if (++e.CNT[kShotCount] > 10) e.CNT[kShotCount] = 0, e.FRAME = 0, e.CNT[kPhase] = 1;
 }
 

@@ -27,14 +27,14 @@ void RideGround(Game &g, Enemy &e) {
 
 // The needle pair of types 31 and 32, one from each side.
 void FireNeedlePair(Game &g, int i) {
-  PlaySound(g, 9);
+  PlaySound(g, kSoundNeedle);
   Fire(g, i, 20, 1);
   Fire(g, i, 20, 2);
 }
 
 // The wide shot of types 35 and 36, only while they are above y 400.
 void FireWideShot(Game &g, int i) {
-  if (ShotTimer(Slot(g, i), Slot(g, i).Y < 400)) Fire(g, i, 18, 0, 7);
+  if (ShotTimer(Slot(g, i), Slot(g, i).Y < 400)) Fire(g, i, 18, 0, kSoundCannon);
 }
 
 // The turret's barrel follows the ship in eight directions. Aims between -30 and 0 degrees
@@ -71,7 +71,7 @@ void Type26(Game &g, int i) {
   Enemy &e = Slot(g, i);
   if (StartDelay(e)) return;
   e.X += e.DX;
-  if (ShotTimer(e)) Fire(g, i, e.FRAME != 0 ? 21 : 20, 0, 9);
+  if (ShotTimer(e)) Fire(g, i, e.FRAME != 0 ? 21 : 20, 0, kSoundNeedle);
   Leave(e);
 }
 
@@ -97,7 +97,7 @@ void Type28(Game &g, int i) {
   } else if (e.CNT[kPhase] == 1) {
     if (e.Y > 250) e.DX = e.CNT[6] != 0 ? -10 : 10, e.DY = 5, e.CNT[kPhase] = 2;
   }
-  if (shot) Fire(g, i, 20, 0, 9);
+  if (shot) Fire(g, i, 20, 0, kSoundNeedle);
   Leave(e);
 }
 
@@ -105,7 +105,7 @@ void Type29(Game &g, int i) {
   Enemy &e = Slot(g, i);
   if (StartDelay(e)) return;
   Advance(e);
-  if (ShotTimer(e)) Fire(g, i, 20, 0, 9);
+  if (ShotTimer(e)) Fire(g, i, 20, 0, kSoundNeedle);
   Leave(e);
 }
 
@@ -185,7 +185,7 @@ void Type36(Game &g, int i) {
 void Crosser(Game &g, int i) {
   Enemy &e = Slot(g, i);
   Advance(e);
-  if (ShotTimer(e)) Fire(g, i, 16, 0, 8);
+  if (ShotTimer(e)) Fire(g, i, 16, 0, kSoundBossFire);
   AnimateTwoFrames(g, e);
   Leave(e);
 }
@@ -213,7 +213,7 @@ void Type51(Game &g, int i) {
   Enemy &e = Slot(g, i);
   RideGround(g, e);
   if (ShotTimer(e)) {
-    PlaySound(g, 9);
+    PlaySound(g, kSoundNeedle);
     for (int mode = 20; mode <= 23; ++mode) Fire(g, i, mode, 0);
   }
   AnimateTwoFrames(g, e);

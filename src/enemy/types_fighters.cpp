@@ -51,7 +51,7 @@ void Type3(Game &g, int i) {
   Weave(e, 30);
   e.X += 2 * e.DX;
   e.Y += e.DY;
-  if (ShotTimer(e)) Fire(g, i, 20, 0, 9);
+  if (ShotTimer(e)) Fire(g, i, 20, 0, kSoundNeedle);
   AnimateTwoFrames(g, e);
   if (e.Y > 480) e.FLAG = 0;
 }
@@ -64,7 +64,7 @@ void Type4(Game &g, int i) {
   e.Y += e.CNT[6] * e.DY;
   Bounce(e, 0, 448);
   if (e.Y > 300 && e.DY > 0) e.DY = -e.DY;
-  if (ShotTimer(e)) Fire(g, i, 20, 0, 9);
+  if (ShotTimer(e)) Fire(g, i, 20, 0, kSoundNeedle);
   AnimateTwoFrames(g, e);
   if (e.Y < -32 && e.DY < 0) e.FLAG = 0;
 }
@@ -139,7 +139,7 @@ void WarpIn(Game &g, int i) {
   }
   if (e.CNT[kPhase] == 0) {
     ++e.CNT[2];
-    if (e.CNT[2] == 1) PlaySound(g, 19);
+    if (e.CNT[2] == 1) PlaySound(g, kSoundWarp);
     if (e.CNT[2] % 2 == 0) e.ROW = 1 - e.ROW;
     if (e.CNT[3] < e.CNT[2]) {
       e.CNT[2] = 0, e.NOHIT = 0, e.NORAM = 0, e.ROW = 0;
@@ -269,7 +269,7 @@ void Type21(Game &g, int i) {
     if ((e.X < 0 && e.DX < 0) || (e.X > 446 && e.DX > 0)) e.DX = -e.DX, e.Y += 16;
     if (e.Y > 100 && std::fabs((e.X + 16) - (g.player.PX + 16)) < 16)
       e.DX = 0, e.DY = 1, e.CNT[kPhase] = 1;
-    if (ShotTimer(e)) Fire(g, i, 20, 0, 9);
+    if (ShotTimer(e)) Fire(g, i, 20, 0, kSoundNeedle);
   } else {
     e.Y += e.CNT[6] * e.DY;
     Leave(e);

@@ -50,10 +50,10 @@ void DrawCounters(Game &g) {
 void DrawShield(Game &g) {
   Player &p = g.player;
   int colour = 15;
-  if (p.PSTAT[4] > 0) {
+  if (p.PSTAT[kStatRedShield] > 0) {
     colour = 12;
-    p.PSTAT[4] -= 1;
-    if (p.PSTAT[4] <= 0) p.PSTAT[4] = 0;
+    p.PSTAT[kStatRedShield] -= 1;
+    if (p.PSTAT[kStatRedShield] <= 0) p.PSTAT[kStatRedShield] = 0;
   }
   int percent = Percent(p.SHIELD, p.SHIELDMAX);
   Copy(g, Family::IT, 22, 0, 0, 2 * percent, 15, 130, 5);

@@ -9,6 +9,7 @@ struct Game;
 
 // The sound effects by number (sNN.wav; 4 is never played and 11 has no file).
 enum SoundEffect : int {
+  kSoundNone = 0,
   kSoundHit = 1,
   kSoundBlast = 2,
   kSoundBigBlast = 3,

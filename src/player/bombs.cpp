@@ -15,9 +15,9 @@ enum BombKind : int { kGigaCrash = 0, kHealForce = 1, kRollingThunder = 2 };
 
 // A white flash, five points of damage to every enemy that can take it, and every bullet gone.
 void GigaCrash(Game &g) {
-  PlaySound(g, 12);
+  PlaySound(g, kSoundGigaCrash);
   g.audio.SNDLOCK = 20;
-  g.player.PSTAT[7] = 3;
+  g.player.PSTAT[kStatWhiteFlash] = 3;
   Enemies &en = g.enemies;
   for (int i = 0; i <= std::min(en.ENMAX, 30); ++i) {
     const Enemy &e = en.ENEMY[static_cast<std::size_t>(i)];
@@ -35,10 +35,10 @@ void ReleaseBomb(Game &g) {
       GigaCrash(g);
       break;
     case kHealForce:  // the aura mends the shield over the next frames
-      SpawnEffect(g, 0, 40);
+      SpawnEffect(g, 0, kEffectHealAura);
       break;
     case kRollingThunder:
-      PlaySound(g, 18);
+      PlaySound(g, kSoundThunder);
       FirePlayerShot(g, 20, 0);
       break;
     default:

@@ -49,7 +49,7 @@ void StartFlyOut(Game &g) {
   p.PSTATE = kShipFlyingOut;
   p.MY = -10;
   p.INVUL = -1;
-  PlaySound(g, 6);
+  PlaySound(g, kSoundJet);
 }
 
 // The ship first dips, then climbs ever faster until it has left at the top.
@@ -59,7 +59,7 @@ void RunFlyOut(Game &g) {
   SpeedUp(p);
   if (p.PY >= -100) return;
   p.PY = -100;
-  p.PSTAT[20] = 1;
+  p.PSTAT[kStatStageFlow] = 1;
   p.PSTATE = kShipGone;
 }
 
@@ -77,7 +77,7 @@ void RunFinalFlyOut(Game &g) {
   SpeedUp(p);
   if (p.MY > 0 && p.PBANK != 3) {
     p.PBANK = 3;
-    PlaySound(g, 6);
+    PlaySound(g, kSoundJet);
   }
   if (p.PY <= 1500) return;
   g.shell.SCENE = kSceneEndingIntro;

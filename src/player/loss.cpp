@@ -22,29 +22,29 @@ constexpr int kWreckWait = 100;
 void AfterSurvivedHit(Game &g, int damage, int persistent) {
   Player &p = g.player;
   bool blink = p.SYSTEM == 13;
-  PlaySound(g, 13);
+  PlaySound(g, kSoundDamage);
   if (persistent != 0) {
-    p.PSTAT[10] = blink ? 6 : 2;
+    p.PSTAT[kStatInvulnerable] = blink ? 6 : 2;
   } else {
-    p.PSTAT[10] = blink ? 20 : 10;
+    p.PSTAT[kStatInvulnerable] = blink ? 20 : 10;
     g.audio.SNDLOCK = 10;
   }
   p.INVUL = -1;
-  p.PSTAT[4] = 5;
+  p.PSTAT[kStatRedShield] = 5;
   double charge = p.SYSTEM == 12 ? 3 : 1.5;
   AddBombGauge(g, static_cast<int>(std::floor(damage * charge)));
 }
 
 // Spin frames of the falling wreck: level, right, level, left.
 void SpinWreck(Player &p) {
-  p.PSTAT[18] += 1;
-  switch (static_cast<int>(p.PSTAT[18])) {
+  p.PSTAT[kStatSpin] += 1;
+  switch (static_cast<int>(p.PSTAT[kStatSpin])) {
     case 1: p.PBANK = 1; break;
     case 2: p.PBANK = 0; break;
     case 3: p.PBANK = 2; break;
     case 4:
       p.PBANK = 0;
-      p.PSTAT[18] = 0;
+      p.PSTAT[kStatSpin] = 0;
       break;
     default: break;
   }
@@ -54,11 +54,11 @@ void BurstWreck(Game &g) {
   Player &p = g.player;
   p.PBANK = 10;  // no frame: the ship is gone
   g.audio.SNDLOCK = 0;
-  PlaySound(g, 3);
+  PlaySound(g, kSoundBigBlast);
   g.audio.SNDLOCK = 60;
-  SpawnEffect(g, 0, 3);
+  SpawnEffect(g, 0, kEffectShipExplosion);
   p.PSTATE = kShipWrecked;
-  p.PSTAT[19] = p.PSTAT[18] = 0;
+  p.PSTAT[kStatFalling] = p.PSTAT[kStatSpin] = 0;
 }
 
 // Another ship from the reserve starts the stage again, full, at the cost of half the score
@@ -81,15 +81,15 @@ void HitPlayer(Game &g, int damage, int persistent) {
   if (g.config.invincible) return;
   Player &p = g.player;
   p.SHIELD -= damage;
-  SpawnEffect(g, damage, 15);
+  SpawnEffect(g, damage, kEffectDamageFigure);
   // A hit halves the progress towards the next restored point.
-  if (p.PSTAT[6] > 0) p.PSTAT[6] = std::floor(p.PSTAT[6] / 2);
+  if (p.PSTAT[kStatRecoveryCount] > 0) p.PSTAT[kStatRecoveryCount] = std::floor(p.PSTAT[kStatRecoveryCount] / 2);
   if (p.SHIELD > 0) {
     AfterSurvivedHit(g, damage, persistent);
     return;
   }
   p.SHIELD = 0;
-  PlayMusic(g, 0);
+  PlayMusic(g, kMusicSilence);
   p.PSTATE = kShipFalling;
   p.MY = 0;
 }
@@ -102,17 +102,17 @@ void RunFallingWreck(Game &g) {
   // fall its own shape).
   if (p.MY < 10 && static_cast<std::uint32_t>(g.shell.FRAMESTART) % 5 == 0) p.MY += 1;
   if (p.PY > 416) p.PY = 416;
-  p.PSTAT[19] += 1;
-  if (static_cast<long>(p.PSTAT[19]) % 2 == 0) PlaySound(g, 2);
-  SpawnEffect(g, 0, 12);
+  p.PSTAT[kStatFalling] += 1;
+  if (static_cast<long>(p.PSTAT[kStatFalling]) % 2 == 0) PlaySound(g, kSoundBlast);
+  SpawnEffect(g, 0, kEffectShipBlast);
   SpinWreck(p);
-  if (p.PSTAT[19] > kFallFrames) BurstWreck(g);
+  if (p.PSTAT[kStatFalling] > kFallFrames) BurstWreck(g);
 }
 
 void RunWreckWait(Game &g) {
   Player &p = g.player;
-  p.PSTAT[18] += 1;
-  if (p.PSTAT[18] <= kWreckWait) return;
+  p.PSTAT[kStatSpin] += 1;
+  if (p.PSTAT[kStatSpin] <= kWreckWait) return;
   Transition(g, 3);
   if (p.CREDIT < 1) {
     g.shell.SCENE = kSceneGameOver;

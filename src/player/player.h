@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 
 #include "platform/hit_box.h"
 
@@ -19,6 +20,23 @@ struct PlayerShot {
   std::array<int, 11> V{};
   double T1 = 0, T2 = 0;
   int AGE = 0, PIERCE = 0;
+};
+
+// What the elements of PSTAT hold in play. The scenes outside play use some of them for their
+// own counters (the title's locks, the ending, the game-over timer).
+enum PlayerStat : std::size_t {
+  kStatChargeCount = 2,       // frames towards the next bomb-gauge point
+  kStatMultiPhase = 3,        // the Multi's volley phase 0..5
+  kStatRedShield = 4,         // frames the shield gauge is drawn red
+  kStatRecoveryInterval = 5,  // frames per shield point recovered
+  kStatRecoveryCount = 6,     // frames towards the next shield point
+  kStatWhiteFlash = 7,        // pictures still drawn white
+  kStatInvulnerable = 10,     // frames of safety left
+  kStatChargeInterval = 12,   // frames per bomb-gauge point
+  kStatFireSweep = 13,        // the Fire's sweep 0..11
+  kStatSpin = 18,             // the falling wreck's spin, then the wait after it bursts
+  kStatFalling = 19,          // frames the wreck has fallen
+  kStatStageFlow = 20,        // 0: the clock runs; 1: it stops (a boss, a clear); 2..5: stage 5's loops
 };
 
 // Values of PSTATE.

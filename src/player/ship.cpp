@@ -51,8 +51,8 @@ void ChangeWeapon(Game &g) {
   Player &p = g.player;
   if (!Pressed(g.input, kPadChange)) return;
   p.WSLOT = 1 - ActiveSlot(p);
-  PlaySound(g, 10);
-  SpawnEffect(g, ActiveWeapon(p), 16);  // the weapon's name tag at the ship
+  PlaySound(g, kSoundSwitch);
+  SpawnEffect(g, ActiveWeapon(p), kEffectWeaponFigure);  // the weapon's name tag at the ship
 }
 
 void Pause(Game &g) {
@@ -88,19 +88,19 @@ void RunState(Game &g) {
 }
 
 void CountDownInvulnerability(Player &p) {
-  if (p.PSTAT[10] <= 0 || p.INVUL != -1) return;
-  p.PSTAT[10] -= 1;
-  if (p.PSTAT[10] > 0) return;
-  p.PSTAT[10] = 0;
+  if (p.PSTAT[kStatInvulnerable] <= 0 || p.INVUL != -1) return;
+  p.PSTAT[kStatInvulnerable] -= 1;
+  if (p.PSTAT[kStatInvulnerable] > 0) return;
+  p.PSTAT[kStatInvulnerable] = 0;
   p.INVUL = 0;
 }
 
 // One shield point every PSTAT(5) + 1 frames of play.
 void RecoverShield(Player &p) {
   if (p.PSTATE != kShipPlay || p.SHIELD >= p.SHIELDMAX) return;
-  p.PSTAT[6] += 1;
-  if (p.PSTAT[6] <= p.PSTAT[5]) return;
-  p.PSTAT[6] = 0;
+  p.PSTAT[kStatRecoveryCount] += 1;
+  if (p.PSTAT[kStatRecoveryCount] <= p.PSTAT[kStatRecoveryInterval]) return;
+  p.PSTAT[kStatRecoveryCount] = 0;
   p.SHIELD = std::min(p.SHIELD + 1, p.SHIELDMAX);
 }
 
@@ -108,9 +108,9 @@ void RecoverShield(Player &p) {
 void ChargeGauge(Game &g) {
   Player &p = g.player;
   if (p.PSTATE != kShipPlay || p.GAUGE >= 100) return;
-  p.PSTAT[2] += 1;
-  if (p.PSTAT[2] <= p.PSTAT[12]) return;
-  p.PSTAT[2] = 0;
+  p.PSTAT[kStatChargeCount] += 1;
+  if (p.PSTAT[kStatChargeCount] <= p.PSTAT[kStatChargeInterval]) return;
+  p.PSTAT[kStatChargeCount] = 0;
   AddBombGauge(g, 1);
 }
 
@@ -119,7 +119,7 @@ void ChargeGauge(Game &g) {
 void EnterPause(Game &g) {
   g.input.PADOLD[kPadPause] = 1;
   g.audio.SNDLOCK = 0;
-  PlaySound(g, 15);
+  PlaySound(g, kSoundConfirm);
   g.shell.SCENE = kScenePause;
 }
 

@@ -1,12 +1,12 @@
 // One shot of a volley: its look, where it starts and how it flies.
 #include "game.h"
+#include "platform/angles.h"
 #include "player/player.h"
 
 namespace qel {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979;
 constexpr int kThunderBall = 20;
 
 // Sprite, power and hit box of a shot kind. Level 2 of the weapon takes the second look.
@@ -94,10 +94,10 @@ void AimWide(const Player &p, PlayerShot &s, int sub) {
 void AimFire(Player &p, PlayerShot &s) {
   static constexpr int kSweep[12] = {0, -1, -2, -4, -2, -1, 0, 1, 2, 4, 2, 1};
   s.X = p.PX, s.Y = p.PY - 16, s.DY = -16;
-  int step = static_cast<int>(p.PSTAT[13]);
+  int step = static_cast<int>(p.PSTAT[kStatFireSweep]);
   if (step >= 0 && step <= 11) s.DX = kSweep[step];
-  p.PSTAT[13] += 1;
-  if (p.PSTAT[13] > 11) p.PSTAT[13] = 0;
+  p.PSTAT[kStatFireSweep] += 1;
+  if (p.PSTAT[kStatFireSweep] > 11) p.PSTAT[kStatFireSweep] = 0;
 }
 
 // Three patterns of two volleys each: spread sideways, fanned, then flat to the sides.
@@ -105,7 +105,7 @@ void AimMulti(Player &p, PlayerShot &s, int sub) {
   s.X = CentredX(p, s), s.Y = p.PY + 8, s.DY = -20;
   int side = (sub == 11 || sub == 13) ? -1 : (sub == 12 || sub == 14) ? 1 : 0;
   bool back = sub == 13 || sub == 14;
-  int phase = static_cast<int>(p.PSTAT[3]);
+  int phase = static_cast<int>(p.PSTAT[kStatMultiPhase]);
   if (side != 0 && (phase == 0 || phase == 1)) {
     s.X += side * s.W;
     s.DY = back ? 20 : -20;
@@ -116,8 +116,8 @@ void AimMulti(Player &p, PlayerShot &s, int sub) {
     s.Y += back ? -8 : 8;
   }
   if (sub != 14) return;
-  p.PSTAT[3] += 1;
-  if (p.PSTAT[3] > 5) p.PSTAT[3] = 0;
+  p.PSTAT[kStatMultiPhase] += 1;
+  if (p.PSTAT[kStatMultiPhase] > 5) p.PSTAT[kStatMultiPhase] = 0;
 }
 
 void AimShadow(const Player &p, PlayerShot &s, int sub) {
@@ -130,8 +130,8 @@ void AimShadow(const Player &p, PlayerShot &s, int sub) {
 void AimThunderBall(const Player &p, PlayerShot &s) {
   s.X = CentredX(p, s), s.Y = p.PY;
   s.V[9] = 1;  // its hits count as a bomb's
-  s.T1 = kPi / 2;
-  s.T2 = 30 * kPi / 180;
+  s.T1 = kTablePi / 2;
+  s.T2 = 30 * kTablePi / 180;
 }
 
 void Aim(Player &p, PlayerShot &s, int kind, int sub) {

@@ -158,7 +158,7 @@ void InitTables(Game &g) {
   st.STARSPEED = 2;
   p.PX = 234, p.PY = 400;
   g.enemies.ENMAX = 30;
-  p.PSTAT[5] = 60;
+  p.PSTAT[kStatRecoveryInterval] = 60;
   Equip(p, kStartUpEquipment);
   for (int i = 1; i <= 6; ++i) st.MISSIONS[i] = i;
   st.MISSIONS[7] = 10;

@@ -24,7 +24,7 @@ void BeginFlyBy(Game &g) {
   g.stage.STAGE = 10;
   g.player.PY = 500;  // the ship itself is out of sight: the picture shows it
   LoadStageMap(g, 10);
-  SpawnEffect(g, 0, 300);
+  SpawnEffect(g, 0, kEffectFlyAway);
   RenderGame(g, 1);
   Transition(g, 1);
 }

@@ -24,7 +24,7 @@ void Build(Game &g) {
 
 void Show(Game &g) {
   Input &in = g.input;
-  double &timer = g.player.PSTAT[18];
+  double &timer = g.player.PSTAT[kStatSpin];  // the wreck's wait goes on as the timer
   ReadInput(g);
   timer += 1;
   if (timer > kTimerEnd) g.shell.PHASE = kLeave;

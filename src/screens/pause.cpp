@@ -43,11 +43,11 @@ void RunEquipmentKeys(Game &g) {
   for (const EquipmentRow &row : kEquipmentRows) {
     if (keys[8] != row.group || keys[9] != row.letter) continue;
     if (row.group == kGroupSystem && p.SYSTEM != row.value) {
-      p.PSTAT[5] = ShieldRecoveryInterval(row.value);
+      p.PSTAT[kStatRecoveryInterval] = ShieldRecoveryInterval(row.value);
       p.SYSTEM = row.value;
       AfterEquipmentChange(g);
     } else if (row.group == kGroupBomb && p.BOMBKIND != row.value) {
-      p.PSTAT[12] = BombChargeInterval(row.value);
+      p.PSTAT[kStatChargeInterval] = BombChargeInterval(row.value);
       p.BOMBKIND = row.value;
       AfterEquipmentChange(g);
     }

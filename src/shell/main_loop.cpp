@@ -35,7 +35,7 @@ std::int32_t Low32(std::uint64_t ms) { return static_cast<std::int32_t>(static_c
 
 void ReturnToTitle(Game &g) {
   g.shell.SCENE = kSceneTitle;
-  PlayMusic(g, 0);
+  PlayMusic(g, kMusicSilence);
   g.audio.SNDLOCK = 0;
   Transition(g, 0);
   g.shell.SCENE = kSceneTitle;
@@ -96,7 +96,7 @@ void StartEndingDirectly(Game &g) {
 
 void StartUp(Game &g) {
   FormLoad(g);
-  PlayMusic(g, 0);
+  PlayMusic(g, kMusicSilence);
   InitTables(g);
   if (g.config.screenMode >= 0) g.settings.OPTION[kOptWindowed] = g.config.screenMode;
   ApplyScreenMode(g, g.settings.OPTION[kOptWindowed]);

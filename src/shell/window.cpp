@@ -124,7 +124,7 @@ void CheckDataFiles(Game &g, const std::string &name) {
 }
 
 void EndForDataFile(Game &g) {
-  PlaySound(g, 3);
+  PlaySound(g, kSoundBigBlast);
   // The message must not hide behind a full-screen window.
   if (g.settings.OPTION[kOptWindowed] == 0) ApplyScreenMode(g, 1);
   g.host.MessageBox("エラ－", "ファイルがありません！終了します。");

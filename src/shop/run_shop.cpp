@@ -12,7 +12,6 @@ namespace qel {
 
 namespace {
 
-constexpr int kSoundMove = 14, kSoundChoice = 15, kSoundRefusal = 16;
 constexpr int kAlways = std::numeric_limits<int>::min();
 
 // What the keeper says when asked to talk: the line of a stage applies when its shop ship appeared
@@ -57,7 +56,7 @@ const TalkLine &FindTalk(int stage, int t) {
 void Refuse(Game &g, Face face, const char *text) { KeeperSays(g, face, text, kRefusalLook); }
 
 void Settle(Game &g, int k) {
-  PlaySound(g, kSoundChoice);
+  PlaySound(g, kSoundConfirm);
   SettlePurchase(g, k);
   KeeperSays(g, kFaceDelighted, "毎度ありがとうございます～", kNoticeLook);
   FullRedraw(g);
@@ -77,7 +76,7 @@ void DrawWeaponDialogue(Game &g, int slot) {
 // The slot chosen for a weapon, or -1 when CHANGE cancelled the purchase.
 int ChooseWeaponSlot(Game &g) {
   Input &in = g.input;
-  PlaySound(g, kSoundChoice);
+  PlaySound(g, kSoundConfirm);
   SetFace(g, kFaceFriendly);
   DrawKeeper(g);
   PresentShop(g);
@@ -89,7 +88,7 @@ int ChooseWeaponSlot(Game &g) {
       int to = slot + (k == kPadLeft ? -1 : 1);
       if (to < 0 || to > 1) continue;
       slot = to;
-      PlaySound(g, kSoundMove);
+      PlaySound(g, kSoundCursor);
     }
     DrawWeaponDialogue(g, slot);
     if (TakePress(in, kPadShot)) return slot;
@@ -127,7 +126,7 @@ void Buy(Game &g, int k) {
     Refuse(g, kFaceApologetic, "そのシステムなら、持ってますよ。");
   } else if (k <= kItemLastSystem) {
     p.SYSTEM = k;
-    p.PSTAT[5] = ShieldRecoveryInterval(k);
+    p.PSTAT[kStatRecoveryInterval] = ShieldRecoveryInterval(k);
     Settle(g, k);
   } else {
     if (k == kItemShieldPack) p.SHIELDMAX = p.SHIELDMAX + 10 > 100 ? 100 : p.SHIELDMAX + 10;
@@ -138,7 +137,7 @@ void Buy(Game &g, int k) {
 }
 
 void Talk(Game &g, int t) {
-  PlaySound(g, kSoundChoice);
+  PlaySound(g, kSoundConfirm);
   const TalkLine &line = FindTalk(g.stage.STAGE, t);
   SetFace(g, line.face);
   DrawKeeper(g);
@@ -150,8 +149,8 @@ void Talk(Game &g, int t) {
 void ChangeBomb(Game &g, int k) {
   Player &p = g.player;
   p.BOMBKIND = k - kItemFirstBomb;
-  p.PSTAT[12] = BombChargeInterval(p.BOMBKIND);
-  PlaySound(g, kSoundChoice);
+  p.PSTAT[kStatChargeInterval] = BombChargeInterval(p.BOMBKIND);
+  PlaySound(g, kSoundConfirm);
   KeeperSays(g, kFaceDelighted, "ボム変更しま～す。", kNoticeLook);
   FillBombRow(g);
   FullRedraw(g);
@@ -163,7 +162,7 @@ void Choose(Game &g, int k, int t) {
   if (k == kItemTalk) {
     Talk(g, t);
   } else if (k == kItemExit) {
-    PlaySound(g, kSoundChoice);
+    PlaySound(g, kSoundConfirm);
     g.shell.PHASE = kShopLeave;
   } else if (k >= kItemFirstBomb && k <= kItemLastBomb) {
     ChangeBomb(g, k);
@@ -185,7 +184,7 @@ void MoveCursor(Game &g) {
   if (TakePress(in, kPadRight)) mx = 1;
   if (shop.CURSOR2 + mx < 0 || shop.CURSOR2 + mx > 1) mx = 0;
   if (shop.CURSOR + my < 0 || shop.CURSOR + my > 5) my = 0;
-  if (mx != 0 || my != 0) PlaySound(g, kSoundMove);
+  if (mx != 0 || my != 0) PlaySound(g, kSoundCursor);
   shop.CURSOR2 += mx;
   shop.CURSOR += my;
   for (int k : {kPadUp, kPadDown, kPadLeft, kPadRight}) in.PADOLD[k] = in.PAD[k];
@@ -227,7 +226,7 @@ void StepEnter(Game &g, int t) {
 }
 
 void StepIntroduce(Game &g) {
-  PlaySound(g, kSoundChoice);
+  PlaySound(g, kSoundConfirm);
   SetFace(g, kFaceFriendly);
   g.screens.SHOPMEET = 2;
   DrawKeeper(g);

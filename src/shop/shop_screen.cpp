@@ -98,7 +98,7 @@ void KeeperSays(Game &g, Face face, const char *text, const MessageLook &look) {
   SetFace(g, face);
   DrawKeeper(g);
   PresentShop(g);
-  if (look.sound != 0) PlaySound(g, look.sound);
+  if (look.sound != kSoundNone) PlaySound(g, look.sound);
   DrawText(g, g.surf.MSCREEN, text, 20, look.colour, look.x, 350, 1);
   ModalWait(g, look.waitMs);
 }

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "platform/sound.h"
+
 namespace qel {
 
 struct Game;
@@ -39,14 +41,14 @@ void DrawItemPanel(Game &g, int k);
 struct MessageLook {
   int x;
   int colour;
-  int sound;  // played before the text, 0 for none
+  SoundEffect sound;
   int waitMs;
 };
 
-constexpr MessageLook kWelcomeLook{20, 15, 0, 1000};
-constexpr MessageLook kNoticeLook{50, 11, 0, 500};
-constexpr MessageLook kGoodbyeLook{50, 11, 0, 1000};
-constexpr MessageLook kRefusalLook{50, 12, 16, 500};
+constexpr MessageLook kWelcomeLook{20, 15, kSoundNone, 1000};
+constexpr MessageLook kNoticeLook{50, 11, kSoundNone, 500};
+constexpr MessageLook kGoodbyeLook{50, 11, kSoundNone, 1000};
+constexpr MessageLook kRefusalLook{50, 12, kSoundRefuse, 500};
 
 // The keeper changes her face and says one line, then the shop waits.
 void KeeperSays(Game &g, Face face, const char *text, const MessageLook &look);

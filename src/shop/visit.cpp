@@ -22,13 +22,13 @@ void RunShopUntilLeft(Game &g, int t) {
 
 void VisitShop(Game &g, int t) {
   Player &p = g.player;
-  p.PSTAT[4] = 0;
+  p.PSTAT[kStatRedShield] = 0;
   Transition(g, 0);
   EnableResetMenu(g, false);
   RunShopUntilLeft(g, t);
   RenderGame(g, 1);
   Transition(g, 1);
-  p.PSTAT[10] = 30;  // frames of safety back in play
+  p.PSTAT[kStatInvulnerable] = 30;  // frames of safety back in play
   p.INVUL = -1;
   EnableResetMenu(g, true);
 }

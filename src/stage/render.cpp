@@ -44,12 +44,12 @@ void DrawEffects(Game &g) {
   for (Effect &e : g.effects.EFFECT) {
     if (e.FLAG < 1) continue;
     int x = Round(e.X), y = Round(e.Y);
-    if (e.KIND >= 1 && e.KIND <= 49) {
+    if (IsSheetEffect(e.KIND)) {
       AndXor(g, Family::TOKU, Family::TOKUM, e.SHEET, e.W * e.FRAME, 0, e.W, e.H, x, y);
-    } else if (e.KIND >= 50 && e.KIND <= 60) {
+    } else if (IsTextEffect(e.KIND)) {
       DrawText(g, g.surf.DISPLAY, e.TEXT, e.V[5], 0, x + 3, y + 3, e.V[7]);
       DrawText(g, g.surf.DISPLAY, e.TEXT, e.V[5], e.V[6], x, y, e.V[7]);
-    } else if (e.KIND >= 300 && e.KIND <= 310) {
+    } else if (IsStretchedEffect(e.KIND)) {
       Surface &d = g.surf.DISPLAY;
       StretchBlt(d, x, y, e.V[5], e.V[6], g.sheet(Family::TOKUM, e.SHEET), e.W * e.FRAME, 0, e.W, e.H, Rop::And);
       StretchBlt(d, x, y, e.V[5], e.V[6], g.sheet(Family::TOKU, e.SHEET), e.W * e.FRAME, 0, e.W, e.H, Rop::Xor);
@@ -66,7 +66,7 @@ void DrawBullets(Game &g) {
 }
 
 void DrawWhiteFlash(Game &g) {
-  double &flash = g.player.PSTAT[7];
+  double &flash = g.player.PSTAT[kStatWhiteFlash];
   if (flash <= 0) return;
   Fill(g.surf.DISPLAY, QBColor(15));
   flash = flash - 1 < 0 ? 0 : flash - 1;
@@ -82,7 +82,7 @@ void DrawShots(Game &g) {
 void DrawShip(Game &g) {
   const Player &p = g.player;
   // While invulnerable in play the ship flickers white on every other count.
-  bool blink = p.INVUL == -1 && (Round(p.PSTAT[10]) % 2) == 0 && p.PSTATE == kShipPlay;
+  bool blink = p.INVUL == -1 && (Round(p.PSTAT[kStatInvulnerable]) % 2) == 0 && p.PSTATE == kShipPlay;
   OrAnd(g, Family::PL, Family::PLM, 0, p.PBANK * 32, 0, 32, 32, Round(p.PX), Round(p.PY), blink);
 }
 

@@ -46,14 +46,14 @@ void StartStage(Game &g) {
   p.PSTAT.fill(0);
   g.enemies.WORK.fill(0);
   p.PX = 224, p.PY = 480;
-  p.PSTAT[10] = 6;
+  p.PSTAT[kStatInvulnerable] = 6;
   p.PSTATE = kShipEntering;
   p.INVUL = -1;
   p.GAUGE = 100;
   p.SHIELD = p.SHIELDMAX;
   if (st.STAGE == 10) p.PY = -60, p.PSTATE = kShipDescending;
-  p.PSTAT[5] = ShieldRecoveryInterval(p.SYSTEM);
-  p.PSTAT[12] = BombChargeInterval(p.BOMBKIND);
+  p.PSTAT[kStatRecoveryInterval] = ShieldRecoveryInterval(p.SYSTEM);
+  p.PSTAT[kStatChargeInterval] = BombChargeInterval(p.BOMBKIND);
   EnableResetMenu(g, true);
   g.shell.PHASE = 66;
   p.volleyTimer = 66;  // the first volley comes without waiting
