@@ -7,7 +7,7 @@
 
 #include "app/app.h"
 #include "app/settings_file.h"
-#include "app/user_dirs.h"
+#include "host/user_dirs.h"
 #include "host/headless_host.h"
 #include "host/sdl_host.h"
 #include "platform/text.h"

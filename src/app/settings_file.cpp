@@ -5,7 +5,7 @@
 #include <functional>
 #include <sstream>
 
-#include "app/user_dirs.h"
+#include "host/user_dirs.h"
 
 namespace qel {
 

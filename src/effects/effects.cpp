@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "effects/effects_internal.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 #include "platform/rounding.h"
 #include "platform/sound.h"

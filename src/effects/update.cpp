@@ -3,7 +3,7 @@
 
 #include "effects/effects.h"
 #include "effects/effects_internal.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 #include "platform/sound.h"
 

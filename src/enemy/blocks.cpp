@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "effects/effects.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 #include "platform/rounding.h"
 #include "platform/sound.h"

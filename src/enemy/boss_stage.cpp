@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "enemy/boss_behaviour.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
 #include "platform/sound.h"

@@ -3,7 +3,7 @@
 
 #include "effects/effects.h"
 #include "enemy/boss_behaviour.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
 #include "platform/rounding.h"

@@ -2,7 +2,7 @@
 #include <cmath>
 
 #include "enemy/enemy.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 #include "platform/angles.h"
 

@@ -3,7 +3,7 @@
 
 #include "effects/effects.h"
 #include "enemy/enemy.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 #include "platform/sound.h"
 

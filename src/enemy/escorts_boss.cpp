@@ -1,7 +1,7 @@
 // The escorts that fly around a boss, types 105..110.
 #include "effects/effects.h"
 #include "enemy/boss_behaviour.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
 #include "platform/sound.h"

@@ -1,6 +1,6 @@
 // The boss parts 200..211: fixed to the boss's body, firing under their own conditions.
 #include "enemy/boss_behaviour.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
 #include "platform/sound.h"

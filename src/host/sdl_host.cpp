@@ -16,7 +16,7 @@
 #include "host/sdl_audio.h"
 #include "host/sdl_joystick.h"
 #include "platform/png_io.h"
-#include "platform/screenshot.h"
+#include "host/screenshot.h"
 #include "platform/surface.h"
 #include "platform/text.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 
 namespace qel {
@@ -82,6 +82,10 @@ void DrawBomb(Game &g) {
   Copy(g, Family::IT, 22, 0, 15, p.GAUGE, 15, 370, 5);
   DrawBox(g.surf.DISPLAY, 370, 5, 470, 20, QBColor(15));
   Copy(g, Family::IT, p.BOMBKIND + 19, 0, 0, 32, 32, 340, 5);
+  // A full gauge's "BOMB" flickers in a colour drawn from the game's own random numbers, not a
+  // generator of its own. Drawing the heads-up display one time more or less than the game does
+  // therefore changes every later wave, shot and explosion, and no replay would match: it is
+  // drawn where it always was (each rendered frame of play, the shop, the pause) and nowhere else.
   if (p.GAUGE == 100) ShadowText(g, "BOMB", 15, RandomRange(g, 9, 15), 395, 5, 396, 6);
 }
 

@@ -20,6 +20,16 @@ enum PadIndex : int {
   kPadBomb = 12,
 };
 
+// Command codes the key events put into KEYS(10); the shell carries them out.
+enum Command : int {
+  kCmdNone = 0,
+  kCmdTitle = 2,       // F1
+  kCmdExit = 3,        // Esc
+  kCmdCursor = 4,      // Tab
+  kCmdScreenMode = 5,  // F2
+  kCmdSpace = 10,      // Space (read by nobody)
+};
+
 struct Input {
   std::array<int, 16> PAD{};
   std::array<int, 16> PADOLD{};

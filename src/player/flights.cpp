@@ -2,7 +2,7 @@
 // cleared stage, the last flight of the story, and the clear marks they earn.
 #include "game.h"
 #include "platform/sound.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "player/player.h"
 
 namespace qel {

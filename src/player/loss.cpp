@@ -5,7 +5,7 @@
 #include "effects/effects.h"
 #include "game.h"
 #include "platform/sound.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "player/player.h"
 #include "stage/render.h"
 #include "stage/stage.h"

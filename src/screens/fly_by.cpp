@@ -2,7 +2,7 @@
 // flash fills the screen and the ending begins.
 #include "effects/effects.h"
 #include "game.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "shell/window.h"
 #include "stage/render.h"
 #include "stage/stage.h"

@@ -1,6 +1,6 @@
 // Scene 7: the last ship is lost.
 #include "game.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
 #include "stage/stage.h"

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <string>
 
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 #include "platform/sound.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
 #include "shell/window.h"

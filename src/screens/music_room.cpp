@@ -3,7 +3,7 @@
 
 #include "game.h"
 #include "platform/sound.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
 #include "shell/shell.h"

@@ -1,7 +1,7 @@
 // Scene 1: the title menu over the moving stars.
 #include "game.h"
 #include "platform/sound.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
 #include "shell/window.h"

@@ -3,7 +3,7 @@
 
 #include "game.h"
 #include "platform/sound.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "save/save.h"
 #include "screens/gallery.h"
 #include "screens/screens.h"

@@ -24,16 +24,6 @@ enum Scene : int {
   kSceneOptions = 15,
 };
 
-// Command codes the key events put into KEYS(10).
-enum Command : int {
-  kCmdNone = 0,
-  kCmdTitle = 2,       // F1
-  kCmdExit = 3,        // Esc
-  kCmdCursor = 4,      // Tab
-  kCmdScreenMode = 5,  // F2
-  kCmdSpace = 10,      // Space (read by nobody)
-};
-
 // Window menu clicks wait here until the main loop carries them out, so that a click during
 // a wipe cannot be overwritten by the code the wipe belongs to.
 enum class MenuCommand { None, FullScreen, Reset, Quit };

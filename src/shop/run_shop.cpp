@@ -4,7 +4,7 @@
 #include "game.h"
 #include "shell/shell.h"
 #include "platform/sound.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "shop/shop.h"
 #include "shop/shop_screen.h"
 

@@ -1,5 +1,5 @@
 #include "game.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "shell/shell.h"
 #include "shell/window.h"
 #include "shop/shop.h"

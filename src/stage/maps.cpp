@@ -3,7 +3,7 @@
 #include <iterator>
 #include <vector>
 
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 #include "shell/window.h"
 #include "stage/stage.h"

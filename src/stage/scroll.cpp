@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "enemy/enemy.h"
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "game.h"
 #include "stage/stage.h"
 #include "stage/tiles.h"

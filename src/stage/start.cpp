@@ -1,7 +1,7 @@
 #include "effects/effects.h"
 #include "game.h"
 #include "platform/sound.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "shell/window.h"
 #include "stage/render.h"
 #include "stage/stage.h"

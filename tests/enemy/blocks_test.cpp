@@ -5,7 +5,7 @@
 #include <cmath>
 #include <set>
 
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "enemy_test_support.h"
 
 namespace qel {

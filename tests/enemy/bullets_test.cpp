@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "enemy/random.h"
+#include "platform/random.h"
 #include "enemy_test_support.h"
 
 namespace qel {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "shell/window.h"
 #include "support/test_game.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "game.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "platform/sound.h"
 #include "shop/shop.h"
 #include "support/test_game.h"

@@ -2,7 +2,7 @@
 
 #include "app/app.h"
 #include "game.h"
-#include "platform/transition.h"
+#include "shell/transition.h"
 #include "shop/shop.h"
 #include "stage/stage_test_support.h"
 

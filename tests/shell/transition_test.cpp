@@ -1,4 +1,4 @@
-#include "platform/transition.h"
+#include "shell/transition.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "enemy/random.h"
+#include "platform/random.h"
 
 #include <cmath>
 

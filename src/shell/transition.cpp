@@ -1,4 +1,4 @@
-#include "platform/transition.h"
+#include "shell/transition.h"
 
 #include "game.h"
 #include "shell/shell.h"

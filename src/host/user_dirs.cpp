@@ -1,4 +1,4 @@
-#include "app/user_dirs.h"
+#include "host/user_dirs.h"
 
 #include <sys/stat.h>
 

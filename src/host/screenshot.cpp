@@ -1,4 +1,4 @@
-#include "platform/screenshot.h"
+#include "host/screenshot.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/user_dirs.h"
+#include "host/user_dirs.h"
 
 namespace qel {
 

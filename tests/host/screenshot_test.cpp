@@ -1,4 +1,4 @@
-#include "platform/screenshot.h"
+#include "host/screenshot.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
