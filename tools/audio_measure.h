@@ -13,6 +13,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "platform/angles.h"
+
 namespace audio_measure {
 
 using Signal = std::vector<double>;
@@ -33,7 +35,7 @@ struct Biquad {
 // The K-weighting: a high shelf of +4 dB above about 1.5 kHz and a high-pass near 38 Hz,
 // designed for the sample rate.
 inline Signal KWeighted(const Signal &s, int rate) {
-  constexpr double kPi = 3.14159265358979323846;
+  using qel::kPi;
   const double fs = rate;
   double k = std::tan(kPi * 1681.974450955533 / fs), vh = std::pow(10.0, 3.999843853973347 / 20);
   double vb = std::pow(vh, 0.4996667741545416), q = 0.7071752369554196;

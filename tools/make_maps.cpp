@@ -1,26 +1,33 @@
 // make_maps --src DIR --out DIR [--partial]
 //
 // Compiles the text stage maps of DIR (every *.txt) into the 65,536-byte grids the game reads
-// (NAME.map: row r, column c at byte r * 256 + c). The enemy schedule has its own compiler.
-// Before anything is written each map is checked against the tiles and the scroll rules of the
-// stages that show it; faults are printed as "file:line: message" and nothing is written.
-// --partial allows a folder that holds only some of the maps (for tests).
+// (NAME.map: row r, column c at byte r * 256 + c), and the harder version's cells of
+// DIR/mapset2.patch into mapset2.map (stage/hard_patches.h). The enemy schedule has its own
+// compiler. Before anything is written each map is checked against the tiles and the scroll
+// rules of the stages that show it, with and without the harder version's cells; faults are
+// printed as "file:line: message" and nothing is written. --partial allows a folder that holds
+// only some of the maps and perhaps no patch source (for tests).
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "maps/map_check.h"
 #include "maps/map_source.h"
-#include "maps/scroll_sim.h"
+#include "maps/patch_source.h"
+#include "maps/scroll_watch.h"
+#include "stage/hard_patches.h"
 
 namespace qel::maps {
 namespace {
 
 namespace fs = std::filesystem;
+
+constexpr const char *kPatchSourceName = "mapset2.patch";
 
 const char *const kRequired[] = {"st1a", "st1b", "st2a", "st2b", "st3a", "st4a", "st4b",
                                  "st5a", "st5b", "st6a", "st6b", "st7a", "st7b"};
@@ -48,17 +55,41 @@ bool ReadFile(const fs::path &p, std::string &text) {
   return true;
 }
 
-bool WriteGrid(const fs::path &p, const std::vector<std::uint8_t> &grid) {
+bool WriteBytes(const fs::path &p, const char *data, std::size_t size) {
   fs::path tmp = p;
   tmp += ".tmp";
   {
     std::ofstream out(tmp, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(grid.data()), static_cast<std::streamsize>(grid.size()));
+    out.write(data, static_cast<std::streamsize>(size));
     if (!out) return false;
   }
   std::error_code ec;
   fs::rename(tmp, p, ec);
   return !ec;
+}
+
+bool WriteGrid(const fs::path &p, const std::vector<std::uint8_t> &grid) {
+  return WriteBytes(p, reinterpret_cast<const char *>(grid.data()), grid.size());
+}
+
+// The harder version's cells; a missing source holds none (allowed with --partial only).
+void ReadPatches(const Options &o, PatchSource &patches, bool &present, Diagnostics &diag) {
+  const fs::path p = fs::path(o.src) / kPatchSourceName;
+  std::string text;
+  present = fs::exists(p);
+  if (!present) {
+    if (!o.partial) diag.add(p.string(), 0, "is missing: the harder version's cells are compiled from it");
+    return;
+  }
+  if (!ReadFile(p, text)) diag.add(p.string(), 0, "cannot be read");
+  else ParsePatchSource(p.string(), text, patches, diag);
+}
+
+std::vector<PatchCell> NearCells(const PatchSource &patches) {
+  std::vector<PatchCell> near;
+  for (const PatchCell &c : patches.cells)
+    if (c.grid == PatchGrid::Near) near.push_back(c);
+  return near;
 }
 
 void CheckNames(const Options &o, const std::vector<MapSource> &maps, Diagnostics &diag) {
@@ -81,12 +112,26 @@ int Run(const Options &o) {
     else if (ParseMapSource(p.string(), text, m, diag)) maps.push_back(std::move(m));
   }
   CheckNames(o, maps, diag);
-  const std::map<std::string, Usage> usage = PlayAllStages();
+  PatchSource patches;
+  bool patchesPresent = false;
+  ReadPatches(o, patches, patchesPresent, diag);
+  const std::vector<PatchCell> hard = NearCells(patches);
+  std::set<std::string> names;
+  for (const MapSource &m : maps) names.insert(m.name);
+  std::map<std::string, Usage> usage;
+  std::string playError;
+  if (!names.empty() && !PlayStages(names, usage, &playError)) {
+    std::fprintf(stderr, "make_maps: cannot play the stages: %s\n", playError.c_str());
+    return 1;
+  }
   for (const MapSource &m : maps) {
     auto it = usage.find(m.name);
     if (it == usage.end()) diag.add(m.path, m.headerLine, "no stage loads a map called " + m.name);
-    else CheckMap(m, it->second, diag);
+    else CheckMap(m, it->second, hard, diag);
   }
+  std::string patchBytes, why;
+  if (patchesPresent && diag.errors.empty() && !EncodePatches(patches.cells, &patchBytes, &why))
+    diag.add(patches.path, 0, why);
   for (const std::string &e : diag.errors) std::fprintf(stderr, "%s\n", e.c_str());
   if (!diag.errors.empty()) {
     std::fprintf(stderr, "make_maps: %zu faults, nothing written\n", diag.errors.size());
@@ -96,11 +141,15 @@ int Run(const Options &o) {
   fs::create_directories(o.out, ec);
   bool ok = true;
   for (const MapSource &m : maps) ok = WriteGrid(fs::path(o.out) / (m.name + ".map"), m.grid) && ok;
+  if (patchesPresent)
+    ok = WriteBytes(fs::path(o.out) / kHardPatchFile, patchBytes.data(), patchBytes.size()) && ok;
   if (!ok) {
     std::fprintf(stderr, "make_maps: cannot write into %s\n", o.out.c_str());
     return 1;
   }
-  std::printf("make_maps: %zu maps written\n", maps.size());
+  std::printf("make_maps: %zu maps written", maps.size());
+  if (patchesPresent) std::printf(", %zu cells of the harder version", patches.cells.size());
+  std::printf("\n");
   return 0;
 }
 

@@ -40,7 +40,7 @@ constexpr double kMostLimiting = -6.0;     // dB; a sound that needs more stays 
 constexpr double kFadeInSeconds = 0.001;
 constexpr double kFadeOutSeconds = 0.008;
 constexpr double kSilence = 1e-4;  // -80 dB: the tail below it is cut
-constexpr double kPi = 3.14159265358979323846;
+using qel::kPi;
 
 using audio_measure::FromDb;
 using audio_measure::Peak;

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "enemy/catalogue.h"
+#include "enemy/start_kit.h"
 #include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
@@ -11,13 +12,6 @@ namespace qel {
 
 namespace {
 
-
-int RR(Game &g, int lo, int hi) {
-  return RandomRange(g, lo, hi);
-}
-int Rank(const Game &g) {
-  return g.enemies.RANK;
-}
 double Centred(const Enemy &e) {
   return 240 - e.W / 2;
 }

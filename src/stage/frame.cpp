@@ -5,20 +5,9 @@
 #include "player/player.h"
 #include "stage/render.h"
 #include "stage/stage.h"
+#include "stage/timeline.h"
 
 namespace qel {
-
-namespace {
-
-// Stage 5 holds its clock in a 120-frame loop while each timed boss fights.
-void LoopStage5Clock(Stage &st, double flow) {
-  struct Loop { int phase, above, back; };
-  static constexpr Loop kLoops[] = {{2, 660, 540}, {3, 1170, 1050}, {4, 1650, 1530}, {5, 2160, 2040}};
-  for (const Loop &l : kLoops)
-    if (flow == l.phase && st.STAGETIME > l.above) st.STAGETIME = l.back;
-}
-
-}  // namespace
 
 void GameFrame(Game &g) {
   Stage &st = g.stage;
@@ -39,7 +28,7 @@ void GameFrame(Game &g) {
   int clockBefore = st.STAGETIME;
   if (p.PSTAT[20] != 1 && st.STAGETIME < kStageTimeMax) ++st.STAGETIME;
   SpawnDebugEnemies(g, clockBefore);
-  if (st.STAGE == 5) LoopStage5Clock(st, p.PSTAT[20]);
+  if (st.STAGE == 5) LoopWarpClock(st, p.PSTAT[20]);
   RunStageTimeline(g, st.STAGE);
   if (g.audio.SNDLOCK > 0) --g.audio.SNDLOCK;
 }

@@ -4,6 +4,7 @@
 #include "platform/random.h"
 #include "game.h"
 #include "stage/stage.h"
+#include "stage/stage_rules.h"
 #include "stage/tiles.h"
 
 namespace qel {
@@ -80,30 +81,14 @@ void ApplyWrapRules(Stage &st, int stage) {
   }
 }
 
-// The enemy a ground marker stands for on this stage, and the tile painted in its place;
-// 0 when the code is no marker here.
-int MarkerEnemy(int stage, int code, int *tile) {
-  struct Marker { int stage, code, type, tile; };
-  static constexpr Marker kMarkers[] = {{1, 100, 51, 68}, {1, 101, 50, 69}, {4, 100, 50, 41}, {4, 102, 52, 15},
-                                        {4, 103, 53, 15}, {4, 104, 54, 15}, {9, 101, 51, 41}, {9, 102, 50, 41}};
-  for (const Marker &m : kMarkers)
-    if (m.stage == stage && m.code == code) {
-      *tile = m.tile;
-      return m.type;
-    }
-  return 0;
-}
-
 void PaintNewRow(Game &g, Layer layer, int stage, int y) {
   Stage &st = g.stage;
   const Grid &grid = layer == kFar ? st.MAPB : st.MAPA;
   for (int c = 0; c <= 14; ++c) {
     int code = GridAt(grid, c, st.LROW[layer]);
-    int tile = code;
-    if (layer == kNear) {
-      if (int type = MarkerEnemy(stage, code, &tile)) SpawnEnemy(g, c, type);
-    }
-    PaintTile(g, layer, tile, 32 * c, y);
+    const GroundMarker *marker = layer == kNear ? FindGroundMarker(stage, code) : nullptr;
+    if (marker) SpawnEnemy(g, c, marker->enemyType);
+    PaintTile(g, layer, marker ? marker->tile : code, 32 * c, y);
   }
 }
 

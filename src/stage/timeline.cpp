@@ -99,6 +99,7 @@ constexpr StageScript kScripts[10] = {
 
 // The boss rush calls its bosses by number in the order drawn when the stage was loaded.
 constexpr int kRushGroup[8] = {0, 2, 3, 4, 1, 5, 6, 7};
+constexpr int kRushFirst = 100, kRushLast = 700, kRushEvery = 100;
 
 constexpr int kFinalBlastsFrom = 2819, kFinalBlastsTo = 3300, kFinalFlyOutAbove = 2899;
 
@@ -191,6 +192,36 @@ void RunFinalSequence(Game &g, int t) {
 
 }  // namespace
 
+const std::vector<ClockLoop> &WarpClockLoops() {
+  static const std::vector<ClockLoop> loops = {
+      {2, 660, 540}, {3, 1170, 1050}, {4, 1650, 1530}, {5, 2160, 2040}};
+  return loops;
+}
+
+void LoopWarpClock(Stage &st, double phase) {
+  for (const ClockLoop &l : WarpClockLoops())
+    if (phase == l.phase && st.STAGETIME > l.above) st.STAGETIME = l.back;
+}
+
+StageClock StageClockOf(int stage) {
+  StageClock clock;
+  if (stage < 1 || stage > 9) return clock;
+  const StageScript &script = kScripts[stage];
+  for (int i = 0; i < script.count; ++i) {
+    const Event &ev = script.events[i];
+    if (ev.what == Ev::Group || ev.what == Ev::FirstBoss) clock.holds.push_back({ev.time, ev.time + 1});
+    if (ev.what != Ev::TimedBoss) continue;
+    for (const ClockLoop &l : WarpClockLoops())
+      if (l.phase == ev.arg2) clock.holds.push_back({l.back, l.back});
+  }
+  if (stage == 8)
+    for (int t = kRushFirst; t <= kRushLast; t += kRushEvery) clock.holds.push_back({t, t + 1});
+  std::sort(clock.holds.begin(), clock.holds.end(),
+            [](const ClockHold &a, const ClockHold &b) { return a.from < b.from; });
+  clock.flyOutAbove = stage == 6 ? kFinalFlyOutAbove : script.clearAbove;
+  return clock;
+}
+
 int WaveSize(int code) {
   if (code < 1 || code > 49) return 0;
   return kWaveLastPosition[code] + 1;
@@ -220,7 +251,7 @@ void RunStageTimeline(Game &g, int stage) {
   const StageScript &script = kScripts[stage];
   for (int i = 0; i < script.count; ++i)
     if (script.events[i].time == t) RunEvent(g, stage, script.events[i]);
-  if (stage == 8 && t >= 100 && t <= 700 && t % 100 == 0) CallRushBoss(g, t);
+  if (stage == 8 && t >= kRushFirst && t <= kRushLast && t % kRushEvery == 0) CallRushBoss(g, t);
   if (stage == 6) RunFinalSequence(g, t);
   if (script.clearAbove >= 0 && t > script.clearAbove && g.player.PSTATE == kShipPlay) g.player.PSTATE = kShipFlyOutStart;
 }

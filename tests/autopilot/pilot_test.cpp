@@ -9,6 +9,7 @@
 #include "pilot_test_support.h"
 #include "screens/screens_test_support.h"
 #include "shop/shop.h"
+#include "platform/angles.h"
 
 namespace qel {
 namespace {
@@ -121,7 +122,7 @@ TEST(PilotDodging, ItBombsWhenNoMoveEscapes) {
   double cx = p.PX + 15.5 - 5, cy = p.PY + 9 - 5;
   int slot = 0;
   for (int k = 0; k < 16; ++k) {
-    double a = k * 3.14159265358979 / 8;
+    double a = k * kPi / 8;
     PutBullet(t.g(), slot++, cx + 30 * std::cos(a), cy + 30 * std::sin(a), -15 * std::cos(a), -15 * std::sin(a));
   }
   t.Run(3);

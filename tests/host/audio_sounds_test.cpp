@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "support/test_game.h"
+#include "platform/angles.h"
 
 namespace qel {
 namespace {
 
 const std::string kBuild = QELVANE_BUILD_DIR;
 constexpr int kRate = 44100;
-constexpr double kPi = 3.14159265358979323846;
 
 struct Wav {
   int format = 0, channels = 0, rate = 0, bits = 0;

@@ -244,6 +244,39 @@ TEST_F(TimelineTest, ShopsAndTheWarningComeOnTime) {
   EXPECT_EQ(Effects(30), 1);
 }
 
+// The map compiler plays each stage's scenery through the holds StageClockOf names; every moment
+// the script really holds the clock must be among them, and the fly-out must come when it says.
+TEST_F(TimelineTest, TheClockOfEveryStageHoldsWhereTheMapCompilerThinks) {
+  for (int stage = 1; stage <= 9; ++stage) {
+    Start(stage, 4);
+    const StageClock clock = StageClockOf(stage);
+    std::vector<std::pair<int, int>> found, listed;
+    for (const ClockHold &h : clock.holds) listed.push_back({h.from, h.at});
+    int flyOut = -1;
+    for (int time = -100; time <= 5000; ++time) {
+      ClearEnemies();
+      p().PSTAT[20] = 0;
+      p().PSTATE = kShipPlay;
+      RunAt(time);
+      const double held = p().PSTAT[20];
+      if (held == 1) found.push_back({time, st().STAGETIME});
+      for (const ClockLoop &l : WarpClockLoops())
+        if (held == l.phase) {
+          // The warp's clock then runs round its loop: past its end it is back at the start.
+          st().STAGETIME = l.above + 1;
+          LoopWarpClock(st(), held);
+          found.push_back({st().STAGETIME, st().STAGETIME});
+        }
+      if (flyOut < 0 && p().PSTATE != kShipPlay) flyOut = time - 1;
+    }
+    std::sort(found.begin(), found.end());
+    EXPECT_EQ(found, listed) << "stage " << stage;
+    EXPECT_EQ(flyOut, clock.flyOutAbove) << "stage " << stage;
+  }
+  EXPECT_TRUE(StageClockOf(10).holds.empty());
+  EXPECT_EQ(StageClockOf(10).flyOutAbove, -1);
+}
+
 TEST_F(TimelineTest, TheFirstStageTellsItsStory) {
   Start(9, 0);
   RunAt(1600);

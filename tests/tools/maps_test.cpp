@@ -9,6 +9,7 @@
 #include <string>
 
 #include "../../tools/art/tile_set.h"
+#include "stage/hard_patches.h"
 #include "support/test_game.h"
 
 namespace qel {
@@ -60,6 +61,21 @@ int LineOfRow(const std::string &text, int r) {
   return 0;
 }
 
+// A near map for stage 4 (rows 0..242 are all it shows) of floor everywhere.
+std::string Stage4Floor() {
+  std::string text = "map st4a near\ntile # " + std::to_string(Code(tiles::Layer::Near, "floor_full")) + "\n";
+  for (int r = 0; r <= 242; ++r) text += Row(r, "###############");
+  return text;
+}
+
+std::string Describe(const std::vector<PatchCell> &cells) {
+  std::string s;
+  for (const PatchCell &c : cells)
+    s += std::to_string(c.stage) + (c.grid == PatchGrid::Near ? " near " : " schedule ") +
+         std::to_string(c.col) + ":" + std::to_string(c.row) + "=" + std::to_string(c.code) + "\n";
+  return s;
+}
+
 class MapCompilerTest : public ::testing::Test {
  protected:
   void write(const std::string &name, const std::string &text) { test::WriteBytes(src_.file(name), text); }
@@ -69,7 +85,7 @@ class MapCompilerTest : public ::testing::Test {
   test::TempDir src_, out_;
 };
 
-TEST(ShippedMaps, CompileIntoWholeGrids) {
+TEST(ShippedMaps, CompileIntoWholeGridsAndTheHarderVersionsCells) {
   test::TempDir out;
   Result r = RunMakeMaps(std::string(QELVANE_SOURCE_DIR) + "/assets/maps", out.path(), false);
   ASSERT_EQ(r.status, 0) << r.output;
@@ -77,6 +93,14 @@ TEST(ShippedMaps, CompileIntoWholeGrids) {
                            "st7a", "st7b"}) {
     std::string bytes = test::ReadBytes(out.file(std::string(name) + ".map"));
     EXPECT_EQ(bytes.size(), 65536u) << name;
+  }
+  std::vector<PatchCell> cells;
+  std::string why;
+  ASSERT_TRUE(DecodePatches(test::ReadBytes(out.file(kHardPatchFile)), &cells, &why)) << why;
+  EXPECT_FALSE(cells.empty());
+  for (const PatchCell &c : cells) {
+    if (c.grid != PatchGrid::Schedule) continue;
+    EXPECT_EQ(c.col, c.stage) << "a stage's cells go into its own schedule column";
   }
 }
 
@@ -162,6 +186,80 @@ TEST_F(MapCompilerTest, NeighboursAndShownRowsAreChecked) {
   EXPECT_NE(r.output.find("st2b.txt:" + std::to_string(LineOfRow(text, 4)) + ": row 4, columns 5 and 6: the right side of space"),
             std::string::npos) << r.output;
   EXPECT_NE(r.output.find("st2b.txt:1: row 9 is shown on screen but not written"), std::string::npos) << r.output;
+}
+
+TEST_F(MapCompilerTest, TheHarderVersionsCellsAreWrittenInTheirOrder) {
+  write("st4a.txt", Stage4Floor());
+  write("mapset2.patch",
+        "# test\n"
+        "stage 4\n"
+        "near 7 100,120=car_parked   # rows that scroll in once\n"
+        "schedule 30=2 31=0\n"
+        "near 2 140=100\n"
+        "stage 1\n"
+        "schedule 18=29\n");
+  Result r = compile();
+  ASSERT_EQ(r.status, 0) << r.output;
+  std::vector<PatchCell> cells;
+  std::string why;
+  ASSERT_TRUE(DecodePatches(test::ReadBytes(out_.file(kHardPatchFile)), &cells, &why)) << why;
+  EXPECT_EQ(Describe(cells), "4 near 7:100=104\n4 near 7:120=104\n4 schedule 4:30=2\n4 schedule 4:31=0\n"
+                             "4 near 2:140=100\n1 schedule 1:18=29\n");
+}
+
+TEST_F(MapCompilerTest, PatchSourcesThatCannotApplyAsMeantAreRefused) {
+  write("st4a.txt", Stage4Floor());
+  const std::string text =
+      "near 3 5=1\n"                // 1
+      "stage 0\n"                   // 2
+      "stage 4\n"                   // 3
+      "near 15 10=turret\n"         // 4
+      "near 7 10=wheel\n"           // 5
+      "near 7 11=95\n"              // 6
+      "schedule 40=39\n"            // 7
+      "schedule 41=2 41=3\n"        // 8
+      "schedule 300=2\n"            // 9
+      "wave 3\n"                    // 10
+      "stage 9\n"                   // 11
+      "near 1 5=turret\n";          // 12
+  write("mapset2.patch", text);
+  Result r = compile();
+  EXPECT_NE(r.status, 0);
+  const std::string file = src_.file("mapset2.patch") + ":";
+  for (const std::string &expected :
+       {file + "1: cells before any \"stage\" line",
+        file + "2: expected \"stage NUMBER\" with a number from 1 to 255",
+        file + "4: expected \"near COLUMN ROWS=CODE ...\" with a column from 0 to 14",
+        file + "5: \"wheel\" is no code or marker name", file + "6: code 95 is no near tile and no marker",
+        file + "7: wave code 39 calls no enemies",
+        file + "8: stage 4 row 41 column 4 is given twice (first on line 8)",
+        file + "9: \"300\" is no row (0..255)", file + "10: unknown line",
+        file + "12: stage 9 loads no near map"})
+    EXPECT_NE(r.output.find(expected), std::string::npos) << expected << "\n" << r.output;
+  EXPECT_FALSE(written(kHardPatchFile));
+  EXPECT_FALSE(written("st4a.map"));
+}
+
+TEST_F(MapCompilerTest, TheHarderVersionsMarkersAreCheckedWithTheMap) {
+  const std::string map = Stage4Floor();
+  write("st4a.txt", map);
+  write("mapset2.patch", "stage 4\nnear 6 5=car_parked 230=car_parked 100=car_parked\n");
+  Result r = compile();
+  EXPECT_NE(r.status, 0);
+  const std::string at =
+      "st4a.txt:" + std::to_string(LineOfRow(map, 5)) + ": in the harder version (extra markers): ";
+  EXPECT_NE(r.output.find(at + "marker 104 (car_parked) in column 6: row 5 lies in a loop"), std::string::npos)
+      << r.output;
+  EXPECT_NE(r.output.find("row 230 is painted when the stage loads"), std::string::npos) << r.output;
+  EXPECT_EQ(r.output.find("row 100 "), std::string::npos) << r.output;
+  EXPECT_FALSE(written(kHardPatchFile));
+}
+
+TEST_F(MapCompilerTest, AWholeFolderNeedsThePatchSource) {
+  write("st2b.txt", "map st2b far\ntile . 0\n");
+  Result r = RunMakeMaps(src_.path(), out_.path(), false);
+  EXPECT_NE(r.status, 0);
+  EXPECT_NE(r.output.find(src_.file("mapset2.patch") + ":0: is missing"), std::string::npos) << r.output;
 }
 
 }  // namespace

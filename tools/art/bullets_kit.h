@@ -7,10 +7,10 @@
 
 #include "art/canvas.h"
 #include "art/paint_kit.h"
+#include "platform/angles.h"
 
 namespace qel::art::bullet {
 
-constexpr double kPi = 3.14159265358979323846;
 
 // Bullet ramps have seven shades: the outline (0), the body (1..4) and the white-hot core (6).
 inline const Ramp kFire = {Rgb(60, 8, 0),     Rgb(128, 20, 0),    Rgb(200, 48, 0),   Rgb(248, 96, 16),

@@ -4,6 +4,7 @@
 
 #include "art/craft_kit.h"
 #include "art/registry.h"
+#include "platform/angles.h"
 
 namespace qel::art {
 namespace {
@@ -19,7 +20,6 @@ using craft::Tint;
 using craft::Xform;
 namespace pal = craft::pal;
 
-constexpr double kPi = 3.14159265358979323846;
 
 // An octagonal armoured footing of the given radius, bolted at the corners.
 void Footing(Canvas &c, const Xform &t, double r) {

@@ -4,6 +4,7 @@
 
 #include "art/craft_kit.h"
 #include "art/registry.h"
+#include "platform/angles.h"
 
 namespace qel::art {
 namespace {
@@ -22,7 +23,6 @@ using craft::Tint;
 using craft::Xform;
 namespace pal = craft::pal;
 
-constexpr double kPi = 3.14159265358979323846;
 
 // --- EN11, the barrier ship: 162 x 34, one picture --------------------------------------------
 

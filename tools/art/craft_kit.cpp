@@ -1,4 +1,5 @@
 #include "art/craft_kit.h"
+#include "platform/angles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +8,6 @@ namespace qel::art::craft {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // The light comes from the top left and somewhat from the front.
 const double kLx = -0.55, kLy = -0.62, kLz = 0.56;
 

@@ -10,11 +10,11 @@
 #include "art/craft_kit.h"
 #include "art/paint_kit.h"
 #include "art/registry.h"
+#include "platform/angles.h"
 
 namespace qel::art {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 struct V3 {
   double x, y, z;

@@ -7,11 +7,11 @@
 
 #include "art/registry.h"
 #include "art/tile_paint.h"
+#include "platform/angles.h"
 
 namespace qel::art {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 
 // Value noise on the plane (no wrapping), for bands and continents.
 double PlaneNoise(double x, double y, int seed) {

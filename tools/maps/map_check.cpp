@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "stage/stage_rules.h"
+
 namespace qel::maps {
 namespace {
 
@@ -127,47 +129,29 @@ void CheckWritten(const MapSource &map, const Usage &usage, Diagnostics &diag) {
 
 }  // namespace
 
-const std::vector<PatchCell> &HardPatch(const std::string &mapName) {
-  static const std::vector<PatchCell> none;
-  static const std::vector<PatchCell> stage1 = [] {
-    std::vector<PatchCell> p;
-    for (int r : {22, 46, 70, 82, 100, 109, 127, 154}) p.push_back({r, 1, 101});
-    for (int r : {22, 46, 64, 82, 94, 115, 127, 154}) p.push_back({r, 13, 101});
-    p.push_back({31, 4, 101});
-    p.push_back({97, 7, 101});
-    p.push_back({142, 7, 101});
-    p.push_back({37, 10, 101});
-    return p;
-  }();
-  static const std::vector<PatchCell> stage4 = [] {
-    std::vector<PatchCell> p;
-    for (int c : {1, 13})
-      for (int r : {143, 172}) p.push_back({r, c, 104});
-    for (int c : {3, 11})
-      for (int r : {66, 97, 105}) p.push_back({r, c, 104});
-    for (int c : {6, 8})
-      for (int r : {97, 105, 127, 157}) p.push_back({r, c, 104});
-    for (int r : {45, 48, 52, 56, 59, 66, 78, 86, 180, 188}) p.push_back({r, 7, 104});
-    return p;
-  }();
-  if (mapName == "st1a") return stage1;
-  if (mapName == "st4a") return stage4;
-  return none;
-}
-
-void CheckMap(const MapSource &map, const Usage &usage, Diagnostics &diag) {
+void CheckMap(const MapSource &map, const Usage &usage, const std::vector<PatchCell> &hard,
+              Diagnostics &diag) {
   CheckWritten(map, usage, diag);
   std::set<std::string> seen;
   for (const Finding &f : Checker(map, map.grid, usage).run()) {
     seen.insert(f.text);
     diag.add(map.path, f.line, f.text);
   }
-  const std::vector<PatchCell> &patch = HardPatch(map.name);
-  if (patch.empty()) return;
-  std::vector<std::uint8_t> hard = map.grid;
-  for (const PatchCell &p : patch) hard[static_cast<std::size_t>(p.row * 256 + p.col)] = static_cast<std::uint8_t>(p.code);
-  for (const Finding &f : Checker(map, hard, usage).run())
-    if (!seen.count(f.text)) diag.add(map.path, f.line, "in the harder version (extra markers): " + f.text);
+  for (int stage : usage.stages) {
+    const char *nearFile = RulesOfStage(stage).near.file;
+    if (!nearFile || map.name + ".map" != nearFile) continue;
+    std::vector<std::uint8_t> grid = map.grid;
+    bool patched = false;
+    for (const PatchCell &p : hard)
+      if (p.stage == stage && p.grid == PatchGrid::Near) {
+        grid[static_cast<std::size_t>(p.row * 256 + p.col)] = static_cast<std::uint8_t>(p.code);
+        patched = true;
+      }
+    if (!patched) continue;
+    for (const Finding &f : Checker(map, grid, usage).run())
+      if (seen.insert(f.text).second)
+        diag.add(map.path, f.line, "in the harder version (extra markers): " + f.text);
+  }
 }
 
 }  // namespace qel::maps

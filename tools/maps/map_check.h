@@ -4,16 +4,14 @@
 #pragma once
 
 #include "maps/map_source.h"
-#include "maps/scroll_sim.h"
+#include "maps/scroll_watch.h"
+#include "stage/hard_patches.h"
 
 namespace qel::maps {
 
-// The cells the harder version of a stage overwrites with markers: (row, column, code).
-struct PatchCell {
-  int row, col, code;
-};
-const std::vector<PatchCell> &HardPatch(const std::string &mapName);
-
-void CheckMap(const MapSource &map, const Usage &usage, Diagnostics &diag);
+// Checks the map as the stages show it, then once more for each stage that overwrites cells of
+// it in the harder version (`hard`: the near cells of the patch source).
+void CheckMap(const MapSource &map, const Usage &usage, const std::vector<PatchCell> &hard,
+              Diagnostics &diag);
 
 }  // namespace qel::maps

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <sstream>
 
+#include "stage/stage_rules.h"
+
 namespace qel::maps {
 namespace {
 
@@ -109,17 +111,18 @@ struct Parser {
 }  // namespace
 
 const char *MarkerName(int code) {
+  if (!IsGroundMarker(code)) return nullptr;
   switch (code) {
     case 100: return "ground_gun";  // the cannon of stage 1, the turret of stage 4
     case 101: return "turret";
     case 102: return "car_right";
     case 103: return "car_left";
     case 104: return "car_parked";
-    default: return nullptr;
+    default: return "ground_enemy";
   }
 }
 
-bool IsMarker(int code) { return MarkerName(code) != nullptr; }
+bool IsMarker(int code) { return IsGroundMarker(code); }
 
 bool ParseMapSource(const std::string &path, const std::string &text, MapSource &out, Diagnostics &diag) {
   const std::size_t before = diag.errors.size();

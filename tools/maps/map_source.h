@@ -35,7 +35,8 @@ struct Diagnostics {
   }
 };
 
-// The name a marker code goes by in legends ("turret" ...), or null when it is no marker.
+// The name a marker code goes by in legends ("turret" ...), or null when it is no marker: a
+// marker is a code some stage turns into a ground enemy (stage/stage_rules.h).
 const char *MarkerName(int code);
 bool IsMarker(int code);
 
