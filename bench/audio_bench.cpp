@@ -19,7 +19,6 @@ using bench::kBuild;
 using bench::kTestMidi;
 using bench::PulledAudio;
 
-
 void BM_SoundfontLoad(benchmark::State &state) {
   std::string font;
   for (auto _ : state) {

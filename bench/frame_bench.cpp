@@ -73,9 +73,8 @@ void FillEnemies(Game &g) {
 }
 
 void FillBullets(Game &g) {
-  static constexpr int kModes[][2] = {{6, 0},  {5, 1},  {7, 2},  {6, 3},  {20, 0},
-                                      {22, 0}, {30, 0}, {16, 0}, {18, 0}, {13, 1},
-                                      {25, 0}, {55, 0}, {14, 0}, {50, 0}, {6, 4}};
+  static constexpr int kModes[][2] = {{6, 0},  {5, 1},  {7, 2},  {6, 3},  {20, 0}, {22, 0}, {30, 0}, {16, 0},
+                                      {18, 0}, {13, 1}, {25, 0}, {55, 0}, {14, 0}, {50, 0}, {6, 4}};
   for (int round = 0; round < 2; ++round)
     for (const auto &m : kModes) {
       Enemy &shooter = g.enemies.ENEMY[(m[0] + round) % kEnemySlots];

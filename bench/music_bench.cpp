@@ -19,8 +19,8 @@
 #include <utility>
 #include <vector>
 
-#include "host/music_midi.h"
 #include "audio_bench_support.h"
+#include "host/music_midi.h"
 #include "host/sdl_audio.h"
 
 namespace qel {
@@ -61,10 +61,8 @@ void BM_FirstBuffer(benchmark::State &state, const std::string &piece, bool rest
     if (!restart && audio->MusicStopped()) audio->MusicRewindAndPlay();
   }
 }
-BENCHMARK_CAPTURE(BM_FirstBuffer, main_theme_first, kMainTheme, true)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_FirstBuffer, main_theme_steady, kMainTheme, false)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FirstBuffer, main_theme_first, kMainTheme, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FirstBuffer, main_theme_steady, kMainTheme, false)->Unit(benchmark::kMicrosecond);
 
 // The (bank, programme) pairs the nine pieces choose; the drum channel plays bank 128.
 std::set<std::pair<int, int>> ProgramsOfThePieces() {
@@ -120,8 +118,7 @@ FontCost MeasureFont(bool dynamic) {
       }
     }
     FontCost cost;
-    cost.loadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() -
-                                                            start).count();
+    cost.loadMs = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     cost.residentMb = static_cast<double>(ResidentKb() - before) / 1024.0;
     if (write(fds[1], &cost, sizeof cost) != sizeof cost) _exit(1);
     _exit(0);

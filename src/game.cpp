@@ -4,7 +4,10 @@ namespace qel {
 
 Game::Game(Host &h, std::shared_ptr<const SheetSet> sheetSet, std::shared_ptr<TextRenderer> textRenderer,
            GameConfig cfg)
-    : host(h), config(std::move(cfg)), sheets(std::move(sheetSet)), text(std::move(textRenderer)),
+    : host(h),
+      config(std::move(cfg)),
+      sheets(std::move(sheetSet)),
+      text(std::move(textRenderer)),
       rng(config.seed) {}
 
 double Rnd(Game &g) {

@@ -33,12 +33,12 @@ struct GameConfig {
   int galleryPage = 0;  // > 0: start in the sheet gallery at this page
   int startStage = 0;   // > 0: start this stage at once with a new game's equipment
   int startMission = 0;
-  int difficulty = -1;  // -1 as saved, 0 HARD, 1 NORMAL
+  int difficulty = -1;             // -1 as saved, 0 HARD, 1 NORMAL
   std::vector<DebugSpawn> spawns;  // created when the stage clock reaches 0
-  bool invincible = false;  // debug: hits on the ship do nothing
-  int shopStage = 0;    // > 0: open the shop of this stage on a new game, then play the stage
-  int shopTime = 0;     // the stage time of that shop's supply ship
-  int ending = 0;       // > 0: start at the fly-by into the ending; 1 the keeper was met, 2 never
+  bool invincible = false;         // debug: hits on the ship do nothing
+  int shopStage = 0;               // > 0: open the shop of this stage on a new game, then play the stage
+  int shopTime = 0;                // the stage time of that shop's supply ship
+  int ending = 0;                  // > 0: start at the fly-by into the ending; 1 the keeper was met, 2 never
   // A replay brings the save file's bytes it started with, and never writes the save.
   bool useSaveBytes = false;
   std::vector<std::uint8_t> saveBytes;

@@ -40,8 +40,8 @@ inline Signal KWeighted(const Signal &s, int rate) {
   double k = std::tan(kPi * 1681.974450955533 / fs), vh = std::pow(10.0, 3.999843853973347 / 20);
   double vb = std::pow(vh, 0.4996667741545416), q = 0.7071752369554196;
   double a0 = 1 + k / q + k * k;
-  Biquad shelf{(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0,
-               (vh - vb * k / q + k * k) / a0, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
+  Biquad shelf{(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0, (vh - vb * k / q + k * k) / a0,
+               2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
   k = std::tan(kPi * 38.13547087602444 / fs), q = 0.5003270373238773;
   a0 = 1 + k / q + k * k;
   Biquad high{1, -2, 1, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};

@@ -103,7 +103,8 @@ bool WriteSheets(const Options &o, const SheetSpec &spec, const art::Canvas &pic
   for (int y = 0; y < spec.h; ++y)
     for (int x = 0; x < spec.w; ++x) {
       if (!pic.covered(x, y)) continue;
-      colour.row(y)[x] = spec.kind == SheetKind::Opaque ? (pic.get(x, y) & 0xFFFFFF) : PictureColour(pic.get(x, y), matte);
+      colour.row(y)[x] =
+          spec.kind == SheetKind::Opaque ? (pic.get(x, y) & 0xFFFFFF) : PictureColour(pic.get(x, y), matte);
       mask.row(y)[x] = orAnd ? 0xFFFFFF : 0x000000;
     }
   if (!Write(o.out + "/" + SheetFileName(spec), colour, error)) return false;
@@ -153,7 +154,8 @@ int RunIcons(const Options &o) {
   std::stringstream list(o.sizes);
   for (std::string item; std::getline(list, item, ',');) sizes.push_back(std::atoi(item.c_str()));
   if (sizes.empty() || !art::WriteAppIcons(o.icons, sizes, &error)) {
-    std::fprintf(stderr, "make_art: %s\n", sizes.empty() ? "--sizes needs a list such as 32,64" : error.c_str());
+    std::fprintf(stderr, "make_art: %s\n",
+                 sizes.empty() ? "--sizes needs a list such as 32,64" : error.c_str());
     return 1;
   }
   std::printf("make_art: %zu icon sizes drawn\n", sizes.size());

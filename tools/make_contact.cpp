@@ -76,8 +76,8 @@ void DrawBlock(Surface &dst, TextRenderer &text, const SheetSet &set, const Plac
   OutlineCells(dst, spec, p.x, y);
   if (const SheetSpec *m = MaskFor(spec)) {
     int mx = p.x + spec.w * kZoom + kGap;
-    StretchBlt(dst, mx, y, spec.w * kZoom, spec.h * kZoom, set.get(m->family, m->index), 0, 0, spec.w,
-               spec.h, Rop::Copy);
+    StretchBlt(dst, mx, y, spec.w * kZoom, spec.h * kZoom, set.get(m->family, m->index), 0, 0, spec.w, spec.h,
+               Rop::Copy);
     OutlineCells(dst, spec, mx, y);
   }
 }

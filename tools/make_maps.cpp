@@ -95,7 +95,9 @@ std::vector<PatchCell> NearCells(const PatchSource &patches) {
 void CheckNames(const Options &o, const std::vector<MapSource> &maps, Diagnostics &diag) {
   for (std::size_t i = 0; i < maps.size(); ++i)
     for (std::size_t j = 0; j < i; ++j)
-      if (maps[i].name == maps[j].name) diag.add(maps[i].path, maps[i].headerLine, "map " + maps[i].name + " is also made by " + maps[j].path);
+      if (maps[i].name == maps[j].name)
+        diag.add(maps[i].path, maps[i].headerLine,
+                 "map " + maps[i].name + " is also made by " + maps[j].path);
   if (o.partial) return;
   for (const char *name : kRequired)
     if (std::none_of(maps.begin(), maps.end(), [&](const MapSource &m) { return m.name == name; }))

@@ -65,6 +65,7 @@ int RushGroup() {
   return most;
 }
 
+// clang-format off
 std::array<StageRules, 10> MakeRules() {
   const Quiet warning14{134, 140, "between the warning and the boss"};
   const Quiet won14{141, 146, "after the boss: the stage is won"};
@@ -97,6 +98,7 @@ bool Lingers(int code) {
     default: return false;
   }
 }
+// clang-format on
 
 struct Source {
   std::string path;
@@ -168,7 +170,8 @@ bool Read(Source &src, std::array<Column, 10> &cols) {
     else if (!ParseWave(text, &row, &code, &why)) src.Fail(line, why);
     else if (row >= kSide) src.Fail(line, "row " + std::to_string(row) + " is beyond the grid");
     else if (cols[stage][row].line != 0)
-      src.Fail(line, "row " + std::to_string(row) + " already has a wave (line " + std::to_string(cols[stage][row].line) + ")");
+      src.Fail(line, "row " + std::to_string(row) + " already has a wave (line " +
+                         std::to_string(cols[stage][row].line) + ")");
     else cols[stage][row] = {code, line};
   }
   return true;
@@ -191,7 +194,9 @@ void CheckPlace(Source &src, const StageRules &rules, int stage, int row, const 
     return;
   }
   for (const Quiet &q : rules.quiet)
-    if (row >= q.from && row <= q.to) src.Fail(c.line, at + "rows " + std::to_string(q.from) + ".." + std::to_string(q.to) + " stay empty " + q.why);
+    if (row >= q.from && row <= q.to)
+      src.Fail(c.line,
+               at + "rows " + std::to_string(q.from) + ".." + std::to_string(q.to) + " stay empty " + q.why);
 }
 
 // The waves still flying when a boss call comes, plus the call, must fit in the table.
@@ -200,14 +205,17 @@ void CheckRoom(Source &src, const Column &col, const BossCall &b, int stage) {
   for (int row = 0; row < kSide; ++row) {
     int t = row * kRowFrames;
     if (col[row].code == 0 || t > b.time || t <= b.time - kWaveLifeFrames) continue;
-    if (t == b.time && b.size > 1) src.Fail(col[row].line, "stage " + std::to_string(stage) + " row " + std::to_string(row) + ": a wave read together with a boss group");
+    if (t == b.time && b.size > 1)
+      src.Fail(col[row].line, "stage " + std::to_string(stage) + " row " + std::to_string(row) +
+                                  ": a wave read together with a boss group");
     alive += qel::WaveSize(col[row].code);
     lastLine = col[row].line;
   }
   int room = kTableSlots - kGroundReserve - b.size;
   if (alive > room)
-    src.Fail(lastLine, "stage " + std::to_string(stage) + ": " + std::to_string(alive) + " enemies called in the " +
-                           std::to_string(kWaveLifeFrames) + " frames before the boss at " + std::to_string(b.time) +
+    src.Fail(lastLine, "stage " + std::to_string(stage) + ": " + std::to_string(alive) +
+                           " enemies called in the " + std::to_string(kWaveLifeFrames) +
+                           " frames before the boss at " + std::to_string(b.time) +
                            " leave no room for it (at most " + std::to_string(room) + ")");
 }
 
@@ -219,12 +227,14 @@ void CheckLoop(Source &src, const Column &col, const Loop &l, int stage) {
     calls += qel::WaveSize(c.code);
     lastLine = c.line;
     if (Lingers(c.code))
-      src.Fail(c.line, "stage " + std::to_string(stage) + " row " + std::to_string(row) + ": code " + std::to_string(c.code) +
+      src.Fail(c.line, "stage " + std::to_string(stage) + " row " + std::to_string(row) + ": code " +
+                           std::to_string(c.code) +
                            " lingers; a repeating loop row needs enemies that leave quickly");
   }
   if (calls > kLoopEnemiesMax)
-    src.Fail(lastLine, "stage " + std::to_string(stage) + ": loop rows " + std::to_string(l.from) + ".." + std::to_string(l.to) +
-                                   " call " + std::to_string(calls) + " enemies a pass (at most " + std::to_string(kLoopEnemiesMax) + ")");
+    src.Fail(lastLine, "stage " + std::to_string(stage) + ": loop rows " + std::to_string(l.from) + ".." +
+                           std::to_string(l.to) + " call " + std::to_string(calls) +
+                           " enemies a pass (at most " + std::to_string(kLoopEnemiesMax) + ")");
 }
 
 void Check(Source &src, const std::array<Column, 10> &cols) {
@@ -245,7 +255,8 @@ bool Write(const std::string &path, const std::array<Column, 10> &cols) {
   std::string bytes(static_cast<std::size_t>(kSide) * kSide, '\0');
   for (int s = 1; s <= 9; ++s)
     for (int row = 0; row < kSide; ++row)
-      bytes[static_cast<std::size_t>(row) * kSide + static_cast<std::size_t>(s)] = static_cast<char>(cols[s][row].code);
+      bytes[static_cast<std::size_t>(row) * kSide + static_cast<std::size_t>(s)] =
+          static_cast<char>(cols[s][row].code);
   std::string tmp = path + ".new";
   {
     std::ofstream out(tmp, std::ios::binary);

@@ -96,8 +96,10 @@ std::vector<LabelChoice> LabelChoices(const SheetSpec &spec, int col, int row) {
   const std::string name = Label(spec);
   if (Columns(spec) == 1 && Rows(spec) == 1) {
     const std::string size = std::to_string(spec.w) + "x" + std::to_string(spec.h);
-    return {{{name, size, "DIAGNOSTIC"}, 10}, {{name, size}, kMinTextSize},
-            {{name + " " + size}, kMinTextSize}, {{name}, kMinTextSize}};
+    return {{{name, size, "DIAGNOSTIC"}, 10},
+            {{name, size}, kMinTextSize},
+            {{name + " " + size}, kMinTextSize},
+            {{name}, kMinTextSize}};
   }
   const std::string id = CellId(spec, col, row);
   return {{{name, id}, kMinTextSize}, {{name + " " + id}, kMinTextSize}, {{id}, kMinTextSize}};
@@ -174,8 +176,8 @@ bool LoadArt(const std::string &path, const SheetSpec &spec, Surface &out, std::
     return false;
   }
   if (out.w != spec.w || out.h != spec.h) {
-    *error = path + ": expected " + std::to_string(spec.w) + "x" + std::to_string(spec.h) +
-             ", found " + std::to_string(out.w) + "x" + std::to_string(out.h);
+    *error = path + ": expected " + std::to_string(spec.w) + "x" + std::to_string(spec.h) + ", found " +
+             std::to_string(out.w) + "x" + std::to_string(out.h);
     return false;
   }
   if (spec.kind == SheetKind::Mask) ThresholdMask(out);

@@ -134,9 +134,7 @@ bool RenderLayer(const std::string &sox, const Layer &layer, Signal &out) {
 // ---- Finishing ----
 
 // The loudest 100 ms, K-weighted (the measure the music is checked by too).
-double Loudness(const Signal &s) {
-  return audio_measure::LoudestDb(audio_measure::Power(s, kRate), kRate);
-}
+double Loudness(const Signal &s) { return audio_measure::LoudestDb(audio_measure::Power(s, kRate), kRate); }
 
 // First-order high-pass at 15 Hz: noise layers bring DC, which would thump at the ends.
 void RemoveDc(Signal &s) {
@@ -161,8 +159,7 @@ void TrimTail(Signal &s) {
 Signal LimiterGain(const Signal &s, double ceiling) {
   const std::size_t n = s.size(), look = kRate / 500;
   Signal need(n), low(n), g(n);
-  for (std::size_t i = 0; i < n; ++i)
-    need[i] = std::min(1.0, ceiling / std::max(std::fabs(s[i]), 1e-12));
+  for (std::size_t i = 0; i < n; ++i) need[i] = std::min(1.0, ceiling / std::max(std::fabs(s[i]), 1e-12));
   for (std::size_t i = 0; i < n; ++i) {
     low[i] = 1.0;
     for (std::size_t j = i; j < std::min(n, i + look); ++j) low[i] = std::min(low[i], need[j]);
@@ -266,15 +263,13 @@ bool MakeSound(const std::string &sox, const Recipe &r, const std::string &outDi
   }
   RemoveDc(s);
   TrimTail(s);
-  if (s.size() < static_cast<std::size_t>(kRate / 100))
-    return Fail(r.name + ": shorter than 10 ms");
+  if (s.size() < static_cast<std::size_t>(kRate / 100)) return Fail(r.name + ": shorter than 10 ms");
   const Finish f = Normalise(s, kTargetLoudness + r.level);
   Fade(s);
   if (report) {
-    std::printf(
-        "%s  %6.3f s  loudness %6.1f dB  peak %5.1f dBFS  gain %+5.1f dB  limiter %5.1f dB\n",
-        r.name.c_str(), static_cast<double>(s.size()) / kRate, Loudness(s), ToDb(Peak(s)), f.gainDb,
-        f.limitDb);
+    std::printf("%s  %6.3f s  loudness %6.1f dB  peak %5.1f dBFS  gain %+5.1f dB  limiter %5.1f dB\n",
+                r.name.c_str(), static_cast<double>(s.size()) / kRate, Loudness(s), ToDb(Peak(s)), f.gainDb,
+                f.limitDb);
   }
   return WriteWav(outDir + "/" + r.name + ".wav", ToPcm(s));
 }
@@ -372,18 +367,12 @@ bool ParseArgs(int argc, char **argv, Args &a) {
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
-    if (arg == "--report")
-      a.report = true;
-    else if (arg == "--sox" && hasValue)
-      a.sox = argv[++i];
-    else if (arg == "--recipes" && hasValue)
-      a.recipes = argv[++i];
-    else if (arg == "--out" && hasValue)
-      a.out = argv[++i];
-    else if (arg == "--midi" && hasValue)
-      a.midi = argv[++i];
-    else
-      return false;
+    if (arg == "--report") a.report = true;
+    else if (arg == "--sox" && hasValue) a.sox = argv[++i];
+    else if (arg == "--recipes" && hasValue) a.recipes = argv[++i];
+    else if (arg == "--out" && hasValue) a.out = argv[++i];
+    else if (arg == "--midi" && hasValue) a.midi = argv[++i];
+    else return false;
   }
   return !a.recipes.empty() && !a.out.empty();
 }
@@ -393,9 +382,8 @@ bool ParseArgs(int argc, char **argv, Args &a) {
 int main(int argc, char **argv) {
   Args a;
   if (!ParseArgs(argc, argv, a)) {
-    std::fprintf(
-        stderr,
-        "usage: make_sounds [--sox PATH] --recipes DIR --out DIR [--midi FILE] [--report]\n");
+    std::fprintf(stderr,
+                 "usage: make_sounds [--sox PATH] --recipes DIR --out DIR [--midi FILE] [--report]\n");
     return 2;
   }
   std::vector<Recipe> recipes;

@@ -47,14 +47,10 @@ bool ParseArgs(int argc, char **argv, Options &o) {
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     const int left = argc - i - 1;
-    if (a == "--pull" && left >= 1)
-      o.pull = argv[++i];
-    else if (a == "--seconds" && left >= 1)
-      o.seconds = std::atof(argv[++i]);
-    else if (a == "--loop")
-      o.loop = true;
-    else if (a == "--font" && left >= 1)
-      o.fonts.emplace_back(argv[++i]);
+    if (a == "--pull" && left >= 1) o.pull = argv[++i];
+    else if (a == "--seconds" && left >= 1) o.seconds = std::atof(argv[++i]);
+    else if (a == "--loop") o.loop = true;
+    else if (a == "--font" && left >= 1) o.fonts.emplace_back(argv[++i]);
     else if ((a == "--sound" || a == "--music") && left >= 2) {
       o.actions.push_back({std::atof(argv[i + 1]), a.substr(2), argv[i + 2]});
       i += 2;
@@ -162,8 +158,8 @@ int main(int argc, char **argv) {
   options.device = o.pull.empty();
   if (!o.fonts.empty()) options.soundfonts = o.fonts;
   // Sound effects alone need no synthesizer: start at once.
-  const bool music = std::any_of(o.actions.begin(), o.actions.end(),
-                                 [](const Action &a) { return a.kind == "music"; });
+  const bool music =
+      std::any_of(o.actions.begin(), o.actions.end(), [](const Action &a) { return a.kind == "music"; });
   if (!music) options.soundfonts.clear();
   const auto start = Clock::now();
   qel::SdlAudio audio(options);
@@ -173,7 +169,6 @@ int main(int argc, char **argv) {
   std::printf("soundfont %s loaded in %.1f ms\n",
               audio.synth()->fontPath().empty() ? "(none)" : audio.synth()->fontPath().c_str(),
               audio.synth()->loadMillis());
-  std::printf("the times below count from %.1f ms after the audio host was made\n",
-              MillisSince(start));
+  std::printf("the times below count from %.1f ms after the audio host was made\n", MillisSince(start));
   return o.pull.empty() ? Live(audio, o) : Pull(audio, o);
 }

@@ -20,6 +20,7 @@
 
 namespace {
 
+// clang-format off
 const char *const kPrograms[128] = {
     "Acoustic Grand Piano", "Bright Acoustic Piano", "Electric Grand Piano", "Honky-tonk Piano",
     "Electric Piano 1", "Electric Piano 2", "Harpsichord", "Clavinet", "Celesta", "Glockenspiel",
@@ -42,6 +43,7 @@ const char *const kPrograms[128] = {
     "Tinkle Bell", "Agogo", "Steel Drums", "Woodblock", "Taiko Drum", "Melodic Tom", "Synth Drum",
     "Reverse Cymbal", "Guitar Fret Noise", "Breath Noise", "Seashore", "Bird Tweet",
     "Telephone Ring", "Helicopter", "Applause", "Gunshot"};
+// clang-format on
 
 // "ch 1 Saw Lead" for each channel that plays notes; channel 10 is the drum kit.
 std::string Instruments(const qel::MidiSong &song) {
@@ -113,12 +115,12 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "music_check: no soundfont\n");
     return 1;
   }
-  std::printf("soundfont %s, %d Hz, the game's synthesizer settings\n",
-              audio.synth()->fontPath().c_str(), music_render::kRate);
-  std::printf("%-3s %-8s %8s %7s %7s %6s %11s %11s %10s\n", "no", "file", "length", "silent",
-              "silent", "rings", "integrated", "loudest", "peak");
-  std::printf("%-3s %-8s %8s %7s %7s %6s %11s %11s %10s\n", "", "", "", "start", "end", "on",
-              "loudness", "100 ms", "");
+  std::printf("soundfont %s, %d Hz, the game's synthesizer settings\n", audio.synth()->fontPath().c_str(),
+              music_render::kRate);
+  std::printf("%-3s %-8s %8s %7s %7s %6s %11s %11s %10s\n", "no", "file", "length", "silent", "silent",
+              "rings", "integrated", "loudest", "peak");
+  std::printf("%-3s %-8s %8s %7s %7s %6s %11s %11s %10s\n", "", "", "", "start", "end", "on", "loudness",
+              "100 ms", "");
   bool missing = false;
   double quietest = 200, loudest = -200, highestPeak = -200;
   for (int n = 1; n <= 9; ++n) {
@@ -135,18 +137,15 @@ int main(int argc, char **argv) {
     const double start = static_cast<double>(music_render::FirstAudible(r.stereo)) / music_render::kRate;
     const double last = static_cast<double>(music_render::EndOfSound(r.stereo, end)) / music_render::kRate;
     const double ring =
-        static_cast<double>(music_render::EndOfSound(r.stereo, r.stereo.size())) /
-        music_render::kRate;
+        static_cast<double>(music_render::EndOfSound(r.stereo, r.stereo.size())) / music_render::kRate;
     audio_measure::Signal left, right;
     music_render::Split(r.stereo, left, right);
     const audio_measure::Signal power = audio_measure::Power(left, right, music_render::kRate);
     const double integrated = audio_measure::IntegratedDb(power, music_render::kRate);
-    const double peak =
-        audio_measure::ToDb(std::max(audio_measure::Peak(left), audio_measure::Peak(right)));
-    std::printf("%-3d %-8s %6.1f s %5.2f s %5.2f s %4.1f s %8.1f dB %8.1f dB %5.1f dBFS\n", n,
-                file.c_str(), r.pieceSeconds, start, r.pieceSeconds - last,
-                std::max(0.0, ring - r.pieceSeconds), integrated,
-                audio_measure::LoudestDb(power, music_render::kRate), peak);
+    const double peak = audio_measure::ToDb(std::max(audio_measure::Peak(left), audio_measure::Peak(right)));
+    std::printf("%-3d %-8s %6.1f s %5.2f s %5.2f s %4.1f s %8.1f dB %8.1f dB %5.1f dBFS\n", n, file.c_str(),
+                r.pieceSeconds, start, r.pieceSeconds - last, std::max(0.0, ring - r.pieceSeconds),
+                integrated, audio_measure::LoudestDb(power, music_render::kRate), peak);
     std::printf("%s", Instruments(song).c_str());
     quietest = std::min(quietest, integrated);
     loudest = std::max(loudest, integrated);

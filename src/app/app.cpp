@@ -227,8 +227,8 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
       ok = value(&o->screenshot);
     } else if (a == "--dump-state") {
       ok = value(&o->dumpState);
-    } else if (a == "--headless" || a == "--list-sheets" || a == "--help" || a == "-h" ||
-               a == "--version" || a == "--invincible" || a == "--autopilot" || a == "--stop-at-stage-end" ||
+    } else if (a == "--headless" || a == "--list-sheets" || a == "--help" || a == "-h" || a == "--version" ||
+               a == "--invincible" || a == "--autopilot" || a == "--stop-at-stage-end" ||
                a == "--no-config" || a == "--hitboxes") {
       o->noConfig |= a == "--no-config";
       o->hitboxes |= a == "--hitboxes";

@@ -41,11 +41,11 @@ struct AppOptions {
   int shopTime = 0;
   bool autopilot = false;
   int autopilotSkill = 3;
-  std::string report;        // --report FILE.json
+  std::string report;           // --report FILE.json
   bool stopAtStageEnd = false;  // --stop-at-stage-end: the run ends when its first stage does
-  std::string recordFile;    // --record FILE
-  std::string replayFile;    // --replay FILE
-  bool verifyReplay = false; // --verify-replay FILE (replayFile holds FILE)
+  std::string recordFile;       // --record FILE
+  std::string replayFile;       // --replay FILE
+  bool verifyReplay = false;    // --verify-replay FILE (replayFile holds FILE)
   bool help = false;
   bool version = false;
 };

@@ -7,9 +7,9 @@
 
 #include "app/app.h"
 #include "app/settings_file.h"
-#include "host/user_dirs.h"
 #include "host/headless_host.h"
 #include "host/sdl_host.h"
+#include "host/user_dirs.h"
 #include "platform/text.h"
 
 namespace {

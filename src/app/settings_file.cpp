@@ -56,7 +56,8 @@ struct Field {
 
 Field IntField(const char *section, const char *key, const char *comment, int UserSettings::*member, int lo,
                int hi) {
-  return {section, key, comment, [member](const UserSettings &s, const KeyNames &) { return std::to_string(s.*member); },
+  return {section, key, comment,
+          [member](const UserSettings &s, const KeyNames &) { return std::to_string(s.*member); },
           [member, lo, hi](const std::string &v, const KeyNames &, UserSettings *s) -> std::string {
             if (ReadInt(v, lo, hi, &(s->*member))) return "";
             return "a whole number " + std::to_string(lo) + ".." + std::to_string(hi) + " is needed";
@@ -64,7 +65,8 @@ Field IntField(const char *section, const char *key, const char *comment, int Us
 }
 
 Field BoolField(const char *section, const char *key, const char *comment, bool UserSettings::*member) {
-  return {section, key, comment, [member](const UserSettings &s, const KeyNames &) { return BoolText(s.*member); },
+  return {section, key, comment,
+          [member](const UserSettings &s, const KeyNames &) { return BoolText(s.*member); },
           [member](const std::string &v, const KeyNames &, UserSettings *s) -> std::string {
             return ReadBool(v, &(s->*member)) ? "" : "true or false is needed";
           }};
@@ -73,14 +75,15 @@ Field BoolField(const char *section, const char *key, const char *comment, bool 
 template <typename E>
 Field ChoiceField(const char *section, const char *key, const char *comment, E UserSettings::*member,
                   const char *first, const char *second) {
-  return {section, key, comment,
-          [=](const UserSettings &s, const KeyNames &) { return std::string(s.*member == E{} ? first : second); },
-          [=](const std::string &v, const KeyNames &, UserSettings *s) -> std::string {
-            const std::string t = Lower(v);
-            if (t != first && t != second) return std::string(first) + " or " + second + " is needed";
-            s->*member = t == first ? E{} : static_cast<E>(1);
-            return "";
-          }};
+  return {
+      section, key, comment,
+      [=](const UserSettings &s, const KeyNames &) { return std::string(s.*member == E{} ? first : second); },
+      [=](const std::string &v, const KeyNames &, UserSettings *s) -> std::string {
+        const std::string t = Lower(v);
+        if (t != first && t != second) return std::string(first) + " or " + second + " is needed";
+        s->*member = t == first ? E{} : static_cast<E>(1);
+        return "";
+      }};
 }
 
 std::string KeyListText(const std::vector<int> &usages, const KeyNames &names) {
@@ -118,20 +121,25 @@ Field KeyField(GameKey key) {
 const std::vector<Field> &Fields() {
   static const std::vector<Field> fields = [] {
     std::vector<Field> f;
-    f.push_back(IntField("sound", "music_volume", "Music volume, 0 (silent) to 100.", &UserSettings::musicVolume,
-                         0, 100));
+    f.push_back(IntField("sound", "music_volume", "Music volume, 0 (silent) to 100.",
+                         &UserSettings::musicVolume, 0, 100));
     f.push_back(IntField("sound", "sound_volume", "Sound-effect volume, 0 (silent) to 100.",
                          &UserSettings::soundVolume, 0, 100));
     for (int k = 0; k < kGameKeys; ++k) f.push_back(KeyField(static_cast<GameKey>(k)));
-    f.push_back(IntField("window", "scale", "The window shows the picture this many times its size, 1 to 8;\n"
-                         "# 0 picks the largest that fits the desktop.", &UserSettings::scale, 0, 8));
-    f.push_back(ChoiceField("window", "scaling", "How the picture fills a larger window and the full screen:\n"
-                            "# integer (whole multiples, every pixel the same size) or fit (as large as fits).",
-                            &UserSettings::scaling, "integer", "fit"));
+    f.push_back(IntField("window", "scale",
+                         "The window shows the picture this many times its size, 1 to 8;\n"
+                         "# 0 picks the largest that fits the desktop.",
+                         &UserSettings::scale, 0, 8));
+    f.push_back(
+        ChoiceField("window", "scaling",
+                    "How the picture fills a larger window and the full screen:\n"
+                    "# integer (whole multiples, every pixel the same size) or fit (as large as fits).",
+                    &UserSettings::scaling, "integer", "fit"));
     f.push_back(ChoiceField("window", "filter", "nearest (sharp pixels) or smooth (blended when enlarged).",
                             &UserSettings::filter, "nearest", "smooth"));
     f.push_back(BoolField("window", "pause_on_focus_loss",
-                          "Pause the stage when the window loses the keyboard.", &UserSettings::pauseOnFocusLoss));
+                          "Pause the stage when the window loses the keyboard.",
+                          &UserSettings::pauseOnFocusLoss));
     f.push_back(BoolField("window", "hitboxes",
                           "Outline what can hit the ship and what its shots can hit (changes nothing else).",
                           &UserSettings::hitboxes));
@@ -224,7 +232,8 @@ void LoadSettingsFile(const std::string &path, const KeyNames &names, UserSettin
   if (path.empty()) return;
   if (!IsRegularFile(path)) {
     if (IsFolder(path)) {
-      std::fprintf(stderr, "qelvane: %s is a folder, not a settings file: using the defaults\n", path.c_str());
+      std::fprintf(stderr, "qelvane: %s is a folder, not a settings file: using the defaults\n",
+                   path.c_str());
       return;
     }
     // The first run: write the defaults for the player to edit. Failing that, go on without.
@@ -243,7 +252,8 @@ void LoadSettingsFile(const std::string &path, const KeyNames &names, UserSettin
   }
   std::vector<std::string> problems;
   ParseSettings(text.str(), names, settings, &problems);
-  for (const std::string &p : problems) std::fprintf(stderr, "qelvane: %s:%s (ignored)\n", path.c_str(), p.c_str());
+  for (const std::string &p : problems)
+    std::fprintf(stderr, "qelvane: %s:%s (ignored)\n", path.c_str(), p.c_str());
 }
 
 }  // namespace qel

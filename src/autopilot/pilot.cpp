@@ -84,8 +84,7 @@ unsigned Pilot::DecideMenu(const Game &g) {
     case kSceneOpening:
     case kScenePrologue:
     case kSceneGameOver:
-    case kSceneEnding:
-      return Tap(kPilotShot);
+    case kSceneEnding: return Tap(kPilotShot);
     case kSceneTitle:
       if (sh.PHASE != 1) return Tap(0);
       if (g.shop.CURSOR > kStoryRow) return Tap(kPilotUp);
@@ -98,15 +97,12 @@ unsigned Pilot::DecideMenu(const Game &g) {
         return Tap(kPilotShot);
       }
       return Tap(sh.PHASE == 11 ? static_cast<unsigned>(kPilotShot) : 0u);
-    case kScenePause:
-      return Tap(kPilotPause);
-    case kSceneMusicRoom:
-      return Tap(kPilotChange);
+    case kScenePause: return Tap(kPilotPause);
+    case kSceneMusicRoom: return Tap(kPilotChange);
     case kSceneOptions:
       if (g.shop.CURSOR > kOptionsExitRow) return Tap(kPilotUp);
       return Tap(kPilotShot);
-    default:
-      return Tap(0);
+    default: return Tap(0);
   }
 }
 
@@ -163,7 +159,8 @@ int Pilot::ChooseShopItem(const Game &g, int *slot) const {
       if (k <= 8) {
         int now = LoadoutWorth(p.WEAPON[0], p.WLEVEL[0], p.WEAPON[1], p.WLEVEL[1]);
         for (int s = 0; s < 2; ++s) {
-          if (p.WEAPON[static_cast<std::size_t>(s)] == k && p.WLEVEL[static_cast<std::size_t>(s)] >= 2) continue;
+          if (p.WEAPON[static_cast<std::size_t>(s)] == k && p.WLEVEL[static_cast<std::size_t>(s)] >= 2)
+            continue;
           int level = p.WEAPON[static_cast<std::size_t>(s)] == k ? 2 : 1;
           int then = s == 0 ? LoadoutWorth(k, level, p.WEAPON[1], p.WLEVEL[1])
                             : LoadoutWorth(p.WEAPON[0], p.WLEVEL[0], k, level);
@@ -192,8 +189,8 @@ int Pilot::ChooseShopItem(const Game &g, int *slot) const {
     for (int c = 0; c < 2; ++c)
       for (int r = 0; r < 4; ++r) {
         int price = shop.PRICE[kItemShieldPack];
-        if (shop.SHOPITEM[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] == kItemShieldPack && price >= 0 &&
-            price + shop.PRICE[kItemShieldFull] <= p.SCORE)
+        if (shop.SHOPITEM[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] == kItemShieldPack &&
+            price >= 0 && price + shop.PRICE[kItemShieldFull] <= p.SCORE)
           bestItem = kItemShieldPack, *slot = -1;
       }
   }

@@ -25,9 +25,9 @@ constexpr int kPilotSkillMax = 3;
 
 // How strong a pilot of each skill is.
 struct PilotSkill {
-  int lookAhead;     // frames the pilot foresees (at most kPilotMaxLookAhead)
-  int reaction;      // passes between a decision and the keys that carry it out
-  double margin;     // pixels of room the pilot keeps around the ship's hit box
+  int lookAhead;  // frames the pilot foresees (at most kPilotMaxLookAhead)
+  int reaction;   // passes between a decision and the keys that carry it out
+  double margin;  // pixels of room the pilot keeps around the ship's hit box
 };
 constexpr int kPilotMaxLookAhead = 24;
 PilotSkill SkillOf(int skill);
@@ -56,8 +56,8 @@ class Pilot {
   // A menu key is pressed for two passes and let go for two, so that every screen, which
   // reacts to a new press, sees each press exactly once even when one pass reads no input.
   struct Tapper {
-    int step = 0;        // 0..3 within the current press
-    unsigned key = 0;    // the key of the current press, 0 for none
+    int step = 0;      // 0..3 within the current press
+    unsigned key = 0;  // the key of the current press, 0 for none
     int lastScene = -1;
   };
   // What the pilot saw of each enemy in the last frame, to judge its motion.

@@ -23,7 +23,7 @@ constexpr double kHitCost = 100;  // per shield point of a hit foreseen for the 
 constexpr double kRestY = 380;    // where the ship waits when nothing asks it elsewhere
 constexpr int kMaxThreats = 96;
 constexpr int kMaxMines = 8;
-constexpr double kCrowdCost = 4;   // per frame spent right beside an enemy that shoots
+constexpr double kCrowdCost = 4;  // per frame spent right beside an enemy that shoots
 constexpr double kCrowdRange = 70;
 
 unsigned MoveKeys(int move) {
@@ -260,7 +260,9 @@ void BuildFrameLists(const Foresight &fs, const Player &p, double margin, FrameL
       if (!(t.harmful & (1u << f))) continue;
       const Box &b = t.at[static_cast<std::size_t>(f)];
       Box grown{b.x1 - t.crowd, b.y1 - t.crowd, b.x2 + t.crowd, b.y2 + t.crowd};
-      if (Overlap(r, grown)) lists.index[static_cast<std::size_t>(f)][static_cast<std::size_t>(n++)] = static_cast<std::uint8_t>(i);
+      if (Overlap(r, grown))
+        lists.index[static_cast<std::size_t>(f)][static_cast<std::size_t>(n++)] =
+            static_cast<std::uint8_t>(i);
     }
     lists.count[static_cast<std::size_t>(f)] = n;
   }
@@ -294,7 +296,8 @@ struct Flight {
     }
     const double nearMargin = margin + 6;
     Box ship{x + p.HBX1 - margin, y + p.HBY1 - margin, x + p.HBX2 + margin, y + p.HBY2 + margin};
-    Box wide{x + p.HBX1 - nearMargin, y + p.HBY1 - nearMargin, x + p.HBX2 + nearMargin, y + p.HBY2 + nearMargin};
+    Box wide{x + p.HBX1 - nearMargin, y + p.HBY1 - nearMargin, x + p.HBX2 + nearMargin,
+             y + p.HBY2 + nearMargin};
     double w = FrameWeight(f);
     double cx = x + 16, cy = y + 9;
     int n = lists.count[static_cast<std::size_t>(f)];
@@ -320,7 +323,8 @@ struct Flight {
       if (!t.persistent) MarkHit(i);
       invulnerableUntil = f + (t.persistent ? 1 : 9);
     }
-    placeSum += goal.weightX * std::max(0.0, std::fabs(x - goal.x) - goal.toleranceX) + goal.weightY * std::fabs(y - goal.y);
+    placeSum += goal.weightX * std::max(0.0, std::fabs(x - goal.x) - goal.toleranceX) +
+                goal.weightY * std::fabs(y - goal.y);
   }
 
   PlanResult Result(const Foresight &fs) const {
@@ -443,7 +447,9 @@ void ForeseeAll(const Game &g, const Motion &motion, int horizon, Foresight &fs)
   const Enemies &en = g.enemies;
   fs.threats = 0, fs.mines = 0, fs.invulnerableUntil = 0;
   fs.horizon = horizon;
-  if (p.INVUL == -1) fs.invulnerableUntil = p.PSTAT[kStatInvulnerable] > 0 ? static_cast<int>(p.PSTAT[kStatInvulnerable]) - 2 : 0;
+  if (p.INVUL == -1)
+    fs.invulnerableUntil =
+        p.PSTAT[kStatInvulnerable] > 0 ? static_cast<int>(p.PSTAT[kStatInvulnerable]) - 2 : 0;
   for (const EnemyShot &b : en.ESHOT) {
     if (b.FLAG == 0 || fs.threats >= kMaxThreats) continue;
     if (ForeseeShot(b, p, horizon, fs.threat[static_cast<std::size_t>(fs.threats)], fs)) ++fs.threats;
@@ -455,7 +461,8 @@ void ForeseeAll(const Game &g, const Motion &motion, int horizon, Foresight &fs)
     t = Threat{};
     t.damage = 5;
     if (e.MODE < 150) t.crowd = kCrowdRange;  // small craft shoot from close by; boss parts sit still
-    Box now{std::round(e.X + e.HX1), std::round(e.Y + e.HY1), std::round(e.X + e.HX2), std::round(e.Y + e.HY2)};
+    Box now{std::round(e.X + e.HX1), std::round(e.Y + e.HY1), std::round(e.X + e.HX2),
+            std::round(e.Y + e.HY2)};
     // Enemies steer: the further ahead, the less sure their place.
     AddLinear(t, now, motion.vx[i], motion.vy[i], horizon, 0.6);
     t.harmful = AllFrames(horizon);
@@ -527,19 +534,22 @@ bool DwellPlace(TargetTrail &trail, double shipCx, double tolerance, double *x) 
   auto at = [&](int k) { return trail.x[static_cast<std::size_t>(k)]; };
   double lo = 1e9, hi = -1e9, travel = 0;
   for (int k = 0; k < n; ++k) lo = std::min(lo, at(k)), hi = std::max(hi, at(k));
-  for (int k = 1; k < n; ++k) travel += std::fabs(at((trail.count - k) % size) - at((trail.count - k - 1) % size));
+  for (int k = 1; k < n; ++k)
+    travel += std::fabs(at((trail.count - k) % size) - at((trail.count - k - 1) % size));
   if (hi - lo <= 120 || travel / (n - 1) <= 4.5) return false;
   constexpr int kBins = 20;
   constexpr double kWidth = 480.0 / kBins;
   std::array<int, kBins> count{};
-  for (int k = 0; k < n; ++k) ++count[static_cast<std::size_t>(std::clamp(static_cast<int>(at(k) / kWidth), 0, kBins - 1))];
+  for (int k = 0; k < n; ++k)
+    ++count[static_cast<std::size_t>(std::clamp(static_cast<int>(at(k) / kWidth), 0, kBins - 1))];
   // The target's box and the shot stream widen the place where a shot finds it.
   int spread = std::max(0, static_cast<int>(tolerance / kWidth));
   int bestBin = -1;
   double bestScore = -1;
   for (int bin = 0; bin < kBins; ++bin) {
     int sum = 0;
-    for (int k = std::max(0, bin - spread); k <= std::min(kBins - 1, bin + spread); ++k) sum += count[static_cast<std::size_t>(k)];
+    for (int k = std::max(0, bin - spread); k <= std::min(kBins - 1, bin + spread); ++k)
+      sum += count[static_cast<std::size_t>(k)];
     double centre = (bin + 0.5) * kWidth;
     double score = sum * (1.0 - std::fabs(centre - shipCx) / 600.0) * (bin == trail.dwellBin ? 1.25 : 1.0);
     if (score > bestScore) bestScore = score, bestBin = bin;
@@ -561,7 +571,8 @@ Goal PlaceFor(const Game &g, const Motion &motion, int target, TargetTrail &trai
     double ex = CentreX(e), ey = CentreY(e);
     goal.x = ex + motion.vx[i] * LeadFrames(p, ey, motion.vy[i]) - 16;
     goal.toleranceX = std::max(0.0, (e.HX2 - e.HX1) / 2.0 + StreamHalfWidth(weapon) - 4);
-    if (trail.slot != target || trail.mode != e.MODE) trail.slot = target, trail.mode = e.MODE, trail.count = 0;
+    if (trail.slot != target || trail.mode != e.MODE)
+      trail.slot = target, trail.mode = e.MODE, trail.count = 0;
     trail.x[static_cast<std::size_t>(trail.count % static_cast<int>(trail.x.size()))] = ex;
     ++trail.count;
     double dwell = 0;
@@ -571,7 +582,8 @@ Goal PlaceFor(const Game &g, const Motion &motion, int target, TargetTrail &trai
     double reach = weapon == 6 ? (level >= 2 ? 260 : 190) : weapon == 8 && level < 2 ? 240 : 1000;
     goal.y = std::clamp(std::min(kRestY, e.Y + e.HY2 + reach), std::min(kRestY, e.Y + e.HY2 + 90), kRestY);
     double blockTop = BlockerBelow(g, i, goal.x + 16);
-    if (blockTop < kNoBlock && blockTop - (e.Y + e.HY2) >= kRoomBetween) goal.y = std::clamp(blockTop - 45, kMinY, goal.y);
+    if (blockTop < kNoBlock && blockTop - (e.Y + e.HY2) >= kRoomBetween)
+      goal.y = std::clamp(blockTop - 45, kMinY, goal.y);
   }
   for (const Effect &e : g.effects.EFFECT) {
     if (e.FLAG == 0 || e.KIND != kEffectSupplyShip || e.V[0] != 0) continue;  // a supply ship not yet visited
@@ -614,7 +626,8 @@ Choice ChooseMove(const Foresight &fs, const Player &p, double margin, const Goa
         if (s == 1 && b == a) continue;  // the same plan as holding a throughout
         Flight plan = start;
         // Nothing makes up for danger already above the best plan found.
-        for (int f = done + 1; f <= fs.horizon && plan.danger < bestOfATotal && plan.danger < bestTotal + 0.5; ++f)
+        for (int f = done + 1; f <= fs.horizon && plan.danger < bestOfATotal && plan.danger < bestTotal + 0.5;
+             ++f)
           plan.Step(fs, lists, p, f, b, margin, goal);
         PlanResult r = plan.Result(fs);
         double total = r.danger + r.place;
@@ -638,7 +651,8 @@ bool OtherSlotBetter(const Game &g) {
     double dx = CentreX(e) - shipCx, dy = shipCy - CentreY(e);
     double w = e.BOSS == 1 ? 3.0 : 1.0;
     mine += w * Coverage(ActiveWeapon(p), ActiveLevel(p), dx, dy);
-    theirs += w * Coverage(p.WEAPON[static_cast<std::size_t>(other)], p.WLEVEL[static_cast<std::size_t>(other)], dx, dy);
+    theirs += w * Coverage(p.WEAPON[static_cast<std::size_t>(other)],
+                           p.WLEVEL[static_cast<std::size_t>(other)], dx, dy);
   }
   return theirs > mine * 1.3 + 0.3;
 }
@@ -662,7 +676,8 @@ unsigned Pilot::DecidePlay(const Game &g) {
     for (std::size_t i = 0; i < seenEnemy_.size(); ++i) {
       const Enemy &e = g.enemies.ENEMY[i];
       const Seen &s = seenEnemy_[i];
-      bool seen = seenValid_ && s.live && s.mode == e.MODE && std::fabs(e.X - s.x) < 48 && std::fabs(e.Y - s.y) < 48;
+      bool seen =
+          seenValid_ && s.live && s.mode == e.MODE && std::fabs(e.X - s.x) < 48 && std::fabs(e.Y - s.y) < 48;
       motion.vx[i] = seen ? e.X - s.x : e.DX;
       motion.vy[i] = seen ? e.Y - s.y : e.DY;
     }

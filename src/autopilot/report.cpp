@@ -94,8 +94,9 @@ void BalanceReport::Track(const Game &g) {
     bool dying = e.MODE >= 300 && e.MODE <= 302;
     // A slot emptied and filled again within one frame shows as a jump or another type.
     // (A boss may jump: the warp's teleporting guardian does.)
-    bool replaced = was.live && live && !dying &&
-                    (e.MODE != was.mode || (!was.boss && std::fabs(e.X - was.x) + std::fabs(e.Y - was.y) > 120));
+    bool replaced =
+        was.live && live && !dying &&
+        (e.MODE != was.mode || (!was.boss && std::fabs(e.X - was.x) + std::fabs(e.Y - was.y) > 120));
     bool fresh = live && !dying && (!was.live || replaced);
     if (was.live && !was.boss && was.mode < 300 && (!live || replaced)) {
       // DamageEnemy parks what it destroys at y 500; a boss's core takes the small fry with it.
@@ -109,7 +110,9 @@ void BalanceReport::Track(const Game &g) {
       int b = bossEntry_[i];
       if (live && e.MODE == 300) {
         ++r.enemiesKilled;
-        if (b >= 0) r.bosses[static_cast<std::size_t>(b)].killedAfter = attemptPasses_ - r.bosses[static_cast<std::size_t>(b)].appear;
+        if (b >= 0)
+          r.bosses[static_cast<std::size_t>(b)].killedAfter =
+              attemptPasses_ - r.bosses[static_cast<std::size_t>(b)].appear;
         bossEntry_[i] = -1;
       } else if (!live || replaced) {
         if (b >= 0) r.bosses[static_cast<std::size_t>(b)].left = true;
@@ -158,10 +161,11 @@ std::string BalanceReport::Json() const {
     j << (i ? ",\n  " : "\n  ");
     j << "{\"stage\": " << r.stage << ", \"mission\": " << r.mission << ", \"difficulty\": \""
       << (r.difficulty == 0 ? "hard" : "normal") << "\", \"cleared\": " << (r.cleared ? "true" : "false")
-      << ", \"passes\": " << r.passes << ", \"attempts\": " << r.attempts << ", \"shipsLost\": " << r.shipsLost
-      << ", \"shieldDamage\": " << r.shieldDamage << ", \"bombsUsed\": " << r.bombsUsed
-      << ", \"enemiesSpawned\": " << r.enemiesSpawned << ", \"enemiesKilled\": " << r.enemiesKilled
-      << ", \"score\": " << r.scoreAtEnd << ", \"peakBullets\": " << r.peakBullets << ", \"bosses\": [";
+      << ", \"passes\": " << r.passes << ", \"attempts\": " << r.attempts
+      << ", \"shipsLost\": " << r.shipsLost << ", \"shieldDamage\": " << r.shieldDamage
+      << ", \"bombsUsed\": " << r.bombsUsed << ", \"enemiesSpawned\": " << r.enemiesSpawned
+      << ", \"enemiesKilled\": " << r.enemiesKilled << ", \"score\": " << r.scoreAtEnd
+      << ", \"peakBullets\": " << r.peakBullets << ", \"bosses\": [";
     for (std::size_t b = 0; b < r.bosses.size(); ++b) {
       const BossReport &boss = r.bosses[b];
       j << (b ? ", " : "") << "{\"type\": " << boss.type << ", \"attempt\": " << boss.attempt

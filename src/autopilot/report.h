@@ -13,11 +13,11 @@ struct Game;
 
 // One boss met in a stage.
 struct BossReport {
-  int type = 0;              // its enemy type
-  int attempt = 1;           // which attempt at the stage met it (1 = the first)
-  long long appear = 0;      // main-loop passes from the start of that attempt to the boss's arrival
+  int type = 0;                // its enemy type
+  int attempt = 1;             // which attempt at the stage met it (1 = the first)
+  long long appear = 0;        // main-loop passes from the start of that attempt to the boss's arrival
   long long killedAfter = -1;  // passes from its arrival to its destruction; -1 when it was not destroyed
-  bool left = false;         // it went away by itself (the warp's timed guardians)
+  bool left = false;           // it went away by itself (the warp's timed guardians)
 };
 
 // The figures of one stage played. A lost ship restarts the stage in the same entry (the
@@ -27,10 +27,10 @@ struct StageReport {
   int mission = 0;
   int difficulty = 0;  // 0 HARD, 1 NORMAL
   bool cleared = false;
-  long long passes = 0;         // main-loop passes from the stage's start to its clear (or to the end)
+  long long passes = 0;  // main-loop passes from the stage's start to its clear (or to the end)
   int attempts = 1;
   int shipsLost = 0;
-  long long shieldDamage = 0;   // shield points lost
+  long long shieldDamage = 0;  // shield points lost
   int bombsUsed = 0;
   int enemiesSpawned = 0;
   int enemiesKilled = 0;
@@ -69,8 +69,8 @@ class BalanceReport {
   std::vector<StageReport> stages_;
   Seen seen_;
   bool open_ = false;
-  bool shipLost_ = false;       // a ship was lost and the stage has not restarted yet
-  long long attemptPasses_ = 0; // passes since the current attempt began
+  bool shipLost_ = false;            // a ship was lost and the stage has not restarted yet
+  long long attemptPasses_ = 0;      // passes since the current attempt began
   std::array<int, 31> bossEntry_{};  // the boss record of each slot's boss, -1 none
 };
 

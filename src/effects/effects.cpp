@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "effects/effects_internal.h"
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/rounding.h"
 #include "platform/sound.h"
 
@@ -15,7 +15,9 @@ namespace {
 
 // A random whole number between two bounds that may be fractional (positions): both bounds are
 // rounded first.
-int RandomBetween(Game &g, double lo, double hi) { return RandomRange(g, RoundHalfEven(lo), RoundHalfEven(hi)); }
+int RandomBetween(Game &g, double lo, double hi) {
+  return RandomRange(g, RoundHalfEven(lo), RoundHalfEven(hi));
+}
 
 void SetPicture(Effect &e, int sheet, int w, int h) {
   e.SHEET = sheet;

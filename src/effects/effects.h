@@ -13,23 +13,23 @@ enum EffectKind : int {
   kEffectExplosion = 1,         // over an enemy, from its corner
   kEffectCentredExplosion = 2,  // on an enemy's centre
   kEffectShipExplosion = 3,
-  kEffectBursts = 4,            // five small bursts over an enemy's square
-  kEffectScatteredBlast = 10,   // somewhere about an enemy (the warp's bosses)
-  kEffectFieldBlast = 11,       // anywhere on the field
-  kEffectShipBlast = 12,        // somewhere about the ship
-  kEffectDamageFigure = 15,     // rises from the ship
-  kEffectWeaponFigure = 16,     // sinks from the ship
-  kEffectEndWord = 17,          // never created
+  kEffectBursts = 4,           // five small bursts over an enemy's square
+  kEffectScatteredBlast = 10,  // somewhere about an enemy (the warp's bosses)
+  kEffectFieldBlast = 11,      // anywhere on the field
+  kEffectShipBlast = 12,       // somewhere about the ship
+  kEffectDamageFigure = 15,    // rises from the ship
+  kEffectWeaponFigure = 16,    // sinks from the ship
+  kEffectEndWord = 17,         // never created
   kEffectSupplyShip = 30,
-  kEffectMineField = 35,        // over a mine (36 is the same)
+  kEffectMineField = 35,  // over a mine (36 is the same)
   kEffectMineField2 = 36,
   kEffectHealAura = 40,
   kEffectWarning = 50,
   kEffectMissionComplete = 51,
-  kEffectStoryLine1 = 52,       // the prologue's two lines
+  kEffectStoryLine1 = 52,  // the prologue's two lines
   kEffectStoryLine2 = 53,
-  kEffectFlyAway = 300,         // the ship flying into the picture
-  kEffectFlash = 301,           // and its growing flash
+  kEffectFlyAway = 300,  // the ship flying into the picture
+  kEffectFlash = 301,    // and its growing flash
 };
 
 struct Effect {

@@ -10,10 +10,10 @@ struct Effect;
 struct TextEffectKind {
   int kind;
   int x, y, size;
-  int colour;     // the colour it appears in
-  int altColour;  // the colour it blinks to; 0 for a steady text
-  int blinkAbove; // the blink counter switches the colour when it passes this
-  int lastFrame;  // the text goes once its age passes this
+  int colour;      // the colour it appears in
+  int altColour;   // the colour it blinks to; 0 for a steady text
+  int blinkAbove;  // the blink counter switches the colour when it passes this
+  int lastFrame;   // the text goes once its age passes this
   const char *text;
 };
 

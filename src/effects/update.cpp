@@ -3,8 +3,8 @@
 
 #include "effects/effects.h"
 #include "effects/effects_internal.h"
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/sound.h"
 
 namespace qel {
@@ -167,9 +167,12 @@ void UpdateEffect(Game &g, int i) {
   if (const TextEffectKind *t = FindTextKind(e.KIND)) return UpdateText(e, *t);
   switch (e.KIND) {
     case kEffectBursts: UpdateBursts(g, e); break;
-    case kEffectDamageFigure: case kEffectWeaponFigure: case kEffectEndWord: UpdateFigure(e); break;
+    case kEffectDamageFigure:
+    case kEffectWeaponFigure:
+    case kEffectEndWord: UpdateFigure(e); break;
     case kEffectSupplyShip: UpdateShopShip(g, e); break;
-    case kEffectMineField: case kEffectMineField2: UpdateMineField(g, e); break;
+    case kEffectMineField:
+    case kEffectMineField2: UpdateMineField(g, e); break;
     case kEffectHealAura: UpdateHealAura(g, e); break;
     case kEffectFlyAway: UpdateShipFlyAway(g, e); break;
     case kEffectFlash: UpdateFlash(g, e); break;

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "effects/effects.h"
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/rounding.h"
 #include "platform/sound.h"
 
@@ -15,9 +15,7 @@ namespace {
 // A counter that keeps counting while its shot waits stops at the top of a 16-bit count.
 constexpr int kCounterMax = 32767;
 
-bool EvenFrame(const Game &g) {
-  return g.shell.FRAMECNT % 2 == 0;
-}
+bool EvenFrame(const Game &g) { return g.shell.FRAMECNT % 2 == 0; }
 
 }  // namespace
 
@@ -81,12 +79,9 @@ void Steer(Game &g, Enemy &e, double fx, double fy) {
   double &heading = e.VAL[kHeading];
   double turn = e.VAL[kTurnRate];
   int d = SteerDifference(a, heading);
-  if (d > turn)
-    heading += turn;
-  else if (d < -turn)
-    heading -= turn;
-  else
-    heading = a;
+  if (d > turn) heading += turn;
+  else if (d < -turn) heading -= turn;
+  else heading = a;
   e.DX = RoundHalfEven(fx * std::cos(heading * kBehaviourRadians));
   e.DY = RoundHalfEven(fy * std::sin(heading * kBehaviourRadians));
 }

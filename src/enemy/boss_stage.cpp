@@ -2,9 +2,9 @@
 #include <cmath>
 
 #include "enemy/boss_behaviour.h"
-#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/sound.h"
 #include "stage/stage.h"
 
@@ -12,18 +12,12 @@ namespace qel {
 
 namespace {
 
-Enemy &Slot(Game &g, int i) {
-  return g.enemies.ENEMY[i];
-}
+Enemy &Slot(Game &g, int i) { return g.enemies.ENEMY[i]; }
 
-bool Damaged(const Enemy &e) {
-  return e.CNT[kDamaged] == 1;
-}
+bool Damaged(const Enemy &e) { return e.CNT[kDamaged] == 1; }
 
 // -1 or +1; which one a 0 draw gives differs between the bosses.
-int RandomSide(Game &g, int on_zero) {
-  return RandomRange(g, 0, 1) == 0 ? on_zero : -on_zero;
-}
+int RandomSide(Game &g, int on_zero) { return RandomRange(g, 0, 1) == 0 ? on_zero : -on_zero; }
 
 // Comes down to its line and becomes damageable there. Returns true while entering.
 bool Enter(Enemy &e, double line) {
@@ -73,10 +67,8 @@ void Type152Move(Game &g, Enemy &e) {
   if (e.CNT[kPhase] == 1) {
     e.Y += e.DY;
     double gap = e.CNT[4] - e.Y;
-    if (std::fabs(gap) >= 30)
-      e.DY = (gap > 0 ? 1 : -1) * e.CNT[5];
-    else
-      e.DY = 0, e.CNT[kPhase] = 2;
+    if (std::fabs(gap) >= 30) e.DY = (gap > 0 ? 1 : -1) * e.CNT[5];
+    else e.DY = 0, e.CNT[kPhase] = 2;
     return;
   }
   if (e.CNT[3] < ++e.CNT[6]) e.CNT[6] = 0, e.CNT[4] = 30 * RandomRange(g, 0, 10), e.CNT[kPhase] = 1;
@@ -91,10 +83,8 @@ void Type152Ring(Game &g, int i, Enemy &e) {
     ++e.CNT[kShotCount];
     return;
   }
-  if (hurt)
-    Fire(g, i, 6, 2, kSoundBossFire);
-  else
-    Fire(g, i, e.CNT[9], 1);
+  if (hurt) Fire(g, i, 6, 2, kSoundBossFire);
+  else Fire(g, i, e.CNT[9], 1);
   if (++e.CNT[9] > last) e.CNT[kShotCount] = 0, e.CNT[9] = 1;
 }
 
@@ -171,10 +161,8 @@ void Type151(Game &g, int i) {
     e.CNT[6] = 1, e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = 20 * g.enemies.RANK + 20;
   }
   if (!ShotTimer(e)) return;
-  if (Damaged(e))
-    Fire(g, i, 25, 10, kSoundZigZag);
-  else
-    Fire(g, i, 30, 3, kSoundNeedle);
+  if (Damaged(e)) Fire(g, i, 25, 10, kSoundZigZag);
+  else Fire(g, i, 30, 3, kSoundNeedle);
 }
 
 // Moves between random heights and lays rings.
@@ -293,10 +281,8 @@ void Type160(Game &g, int i) {
     return Fire(g, i, 20, 7, kSoundNeedle);
   }
   e.CNT[kShotSpeed] = 10, e.CNT[kShotDown] = 0;
-  if (Damaged(e))
-    Fire(g, i, 16, 0, kSoundBossFire);
-  else
-    Fire(g, i, 6, 1);
+  if (Damaged(e)) Fire(g, i, 16, 0, kSoundBossFire);
+  else Fire(g, i, 6, 1);
 }
 
 }  // namespace behave

@@ -3,9 +3,9 @@
 
 #include "effects/effects.h"
 #include "enemy/boss_behaviour.h"
-#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/rounding.h"
 #include "platform/sound.h"
 
@@ -13,9 +13,7 @@ namespace qel {
 
 namespace {
 
-Enemy &Slot(Game &g, int i) {
-  return g.enemies.ENEMY[i];
-}
+Enemy &Slot(Game &g, int i) { return g.enemies.ENEMY[i]; }
 
 // Counts the life time down while attacking; at its end the boss climbs out.
 void CountLife(Enemy &e) {
@@ -75,9 +73,7 @@ void Type103Phase(Game &g, int i, Enemy &e) {
 }
 
 // The bosses that hold the stage clock until their wreck is gone.
-bool IsBossWreck(int former) {
-  return (former >= 100 && former <= 103) || (former >= 150 && former <= 165);
-}
+bool IsBossWreck(int former) { return (former >= 100 && former <= 103) || (former >= 150 && former <= 165); }
 
 }  // namespace
 

@@ -14,16 +14,10 @@ namespace {
 constexpr int kFusedSheet = 29;
 constexpr int kFullBeam = 150;
 
-int Sign(double v) {
-  return (v > 0) - (v < 0);
-}
-bool EvenFrame(const Game &g) {
-  return g.shell.FRAMECNT % 2 == 0;
-}
+int Sign(double v) { return (v > 0) - (v < 0); }
+bool EvenFrame(const Game &g) { return g.shell.FRAMECNT % 2 == 0; }
 
-void Move(EnemyShot &b) {
-  b.X += b.DX, b.Y += b.DY;
-}
+void Move(EnemyShot &b) { b.X += b.DX, b.Y += b.DY; }
 
 void Toggle(const Game &g, EnemyShot &b) {
   if (EvenFrame(g)) b.FRAME = 1 - b.FRAME;
@@ -36,9 +30,7 @@ void LeaveTest(EnemyShot &b) {
     b.FLAG = 0, b.Y = 600;
 }
 
-void FullHitBox(EnemyShot &b) {
-  b.HX1 = 0, b.HY1 = 0, b.HX2 = b.W - 1, b.HY2 = b.H - 1;
-}
+void FullHitBox(EnemyShot &b) { b.HX1 = 0, b.HY1 = 0, b.HX2 = b.W - 1, b.HY2 = b.H - 1; }
 
 // The fused bullet's fuse has burnt down: it becomes a blast where it is, its corner staying
 // put, so the blast sits a little off the bullet as it always has.
@@ -96,9 +88,7 @@ void MoveMine(Game &g, EnemyShot &b, int k) {
   if (++b.CNT[3] > 2) b.CNT[3] = 0, b.FRAME = b.FRAME >= 2 ? 0 : b.FRAME + 1;
 }
 
-void MoveBall(EnemyShot &b) {
-  b.X += b.CNT[5] * b.DX, b.Y += b.CNT[6] * b.DY;
-}
+void MoveBall(EnemyShot &b) { b.X += b.CNT[5] * b.DX, b.Y += b.CNT[6] * b.DY; }
 
 bool Outwards(double pos, double d, double lo, double hi) {
   return (pos < lo && d < 0) || (pos > hi && d > 0);
@@ -121,10 +111,8 @@ void MoveCornerBall(Game &g, EnemyShot &b) {
 }
 
 void MoveStraight(Game &g, EnemyShot &b, bool sideways) {
-  if (sideways)
-    Move(b);
-  else
-    b.Y += b.DY;
+  if (sideways) Move(b);
+  else b.Y += b.DY;
   Toggle(g, b);
   LeaveTest(b);
 }
@@ -202,25 +190,16 @@ void GrowOrTravel(EnemyShot &b) {
 
 void MoveByMode(Game &g, EnemyShot &b, int k) {
   int m = b.MODE;
-  if (m >= 1 && m <= 13)
-    MoveAimed(g, b);
-  else if (m == 14 || m == 15)
-    MoveMine(g, b, k);
-  else if (m == 16)
-    MoveBouncingBall(g, b);
-  else if (m == 17)
-    MoveCornerBall(g, b);
-  else if (m == 18 || m == 19)
-    MoveStraight(g, b, false);
+  if (m >= 1 && m <= 13) MoveAimed(g, b);
+  else if (m == 14 || m == 15) MoveMine(g, b, k);
+  else if (m == 16) MoveBouncingBall(g, b);
+  else if (m == 17) MoveCornerBall(g, b);
+  else if (m == 18 || m == 19) MoveStraight(g, b, false);
   // Mode 24 is set up like 23 and moves like it, instead of standing still for ever.
-  else if ((m >= 20 && m <= 24) || (m >= 30 && m <= 34))
-    MoveStraight(g, b, true);
-  else if (m >= 25 && m <= 28)
-    MoveZigzag(g, b);
-  else if (m == 50)
-    UpdateBlast(b);
-  else if (m == 55 || m == 56)
-    GrowOrTravel(b);
+  else if ((m >= 20 && m <= 24) || (m >= 30 && m <= 34)) MoveStraight(g, b, true);
+  else if (m >= 25 && m <= 28) MoveZigzag(g, b);
+  else if (m == 50) UpdateBlast(b);
+  else if (m == 55 || m == 56) GrowOrTravel(b);
 }
 
 void HitTest(Game &g, EnemyShot &b) {

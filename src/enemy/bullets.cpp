@@ -2,14 +2,13 @@
 #include <cmath>
 
 #include "enemy/enemy.h"
-#include "platform/random.h"
 #include "game.h"
 #include "platform/angles.h"
+#include "platform/random.h"
 
 namespace qel {
 
 namespace {
-
 
 struct BulletLook {
   int sheet, w, h, dmg, persist, hx1, hy1;
@@ -36,7 +35,7 @@ constexpr ModeLook kModeLooks[] = {
     {16, 17, {33, 25, 25, 5, 0, 5, 5}},                                         // bouncing balls
     {18, 18, {31, 50, 25, 3, -1, 5, 5}},                                        // wide flat shot
     {19, 19, {14, 64, 20, 3, -1, 5, 5}},   {20, 21, {21, 5, 32, 2, -1, 0, 0}},  // vertical needles
-    {22, 24, {22, 32, 5, 2, -1, 0, 0}},   // horizontal needles
+    {22, 24, {22, 32, 5, 2, -1, 0, 0}},                                         // horizontal needles
     {25, 26, {23, 5, 32, 3, -1, 0, 0}},   // zig-zag laser, starting vertically
     {27, 28, {24, 32, 5, 3, -1, 0, 0}},   // zig-zag laser, starting horizontally
     {30, 31, {20, 5, 64, 3, -1, 0, 0}},   // long vertical beams
@@ -106,8 +105,7 @@ void FireAimed(Game &g, EnemyShot &b, const Enemy &e, int mode, int style) {
     return;
   }
   const Player &p = g.player;
-  double aim = e.CNT[kShotDown] == 1 ? 90
-                                     : AngleTo(b.X + b.W / 2, b.Y + b.H / 2, p.PX + 16, p.PY + 10);
+  double aim = e.CNT[kShotDown] == 1 ? 90 : AngleTo(b.X + b.W / 2, b.Y + b.H / 2, p.PX + 16, p.PY + 10);
   b.ANG = WrapOnce(aim + (mode - 6) * 30);
   Head(b, e.CNT[kShotSpeed]);
 }

@@ -271,14 +271,12 @@ void SetUpStageBoss(Game &g, Enemy &e, int slot, const Look &l) {
 
 const EnemyType *FindEnemyType(int type) {
   const EnemyType *end = std::end(kTypes);
-  const EnemyType *t = std::lower_bound(std::begin(kTypes), end, type,
-                                        [](const EnemyType &a, int b) { return a.type < b; });
+  const EnemyType *t =
+      std::lower_bound(std::begin(kTypes), end, type, [](const EnemyType &a, int b) { return a.type < b; });
   return t != end && t->type == type ? t : nullptr;
 }
 
-EnemyTypeList AllEnemyTypes() {
-  return {std::begin(kTypes), std::end(kTypes)};
-}
+EnemyTypeList AllEnemyTypes() { return {std::begin(kTypes), std::end(kTypes)}; }
 
 bool HasCatalogueEntry(int type, int pos) {
   const EnemyType *t = FindEnemyType(type);

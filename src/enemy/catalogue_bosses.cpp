@@ -3,23 +3,19 @@
 
 #include "enemy/catalogue.h"
 #include "enemy/start_kit.h"
-#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
 #include "platform/angles.h"
+#include "platform/random.h"
 
 namespace qel {
 
 namespace {
 
-double Centred(const Enemy &e) {
-  return 240 - e.W / 2;
-}
+double Centred(const Enemy &e) { return 240 - e.W / 2; }
 
 // The swaying bosses start at either end of their swing.
-double RandomHalfTurn(Game &g) {
-  return RR(g, 0, 1) == 0 ? -kPi : kPi;
-}
+double RandomHalfTurn(Game &g) { return RR(g, 0, 1) == 0 ? -kPi : kPi; }
 
 }  // namespace
 
@@ -109,8 +105,8 @@ void Type151(Game &g, Enemy &e, int) {
 
 void Type152(Game &g, Enemy &e, int) {
   e.X = Centred(e), e.Y = -200, e.DY = 5;
-  e.CNT[kShotInterval] = 15 + 15 * Rank(g), e.CNT[kShotSpeed] = 10, e.CNT[kShotDown] = 1,
-  e.CNT[9] = 1, e.CNT[4] = 30 * RR(g, 0, 10);
+  e.CNT[kShotInterval] = 15 + 15 * Rank(g), e.CNT[kShotSpeed] = 10, e.CNT[kShotDown] = 1, e.CNT[9] = 1,
+  e.CNT[4] = 30 * RR(g, 0, 10);
   e.CNT[3] = 10 + 10 * Rank(g), e.CNT[5] = 3, e.CNT[kTimeOut] = 2000;
 }
 
@@ -128,15 +124,14 @@ void Type154(Game &, Enemy &e, int) {
 
 void Type155(Game &, Enemy &e, int) {
   e.X = Centred(e), e.Y = -200, e.DY = 5;
-  e.CNT[kShotInterval] = 30, e.CNT[kShotSpeed] = 20, e.CNT[kShotDown] = 1, e.CNT[3] = 70,
-  e.CNT[4] = 70;
+  e.CNT[kShotInterval] = 30, e.CNT[kShotSpeed] = 20, e.CNT[kShotDown] = 1, e.CNT[3] = 70, e.CNT[4] = 70;
   e.VAL[kCurvePhase] = kPi / 2, e.VAL[2] = 3 * kTablePi / 180, e.CNT[kTimeOut] = 2000;
 }
 
 void Type156(Game &g, Enemy &e, int) {
   e.X = Centred(e), e.Y = -200, e.DY = 5;
-  e.CNT[kShotInterval] = 70, e.CNT[kShotCount] = 70, e.CNT[kShotSpeed] = 10, e.CNT[3] = 10,
-  e.CNT[5] = 7, e.CNT[6] = RR(g, 3, 10);
+  e.CNT[kShotInterval] = 70, e.CNT[kShotCount] = 70, e.CNT[kShotSpeed] = 10, e.CNT[3] = 10, e.CNT[5] = 7,
+  e.CNT[6] = RR(g, 3, 10);
   e.CNT[kTimeOut] = 2000;
 }
 
@@ -158,12 +153,8 @@ void Type160(Game &g, Enemy &e, int) {
   e.VAL[0] = 4 * kTablePi / 200, e.VAL[kCurvePhase] = RandomHalfTurn(g);
 }
 
-void Type200(Game &g, Enemy &e, int) {
-  e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotSpeed] = 15;
-}
-void Type201(Game &g, Enemy &e, int) {
-  e.CNT[kShotInterval] = 20 + 20 * Rank(g), e.CNT[kShotSpeed] = 15;
-}
+void Type200(Game &g, Enemy &e, int) { e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotSpeed] = 15; }
+void Type201(Game &g, Enemy &e, int) { e.CNT[kShotInterval] = 20 + 20 * Rank(g), e.CNT[kShotSpeed] = 15; }
 
 void Type202(Game &g, Enemy &e, int pos) {
   e.CNT[kShotInterval] = 30 + 10 * (pos / 2) + 10 * Rank(g);
@@ -186,9 +177,7 @@ void Type205(Game &g, Enemy &e, int pos) {
   e.CNT[kShotInterval] = 50 + 30 * Rank(g);
 }
 
-void Type206(Game &, Enemy &e, int) {
-  e.CNT[kShotInterval] = 40, e.CNT[kShotSpeed] = 30;
-}
+void Type206(Game &, Enemy &e, int) { e.CNT[kShotInterval] = 40, e.CNT[kShotSpeed] = 30; }
 void Type207(Game &, Enemy &e, int) {
   e.CNT[kShotInterval] = e.CNT[kShotCount] = 70, e.CNT[kShotSpeed] = 10, e.CNT[kZigzagTurns] = 1;
 }

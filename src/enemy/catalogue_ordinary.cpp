@@ -3,23 +3,19 @@
 
 #include "enemy/catalogue.h"
 #include "enemy/start_kit.h"
-#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
 #include "platform/angles.h"
+#include "platform/random.h"
 
 namespace qel {
 
 namespace {
 
-bool LeftSide(int pos) {
-  return pos % 2 == 0;
-}
+bool LeftSide(int pos) { return pos % 2 == 0; }
 
 // One of seven 64-pixel lanes across the field.
-double Lane(Game &g, int pos) {
-  return 32.0 * RR(g, 2 * pos, 2 * pos + 1);
-}
+double Lane(Game &g, int pos) { return 32.0 * RR(g, 2 * pos, 2 * pos + 1); }
 
 double AngleToShip(const Game &g, const Enemy &e) {
   return AngleTo(e.X + 16, e.Y + 16, g.player.PX + 16, g.player.PY + 16);
@@ -32,9 +28,7 @@ void Stagger(Enemy &e, int pos, int a, int b) {
 }
 
 // Type 36 shares the weave of type 3; the step is the speed's share of a turn in 250 pixels.
-double WeaveStep(double dy) {
-  return dy * (2 * kTablePi) / 250;
-}
+double WeaveStep(double dy) { return dy * (2 * kTablePi) / 250; }
 
 // Homing enemies start on a random heading, and turn at a random rate.
 void StartHoming(Game &g, Enemy &e, int turnLo, int turnHi) {
@@ -88,24 +82,23 @@ void Type2(Game &g, Enemy &e, int pos) {
   if (pos == 0 || pos == 1) hi = 3;
   if (pos == 2 || pos == 3) lo = 10;
   e.X = 32.0 * RR(g, lo, hi), e.Y = 480, e.DY = -RR(g, 10, 20);
-  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 10,
-  e.CNT[kStartDelay] = 3 * RR(g, 1, 6);
+  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 10, e.CNT[kStartDelay] = 3 * RR(g, 1, 6);
 }
 
 void Type3(Game &g, Enemy &e, int pos) {
   e.X = Lane(g, pos), e.Y = -32, e.DY = RR(g, 5, 9);
   e.VAL[kCurvePhase] = LeftSide(pos) ? 0 : kPi;
   e.VAL[kWeaveStep] = WeaveStep(e.DY);
-  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 15,
-  e.CNT[kStartDelay] = RR(g, 1, 15), e.CNT[kShotCount] = RR(g, 0, 7);
+  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 15, e.CNT[kStartDelay] = RR(g, 1, 15),
+  e.CNT[kShotCount] = RR(g, 0, 7);
 }
 
 void Type4(Game &g, Enemy &e, int) {
   e.X = 32.0 * RR(g, 2, 12), e.Y = -32;
   e.DX = RR(g, 0, 1) == 1 ? 1 : -1, e.DY = 1;
   e.CNT[5] = RR(g, 3, 6), e.CNT[6] = RR(g, 3, 6);
-  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 15,
-  e.CNT[kStartDelay] = RR(g, 1, 15), e.CNT[kShotCount] = RR(g, 0, 7);
+  e.CNT[kShotInterval] = 15 + 5 * Rank(g), e.CNT[kShotSpeed] = 15, e.CNT[kStartDelay] = RR(g, 1, 15),
+  e.CNT[kShotCount] = RR(g, 0, 7);
 }
 
 void Type5(Game &g, Enemy &e, int pos) {
@@ -119,8 +112,7 @@ void Type6(Game &g, Enemy &e, int pos) {
   e.Y = 480, e.DY = -10;
   e.X = LeftSide(pos) ? 32 : 416, e.CNT[3] = LeftSide(pos) ? 1 : -1;
   Stagger(e, pos, 20, 0);
-  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotSpeed] = 10,
-  e.CNT[kShotCount] = RR(g, 0, 20);
+  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotSpeed] = 10, e.CNT[kShotCount] = RR(g, 0, 20);
 }
 
 void Type7(Game &g, Enemy &e, int pos) {
@@ -144,10 +136,8 @@ void Dasher(Game &g, Enemy &e, int pos) {
 // Types 10..13 warp in on a formation cell.
 void WarpIn(Game &g, Enemy &e, int pos) {
   int col = 0, row = 0;
-  if (e.MODE == 13)
-    col = RR(g, 1, 13), row = RR(g, 1, 13);
-  else
-    FormationCell(e.MODE, pos, &col, &row);
+  if (e.MODE == 13) col = RR(g, 1, 13), row = RR(g, 1, 13);
+  else FormationCell(e.MODE, pos, &col, &row);
   e.X = 32.0 * col, e.Y = 32.0 * row;
   e.CNT[kStartDelay] = e.MODE == 13 ? 5 * RR(g, 0, 10) : 0;
   e.CNT[3] = 15 + 10 * Rank(g), e.CNT[5] = 8 - 2 * Rank(g);
@@ -185,10 +175,8 @@ void Type17(Game &g, Enemy &e, int pos) {
 
 void Type18(Game &g, Enemy &e, int pos) {
   e.X = Lane(g, pos), e.Y = -32, e.DY = 1;
-  e.CNT[5] = RR(g, 5, 10), e.CNT[6] = 250 + 5 * RR(g, 0, 10),
-  e.CNT[kShotInterval] = 8 + 5 * Rank(g);
-  e.CNT[kShotSpeed] = RR(g, 10, 15), e.CNT[kStartDelay] = 5 * RR(g, 1, 8),
-  e.CNT[kShotCount] = RR(g, 0, 5);
+  e.CNT[5] = RR(g, 5, 10), e.CNT[6] = 250 + 5 * RR(g, 0, 10), e.CNT[kShotInterval] = 8 + 5 * Rank(g);
+  e.CNT[kShotSpeed] = RR(g, 10, 15), e.CNT[kStartDelay] = 5 * RR(g, 1, 8), e.CNT[kShotCount] = RR(g, 0, 5);
 }
 
 void Type19(Game &g, Enemy &e, int pos) {
@@ -202,8 +190,8 @@ void Type19(Game &g, Enemy &e, int pos) {
 void Type20(Game &g, Enemy &e, int pos) {
   e.Y = -32, e.DY = 15;
   e.X = pos == 0 ? 32.0 * RR(g, 3, 6) : 32.0 * RR(g, 8, 11);
-  e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = e.CNT[kShotCount] = 1 + 2 * Rank(g),
-  e.CNT[3] = 6, e.CNT[4] = 3 - Rank(g);
+  e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = e.CNT[kShotCount] = 1 + 2 * Rank(g), e.CNT[3] = 6,
+  e.CNT[4] = 3 - Rank(g);
 }
 
 void Type21(Game &g, Enemy &e, int pos) {
@@ -225,22 +213,21 @@ void ColumnVehicle(Game &g, Enemy &e, int pos) {
 
 void Type26(Game &g, Enemy &e, int pos) {
   StartBandCrosser(g, e, pos);
-  e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotSpeed] = 15,
-  e.CNT[kShotCount] = RR(g, 0, 8), e.CNT[kStartDelay] = 3 * RR(g, 1, 5);
+  e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotSpeed] = 15, e.CNT[kShotCount] = RR(g, 0, 8),
+  e.CNT[kStartDelay] = 3 * RR(g, 1, 5);
 }
 
 void Type27(Game &g, Enemy &e, int pos) {
   e.Y = 288, e.DY = -10;
   e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 10 : -10;
   Stagger(e, pos, 6, 12);
-  e.CNT[kShotSpeed] = RR(g, 6, 9), e.CNT[kShotInterval] = 20 + 10 * Rank(g),
-  e.CNT[5] = 13 - 3 * Rank(g), e.CNT[kShotCount] = RR(g, 10, 15);
+  e.CNT[kShotSpeed] = RR(g, 6, 9), e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[5] = 13 - 3 * Rank(g),
+  e.CNT[kShotCount] = RR(g, 10, 15);
 }
 
 void Type28(Game &g, Enemy &e, int pos) {
   e.Y = 0, e.DY = 5;
-  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 10 : -10,
-  e.CNT[6] = LeftSide(pos) ? 0 : 1;
+  e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 10 : -10, e.CNT[6] = LeftSide(pos) ? 0 : 1;
   Stagger(e, pos, 6, 12);
   e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[5] = 13 - 3 * Rank(g),
   e.CNT[kShotCount] = RR(g, 0, 10);
@@ -326,14 +313,12 @@ void Type42(Game &g, Enemy &e, int pos) {
 
 void Type50(Game &g, Enemy &e, int pos) {
   PlaceOnGround(g, e, pos);
-  e.CNT[kShotInterval] = 40 + 20 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 20),
-  e.CNT[kShotSpeed] = 10;
+  e.CNT[kShotInterval] = 40 + 20 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 20), e.CNT[kShotSpeed] = 10;
 }
 
 void Type51(Game &g, Enemy &e, int pos) {
   PlaceOnGround(g, e, pos);
-  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 20),
-  e.CNT[kShotSpeed] = 15;
+  e.CNT[kShotInterval] = 30 + 10 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 20), e.CNT[kShotSpeed] = 15;
 }
 
 // Types 52..54 drive along the ground: right, left or straight down with it.

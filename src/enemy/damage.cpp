@@ -3,8 +3,8 @@
 
 #include "effects/effects.h"
 #include "enemy/enemy.h"
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/sound.h"
 
 namespace qel {
@@ -33,8 +33,7 @@ void ClearField(Game &g) {
       o.FLAG = 0;
       SpawnEffect(g, k, kEffectCentredExplosion);
     }
-    if (o.FLAG != 0 && o.MODE >= 200 && o.MODE <= 230)
-      o.MODE = kDyingPart, o.NOHIT = -1, o.NORAM = -1;
+    if (o.FLAG != 0 && o.MODE >= 200 && o.MODE <= 230) o.MODE = kDyingPart, o.NOHIT = -1, o.NORAM = -1;
   }
   for (EnemyShot &s : en.ESHOT) s.FLAG = 0;
 }
@@ -68,21 +67,14 @@ void Wreck(Enemy &e) {
   switch (e.MODE) {
     case 200:
     case 206:
-    case 207:
-      e.FRAME = 1;
-      break;
+    case 207: e.FRAME = 1; break;
     case 201:
     case 202:
-    case 204:
-      e.FRAME = 2;
-      break;
+    case 204: e.FRAME = 2; break;
     case 203:
     case 208:
-    case 209:
-      e.FRAME += 2;
-      break;
-    default:
-      break;
+    case 209: e.FRAME += 2; break;
+    default: break;
   }
 }
 

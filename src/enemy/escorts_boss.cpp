@@ -1,9 +1,9 @@
 // The escorts that fly around a boss, types 105..110.
 #include "effects/effects.h"
 #include "enemy/boss_behaviour.h"
-#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/sound.h"
 #include "stage/stage.h"
 
@@ -11,9 +11,7 @@ namespace qel {
 
 namespace {
 
-Enemy &Slot(Game &g, int i) {
-  return g.enemies.ENEMY[i];
-}
+Enemy &Slot(Game &g, int i) { return g.enemies.ENEMY[i]; }
 
 // Turns the corner of its rectangle when it gets there.
 void Type106Corner(Enemy &e) {
@@ -144,8 +142,7 @@ void Type110(Game &g, int i) {
       if (++e.CNT[2] > 5) e.CNT[2] = 0, --e.FRAME;
       if (e.FRAME < 1) e.CNT[2] = 0, e.VULN = -1, e.NOHIT = 0, e.CNT[kPhase] = 1;
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

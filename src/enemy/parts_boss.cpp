@@ -1,8 +1,8 @@
 // The boss parts 200..211: fixed to the boss's body, firing under their own conditions.
 #include "enemy/boss_behaviour.h"
-#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/sound.h"
 #include "stage/stage.h"
 
@@ -20,15 +20,15 @@ struct PartPlace {
 };
 
 constexpr PartPlace kPlaces[10] = {
-    {10, 2, {-40, 46}, kSoundNeedle, 30, 3},                       // 200
-    {-39, 2, {-40, 46}, kSoundNone, 6, 4},                       // 201
-    {50, 6, {-28, 28, -59, 59, -90, 90}, kSoundNeedle, 30, 3},     // 202
-    {30, 2, {-121, 121}, kSoundThunder, 56, 1},                    // 203
-    {20, 4, {-58, 38, -115, 95}, kSoundCannon, 18, 0},             // 204
-    {-20, 2, {-190, 150}, kSoundNone, 0, 0},                     // 205
-    {-10, 2, {-20, 84}, kSoundThunder, 56, 0},                     // 206
-    {5, 2, {-48, 50}, kSoundZigZag, 25, 11},                      // 207
-    {-20, 2, {-112, 98}, kSoundThunder, 55, 10},                   // 208
+    {10, 2, {-40, 46}, kSoundNeedle, 30, 3},                          // 200
+    {-39, 2, {-40, 46}, kSoundNone, 6, 4},                            // 201
+    {50, 6, {-28, 28, -59, 59, -90, 90}, kSoundNeedle, 30, 3},        // 202
+    {30, 2, {-121, 121}, kSoundThunder, 56, 1},                       // 203
+    {20, 4, {-58, 38, -115, 95}, kSoundCannon, 18, 0},                // 204
+    {-20, 2, {-190, 150}, kSoundNone, 0, 0},                          // 205
+    {-10, 2, {-20, 84}, kSoundThunder, 56, 0},                        // 206
+    {5, 2, {-48, 50}, kSoundZigZag, 25, 11},                          // 207
+    {-20, 2, {-112, 98}, kSoundThunder, 55, 10},                      // 208
     {-10, 6, {-64, 50, -120, 106, -176, 161}, kSoundThunder, 55, 0},  // 209
 };
 
@@ -111,8 +111,7 @@ void Type210(Game &g, int i) {
   Enemy &e = g.enemies.ENEMY[i];
   if (RidePicture(g, e)) return;
   const Enemy *b = Boss(g);
-  if (b != nullptr && b->CNT[kDamaged] == 1 && e.CNT[kShotInterval] == 20)
-    e.CNT[kShotInterval] = 15;
+  if (b != nullptr && b->CNT[kDamaged] == 1 && e.CNT[kShotInterval] == 20) e.CNT[kShotInterval] = 15;
   ++e.CNT[kShotCount];
   int left = e.CNT[kShotInterval] - e.CNT[kShotCount];
   if (left == 7) e.FRAME = 1;
@@ -135,8 +134,7 @@ void Type211(Game &g, int i) {
   if (e.CNT[kPhase] == 1) {
     const Enemy *b = Boss(g);
     if (b == nullptr || b->CNT[kDamaged] != 1) return;
-    if (++e.CNT[kShotCount] > e.CNT[kShotInterval])
-      e.CNT[kShotCount] = 0, e.FRAME = 1, e.CNT[kPhase] = 2;
+    if (++e.CNT[kShotCount] > e.CNT[kShotInterval]) e.CNT[kShotCount] = 0, e.FRAME = 1, e.CNT[kPhase] = 2;
     return;
   }
   Fire(g, i, 6, 2, kSoundBossFire);

@@ -10,9 +10,7 @@ namespace qel {
 
 namespace {
 
-int LastSlot(const Enemies &en) {
-  return std::min(en.ENMAX, kEnemySlots - 1);
-}
+int LastSlot(const Enemies &en) { return std::min(en.ENMAX, kEnemySlots - 1); }
 
 // What every new enemy starts with before its catalogue entry. Position, size and picture are
 // left for the entry, which always sets them.

@@ -2,22 +2,18 @@
 #include <cmath>
 
 #include "enemy/blocks.h"
-#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/sound.h"
 
 namespace qel {
 
 namespace {
 
-Enemy &Slot(Game &g, int i) {
-  return g.enemies.ENEMY[i];
-}
+Enemy &Slot(Game &g, int i) { return g.enemies.ENEMY[i]; }
 
-void Advance(Enemy &e) {
-  e.X += e.DX, e.Y += e.DY;
-}
+void Advance(Enemy &e) { e.X += e.DX, e.Y += e.DY; }
 
 // Rides the ground layer: the layer's speed applies from the next frame.
 void RideGround(Game &g, Enemy &e) {
@@ -44,9 +40,8 @@ int TurretFrame(double a, int frame) {
     double from, to;
     int frame;
   };
-  static constexpr Sector kSectors[] = {{0, 30, 6},     {30, 60, 7},    {60, 120, 0},
-                                        {120, 150, 1},  {150, 180, 2},  {-60, -30, 5},
-                                        {-120, -60, 4}, {-180, -120, 3}};
+  static constexpr Sector kSectors[] = {{0, 30, 6},    {30, 60, 7},   {60, 120, 0},   {120, 150, 1},
+                                        {150, 180, 2}, {-60, -30, 5}, {-120, -60, 4}, {-180, -120, 3}};
   for (const Sector &s : kSectors)
     if (a >= s.from && a < s.to) return s.frame;
   return frame;

@@ -2,18 +2,16 @@
 #include <cmath>
 
 #include "enemy/blocks.h"
-#include "platform/random.h"
 #include "enemy/types.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/sound.h"
 
 namespace qel {
 
 namespace {
 
-Enemy &Slot(Game &g, int i) {
-  return g.enemies.ENEMY[i];
-}
+Enemy &Slot(Game &g, int i) { return g.enemies.ENEMY[i]; }
 
 void HeadFor(Enemy &e, double degrees, double speed) {
   e.DX = speed * std::cos(degrees * kBehaviourRadians);
@@ -267,8 +265,7 @@ void Type21(Game &g, int i) {
   if (e.CNT[kPhase] == 0) {
     e.X += e.CNT[5] * e.DX;
     if ((e.X < 0 && e.DX < 0) || (e.X > 446 && e.DX > 0)) e.DX = -e.DX, e.Y += 16;
-    if (e.Y > 100 && std::fabs((e.X + 16) - (g.player.PX + 16)) < 16)
-      e.DX = 0, e.DY = 1, e.CNT[kPhase] = 1;
+    if (e.Y > 100 && std::fabs((e.X + 16) - (g.player.PX + 16)) < 16) e.DX = 0, e.DY = 1, e.CNT[kPhase] = 1;
     if (ShotTimer(e)) Fire(g, i, 20, 0, kSoundNeedle);
   } else {
     e.Y += e.CNT[6] * e.DY;

@@ -11,8 +11,8 @@ int KeyCodeFromName(const std::string &name) {
   static const struct {
     const char *name;
     int code;
-  } kNamed[] = {{"SHIFT", vk::Shift}, {"LEFT", vk::Left}, {"RIGHT", vk::Right}, {"UP", vk::Up},
-                {"DOWN", vk::Down},   {"F1", vk::F1},     {"F2", vk::F2},       {"TAB", vk::Tab},
+  } kNamed[] = {{"SHIFT", vk::Shift}, {"LEFT", vk::Left},  {"RIGHT", vk::Right}, {"UP", vk::Up},
+                {"DOWN", vk::Down},   {"F1", vk::F1},      {"F2", vk::F2},       {"TAB", vk::Tab},
                 {"ESC", vk::Esc},     {"SPACE", vk::Space}};
   for (const auto &k : kNamed)
     if (name == k.name) return k.code;
@@ -94,8 +94,7 @@ void HeadlessHost::Inject(const HostEvent &ev) {
 }
 
 void HeadlessHost::BeginPass(std::uint64_t pass, PassKind) {
-  while (scriptPos_ < script_.size() && script_[scriptPos_].pass <= pass)
-    Inject(script_[scriptPos_++].event);
+  while (scriptPos_ < script_.size() && script_[scriptPos_].pass <= pass) Inject(script_[scriptPos_++].event);
 }
 
 bool HeadlessHost::WaitEvent(HostEvent &ev, int timeoutMs) {

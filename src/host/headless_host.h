@@ -54,9 +54,7 @@ class HeadlessHost : public Host {
   void Present(const Surface &mscreen) override;
   void SetFullScreen(bool on) override { fullScreen = on; }
   void SetCaption(const std::string &text) override { caption = text; }
-  void SetMenuEnabled(MenuItem item, bool enabled) override {
-    menuEnabled[static_cast<int>(item)] = enabled;
-  }
+  void SetMenuEnabled(MenuItem item, bool enabled) override { menuEnabled[static_cast<int>(item)] = enabled; }
   void ShowCursor(bool visible) override { cursorVisible = visible; }
   void MessageBox(const std::string &title, const std::string &text) override;
   int JoyCount() override { return joystick.present ? 1 : 0; }

@@ -31,7 +31,7 @@ struct HostEvent {
   enum class Kind { None, KeyDown, KeyUp, Menu, Close, FocusLost, PadAdded, PadRemoved };
   static constexpr Kind kLastKind = Kind::PadRemoved;
   Kind kind = Kind::None;
-  int key = 0;                         // KeyDown / KeyUp: virtual-key code
+  int key = 0;                           // KeyDown / KeyUp: virtual-key code
   MenuItem menu = MenuItem::FullScreen;  // Menu
 };
 

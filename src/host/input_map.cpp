@@ -9,7 +9,8 @@ namespace {
 int FixedKey(int usage) {
   switch (usage) {
     case usb::Digit0: return '0';
-    case usb::Enter: case usb::KeypadEnter: return 13;
+    case usb::Enter:
+    case usb::KeypadEnter: return 13;
     case usb::Escape: return vk::Esc;
     case usb::Tab: return vk::Tab;
     case usb::Space: return vk::Space;
@@ -17,7 +18,8 @@ int FixedKey(int usage) {
     case usb::Left: return vk::Left;
     case usb::Down: return vk::Down;
     case usb::Up: return vk::Up;
-    case usb::LeftShift: case usb::RightShift: return vk::Shift;
+    case usb::LeftShift:
+    case usb::RightShift: return vk::Shift;
     default: return 0;
   }
 }
@@ -41,7 +43,8 @@ int OldJoyAxis(int reading, int padDirection) {
 }
 
 const char *GameKeyName(GameKey key) {
-  static const char *const kNames[kGameKeys] = {"up", "down", "left", "right", "shot", "change", "bomb", "pause"};
+  static const char *const kNames[kGameKeys] = {"up",   "down",   "left", "right",
+                                                "shot", "change", "bomb", "pause"};
   return kNames[static_cast<int>(key)];
 }
 
@@ -64,7 +67,8 @@ std::vector<int> DefaultGameKeyUsages(GameKey key) {
 }
 
 KeyMap::KeyMap() {
-  for (int usage = 1; usage < usb::kCount; ++usage) code_[static_cast<std::size_t>(usage)] = VirtualKeyFromUsage(usage);
+  for (int usage = 1; usage < usb::kCount; ++usage)
+    code_[static_cast<std::size_t>(usage)] = VirtualKeyFromUsage(usage);
 }
 
 void KeyMap::Bind(GameKey key, const std::vector<int> &usages) {

@@ -66,8 +66,18 @@ class KeyMap {
 // The buttons of a game controller, in the order the options screen numbers them from 1:
 // A, B, X, Y, the shoulder buttons, Back, Start, the sticks' clicks, then the triggers.
 enum PadButton : int {
-  kPadA, kPadB, kPadX, kPadY, kPadLeftShoulder, kPadRightShoulder, kPadBack, kPadStart,
-  kPadLeftStick, kPadRightStick, kPadLeftTrigger, kPadRightTrigger,
+  kPadA,
+  kPadB,
+  kPadX,
+  kPadY,
+  kPadLeftShoulder,
+  kPadRightShoulder,
+  kPadBack,
+  kPadStart,
+  kPadLeftStick,
+  kPadRightStick,
+  kPadLeftTrigger,
+  kPadRightTrigger,
 };
 constexpr int kPadButtons = 12;
 

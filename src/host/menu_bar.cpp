@@ -53,8 +53,7 @@ MenuBar::MenuBar(std::shared_ptr<TextRenderer> text, int scale)
 void MenuBar::LayOutItems(int scale) {
   int x = 0;
   for (int i = 0; i < kMenuItems; ++i) {
-    const int textW = text_ ? text_->Width(Label(i), textSize_, false)
-                            : CodePoints(Label(i)) * textSize_;
+    const int textW = text_ ? text_->Width(Label(i), textSize_, false) : CodePoints(Label(i)) * textSize_;
     const int w = textW + 2 * kItemPadding * scale;
     items_[i] = {x, scale, w, (kMenuBarHeight - 2) * scale};
     x += w;

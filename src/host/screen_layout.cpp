@@ -28,7 +28,8 @@ WindowLayout LayoutResizedWindow(int width, int height, Scaling scaling) {
   l.barScale = s;
   l.menuBar = {0, 0, kPictureSide * s, kMenuBarHeight * s};
   const int roomH = std::max(height - l.menuBar.h, 0);
-  int side = scaling == Scaling::Fit ? std::min(width, roomH) : kPictureSide * std::max(1, std::min(width, roomH) / kPictureSide);
+  int side = scaling == Scaling::Fit ? std::min(width, roomH)
+                                     : kPictureSide * std::max(1, std::min(width, roomH) / kPictureSide);
   l.picture = {(width - side) / 2, l.menuBar.h + (roomH - side) / 2, side, side};
   return l;
 }

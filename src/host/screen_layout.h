@@ -6,9 +6,7 @@ namespace qel {
 struct PixelRect {
   int x = 0, y = 0, w = 0, h = 0;
   bool Contains(int px, int py) const { return px >= x && py >= y && px < x + w && py < y + h; }
-  bool operator==(const PixelRect &o) const {
-    return x == o.x && y == o.y && w == o.w && h == o.h;
-  }
+  bool operator==(const PixelRect &o) const { return x == o.x && y == o.y && w == o.w && h == o.h; }
 };
 
 constexpr int kPictureSide = 480;

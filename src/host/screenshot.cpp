@@ -13,8 +13,8 @@ namespace qel {
 
 std::string ScreenshotName(const std::tm &local, int n) {
   char name[64];
-  std::snprintf(name, sizeof name, "qelvane_%04d-%02d-%02d_%02d-%02d-%02d", local.tm_year + 1900, local.tm_mon + 1,
-                local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+  std::snprintf(name, sizeof name, "qelvane_%04d-%02d-%02d_%02d-%02d-%02d", local.tm_year + 1900,
+                local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
   std::string s(name);
   if (n > 1) s += "_" + std::to_string(n);
   return s + ".png";

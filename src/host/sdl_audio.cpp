@@ -26,8 +26,7 @@ std::unique_ptr<SoundClip> LoadClip(const std::string &path, int rate) {
   SDL_AudioCVT cvt;
   std::unique_ptr<SoundClip> clip;
   if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1, rate) >= 0) {
-    std::vector<Uint8> work(static_cast<std::size_t>(length) *
-                            static_cast<std::size_t>(cvt.len_mult));
+    std::vector<Uint8> work(static_cast<std::size_t>(length) * static_cast<std::size_t>(cvt.len_mult));
     std::copy(data, data + length, work.begin());
     cvt.buf = work.data();
     cvt.len = static_cast<int>(length);
@@ -46,8 +45,7 @@ std::unique_ptr<SoundClip> LoadClip(const std::string &path, int rate) {
 std::int16_t ToPcm(float x) {
   constexpr float kKnee = 0.9f;
   const float a = std::fabs(x);
-  if (a > kKnee)
-    x = std::copysign(kKnee + (1.0f - kKnee) * std::tanh((a - kKnee) / (1.0f - kKnee)), x);
+  if (a > kKnee) x = std::copysign(kKnee + (1.0f - kKnee) * std::tanh((a - kKnee) / (1.0f - kKnee)), x);
   return static_cast<std::int16_t>(std::lrint(x * 32767.0f));
 }
 
@@ -176,13 +174,9 @@ void SdlAudio::MusicClose() {
   }
 }
 
-bool SdlAudio::MusicStopped() {
-  return song_ && !musicPlaying_.load(std::memory_order_acquire);
-}
+bool SdlAudio::MusicStopped() { return song_ && !musicPlaying_.load(std::memory_order_acquire); }
 
-void SdlAudio::MusicRewindAndPlay() {
-  MusicPlay();
-}
+void SdlAudio::MusicRewindAndPlay() { MusicPlay(); }
 
 const SoundClip *SdlAudio::Clip(const std::string &path) {
   auto it = clips_.find(path);

@@ -83,8 +83,7 @@ void FluidSynthSink::Load(int sampleRate, const std::vector<std::string> &fonts)
       break;
     }
   }
-  loadMillis_ =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  loadMillis_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   if (!loaded && !fonts.empty()) {
     std::fprintf(stderr,
                  "qelvane: no General MIDI soundfont could be loaded (install fluid-soundfont-gm "
@@ -111,31 +110,17 @@ void FluidSynthSink::Send(const MidiEvent &ev, const std::uint8_t *sysex) {
   if (state() != State::Ready) return;
   const int ch = ev.status & 0x0F;
   switch (ev.status & 0xF0) {
-    case 0x80:
-      fluid_synth_noteoff(synth_, ch, ev.data1);
-      break;
-    case 0x90:
-      fluid_synth_noteon(synth_, ch, ev.data1, ev.data2);
-      break;
-    case 0xA0:
-      fluid_synth_key_pressure(synth_, ch, ev.data1, ev.data2);
-      break;
-    case 0xB0:
-      fluid_synth_cc(synth_, ch, ev.data1, ev.data2);
-      break;
-    case 0xC0:
-      fluid_synth_program_change(synth_, ch, ev.data1);
-      break;
-    case 0xD0:
-      fluid_synth_channel_pressure(synth_, ch, ev.data1);
-      break;
-    case 0xE0:
-      fluid_synth_pitch_bend(synth_, ch, ev.data2 << 7 | ev.data1);
-      break;
+    case 0x80: fluid_synth_noteoff(synth_, ch, ev.data1); break;
+    case 0x90: fluid_synth_noteon(synth_, ch, ev.data1, ev.data2); break;
+    case 0xA0: fluid_synth_key_pressure(synth_, ch, ev.data1, ev.data2); break;
+    case 0xB0: fluid_synth_cc(synth_, ch, ev.data1, ev.data2); break;
+    case 0xC0: fluid_synth_program_change(synth_, ch, ev.data1); break;
+    case 0xD0: fluid_synth_channel_pressure(synth_, ch, ev.data1); break;
+    case 0xE0: fluid_synth_pitch_bend(synth_, ch, ev.data2 << 7 | ev.data1); break;
     default:
       if (ev.status == 0xF0 && sysex) {
-        fluid_synth_sysex(synth_, reinterpret_cast<const char *>(sysex),
-                          static_cast<int>(ev.sysexLength), nullptr, nullptr, nullptr, 0);
+        fluid_synth_sysex(synth_, reinterpret_cast<const char *>(sysex), static_cast<int>(ev.sysexLength),
+                          nullptr, nullptr, nullptr, 0);
       }
   }
 }

@@ -13,10 +13,10 @@
 #include "host/input_map.h"
 #include "host/menu_bar.h"
 #include "host/screen_layout.h"
+#include "host/screenshot.h"
 #include "host/sdl_audio.h"
 #include "host/sdl_joystick.h"
 #include "platform/png_io.h"
-#include "host/screenshot.h"
 #include "platform/surface.h"
 #include "platform/text.h"
 
@@ -140,8 +140,8 @@ class SdlHost final : public Host {
   std::array<bool, SDL_NUM_SCANCODES> scanHeld_{};
   std::unique_ptr<SdlJoysticks> joysticks_;
   std::unique_ptr<SdlAudio> audio_;
-  std::string caption_;            // what the game last asked the caption to say
-  std::uint64_t noticeUntil_ = 0;  // a notice shows in the caption until then (0: none)
+  std::string caption_;               // what the game last asked the caption to say
+  std::uint64_t noticeUntil_ = 0;     // a notice shows in the caption until then (0: none)
   std::vector<std::thread> writers_;  // screenshots being encoded
 };
 
@@ -200,8 +200,8 @@ bool SdlHost::Open(std::string *error) {
 bool SdlHost::CreateWindowAndRenderer(std::string *error) {
   const WindowLayout layout = LayoutWindow(scale_);
   const Uint32 flags = SDL_WINDOW_RESIZABLE | (fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-  window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, layout.width,
-                             layout.height, flags);
+  window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, layout.width, layout.height,
+                             flags);
   if (window_) {
     const WindowLayout smallest = LayoutWindow(1);
     SDL_SetWindowMinimumSize(window_, smallest.width, smallest.height);
@@ -217,10 +217,10 @@ bool SdlHost::CreateWindowAndRenderer(std::string *error) {
 
 bool SdlHost::CreateTextures() {
   const Surface &bar = bar_.Picture();
-  picture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                               kPictureSide, kPictureSide);
-  barTexture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888,
-                                  SDL_TEXTUREACCESS_STREAMING, bar.w, bar.h);
+  picture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kPictureSide,
+                               kPictureSide);
+  barTexture_ =
+      SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, bar.w, bar.h);
   if (!picture_ || !barTexture_) return false;
   // The top byte of our pixels is zero, not an opacity.
   SDL_SetTextureBlendMode(picture_, SDL_BLENDMODE_NONE);
@@ -339,7 +339,8 @@ void SdlHost::TakeScreenshot() {
   std::memcpy(picture.px.data(), shown_.data(), kPictureBytes);
   writers_.emplace_back([path, picture = std::move(picture)] {
     std::string why;
-    if (!WritePng(path, picture, {}, &why)) std::fprintf(stderr, "qelvane: cannot write %s: %s\n", path.c_str(), why.c_str());
+    if (!WritePng(path, picture, {}, &why))
+      std::fprintf(stderr, "qelvane: cannot write %s: %s\n", path.c_str(), why.c_str());
   });
   ShowNotice("screenshot " + path.substr(path.rfind('/') + 1));
 }
@@ -352,8 +353,7 @@ void SdlHost::SetMenuEnabled(MenuItem item, bool enabled) {
 void SdlHost::ShowCursor(bool visible) { SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE); }
 
 void SdlHost::MessageBox(const std::string &title, const std::string &text) {
-  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(),
-                               window_) != 0) {
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title.c_str(), text.c_str(), window_) != 0) {
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
   }
 }
@@ -434,7 +434,8 @@ void SdlHost::FitBarToWindow() {
   const int barScale = LayoutResizedWindow(w, h, options_.scaling).barScale;
   if (barScale == bar_.Scale()) return;
   MenuBar bar(options_.text, barScale);
-  for (int i = 0; i < kMenuItems; ++i) bar.SetEnabled(static_cast<MenuItem>(i), bar_.Enabled(static_cast<MenuItem>(i)));
+  for (int i = 0; i < kMenuItems; ++i)
+    bar.SetEnabled(static_cast<MenuItem>(i), bar_.Enabled(static_cast<MenuItem>(i)));
   bar_ = std::move(bar);
   if (barTexture_) SDL_DestroyTexture(barTexture_);
   const Surface &picture = bar_.Picture();

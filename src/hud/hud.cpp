@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 
 namespace qel {
 
@@ -29,7 +29,8 @@ void Copy(Game &g, Family f, int index, int sx, int sy, int w, int h, int x, int
 void DrawEquipment(Game &g) {
   const Player &p = g.player;
   ShadowText(g, "W", 20, 15, 0, 445, 2, 447);
-  for (int i = 0; i < 2; ++i) Copy(g, Family::IT, p.WEAPON[i], (p.WLEVEL[i] - 1) * 32, 0, 32, 32, 25 + 32 * i, 440);
+  for (int i = 0; i < 2; ++i)
+    Copy(g, Family::IT, p.WEAPON[i], (p.WLEVEL[i] - 1) * 32, 0, 32, 32, 25 + 32 * i, 440);
   if (g.shell.SCENE == kScenePlay) {
     int x = 25 + 32 * p.WSLOT;
     BitBlt(g.surf.DISPLAY, x, 440, 32, 32, g.sheet(Family::TOKUM, 42), 0, 0, Rop::And);

@@ -14,13 +14,26 @@ struct KeyRow {
 };
 
 constexpr KeyRow kKeyTable[] = {
-    {vk::F1, 10, kCmdTitle},    {vk::F2, 10, kCmdScreenMode}, {vk::Tab, 10, kCmdCursor},
-    {vk::Esc, 10, kCmdExit},    {vk::Space, 10, kCmdSpace},   {'N', 9, 1},
-    {'L', 9, 2},                {'B', 9, 3},                  {'V', 9, 4},
-    {'W', 9, 5},                {'F', 9, 6},                  {'M', 9, 7},
-    {'S', 9, 8},                {'R', 9, 9},                  {'H', 9, 10},
-    {'D', 9, 11},               {'G', 9, 12},                 {'U', 8, 20},
-    {'E', 8, 21},               {'A', 8, 22},
+    {vk::F1, 10, kCmdTitle},
+    {vk::F2, 10, kCmdScreenMode},
+    {vk::Tab, 10, kCmdCursor},
+    {vk::Esc, 10, kCmdExit},
+    {vk::Space, 10, kCmdSpace},
+    {'N', 9, 1},
+    {'L', 9, 2},
+    {'B', 9, 3},
+    {'V', 9, 4},
+    {'W', 9, 5},
+    {'F', 9, 6},
+    {'M', 9, 7},
+    {'S', 9, 8},
+    {'R', 9, 9},
+    {'H', 9, 10},
+    {'D', 9, 11},
+    {'G', 9, 12},
+    {'U', 8, 20},
+    {'E', 8, 21},
+    {'A', 8, 22},
 };
 
 const KeyRow *FindKey(int vkCode) {

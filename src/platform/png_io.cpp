@@ -195,9 +195,8 @@ bool Encode(png_structp png, png_infop info, std::FILE *f, const Surface &s, Enc
             PngFailure *failure) {
   if (setjmp(failure->jump)) return false;
   png_init_io(png, f);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(s.w), static_cast<png_uint_32>(s.h), 8,
-               PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-               PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(s.w), static_cast<png_uint_32>(s.h), 8, PNG_COLOR_TYPE_RGB,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   if (!e->text.empty()) png_set_text(png, info, e->text.data(), static_cast<int>(e->text.size()));
   png_write_info(png, info);
   png_write_image(png, e->rows.data());
@@ -235,8 +234,8 @@ bool ReadPng(const std::string &path, Surface &out, std::map<std::string, std::s
   return true;
 }
 
-bool WritePng(const std::string &path, const Surface &s,
-              const std::map<std::string, std::string> &text, std::string *error) {
+bool WritePng(const std::string &path, const Surface &s, const std::map<std::string, std::string> &text,
+              std::string *error) {
   if (s.w <= 0 || s.h <= 0 || s.px.size() != static_cast<std::size_t>(s.w) * s.h) {
     SetError(error, path, "cannot write an empty picture");
     return false;

@@ -7,9 +7,7 @@
 
 namespace qel {
 
-int RandomRange(Game &g, int lo, int hi) {
-  return lo + static_cast<int>(std::floor(Rnd(g) * (hi - lo + 1)));
-}
+int RandomRange(Game &g, int lo, int hi) { return lo + static_cast<int>(std::floor(Rnd(g) * (hi - lo + 1))); }
 
 double AngleTo(double x1, double y1, double x2, double y2) {
   if (x1 == x2) return y2 > y1 ? 90 : -90;

@@ -45,8 +45,7 @@ bool LoadOne(const std::string &dir, const SheetSpec &spec, Surface &out, bool *
     return false;
   }
   if (out.w != spec.w || out.h != spec.h) {
-    *error = Describe(spec) + ": expected " + SizeText(spec.w, spec.h) + ", found " +
-             SizeText(out.w, out.h);
+    *error = Describe(spec) + ": expected " + SizeText(spec.w, spec.h) + ", found " + SizeText(out.w, out.h);
     return false;
   }
   if (spec.kind == SheetKind::Mask && !CheckMask(out, &why)) {

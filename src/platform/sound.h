@@ -35,15 +35,15 @@ enum SoundEffect : int {
 // The music pieces by number, as the music room lists them; 0 is silence.
 enum MusicPiece : int {
   kMusicSilence = 0,
-  kMusicQuickMovement = 1,   // stage 1
-  kMusicPerilousZone = 2,    // stages 2 and 4
-  kMusicUneasyFlight = 3,    // stage 3, the boss rush
-  kMusicMainTheme = 4,       // prologue, first stage, warp, extra stage
-  kMusicTwinkleDark = 5,     // a boss appears
+  kMusicQuickMovement = 1,  // stage 1
+  kMusicPerilousZone = 2,   // stages 2 and 4
+  kMusicUneasyFlight = 3,   // stage 3, the boss rush
+  kMusicMainTheme = 4,      // prologue, first stage, warp, extra stage
+  kMusicTwinkleDark = 5,    // a boss appears
   kMusicMissionComplete = 6,
-  kMusicStopTheTime = 7,     // the return to Earth
-  kMusicAlarm = 8,           // the last bosses
-  kMusicWarmMelody = 9,      // the staff roll
+  kMusicStopTheTime = 7,  // the return to Earth
+  kMusicAlarm = 8,        // the last bosses
+  kMusicWarmMelody = 9,   // the staff roll
 };
 
 struct Audio {

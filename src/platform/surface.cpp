@@ -15,7 +15,9 @@ Pixel QBColor(int colour) {
 }
 
 Surface::Surface(int width, int height, Pixel clear)
-    : w(std::max(width, 0)), h(std::max(height, 0)), clearColour(clear),
+    : w(std::max(width, 0)),
+      h(std::max(height, 0)),
+      clearColour(clear),
       px(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), clear) {}
 
 void Cls(Surface &s) { Fill(s, s.clearColour); }
@@ -45,18 +47,10 @@ void CombineRow(Pixel *d, const Pixel *s, int n, Op op) {
 
 void BlitRow(Pixel *d, const Pixel *s, int n, Rop rop) {
   switch (rop) {
-    case Rop::Copy:
-      std::memmove(d, s, static_cast<std::size_t>(n) * sizeof(Pixel));
-      break;
-    case Rop::And:
-      CombineRow(d, s, n, [](Pixel a, Pixel b) { return a & b; });
-      break;
-    case Rop::Or:
-      CombineRow(d, s, n, [](Pixel a, Pixel b) { return a | b; });
-      break;
-    case Rop::Xor:
-      CombineRow(d, s, n, [](Pixel a, Pixel b) { return a ^ b; });
-      break;
+    case Rop::Copy: std::memmove(d, s, static_cast<std::size_t>(n) * sizeof(Pixel)); break;
+    case Rop::And: CombineRow(d, s, n, [](Pixel a, Pixel b) { return a & b; }); break;
+    case Rop::Or: CombineRow(d, s, n, [](Pixel a, Pixel b) { return a | b; }); break;
+    case Rop::Xor: CombineRow(d, s, n, [](Pixel a, Pixel b) { return a ^ b; }); break;
   }
 }
 
@@ -84,8 +78,8 @@ void BitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx
   }
 }
 
-void StretchBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy, int sw,
-                int sh, Rop rop) {
+void StretchBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy, int sw, int sh,
+                Rop rop) {
   if (w <= 0 || h <= 0 || sw <= 0 || sh <= 0) return;
   int y0 = std::max(0, -y), y1 = std::min(h, dst.h - y);
   int x0 = std::max(0, -x), x1 = std::min(w, dst.w - x);

@@ -38,8 +38,8 @@ void Fill(Surface &s, Pixel colour);
 void BitBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy, Rop rop);
 
 // Nearest-pixel stretch of the sw x sh source rectangle onto the w x h destination one.
-void StretchBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy, int sw,
-                int sh, Rop rop);
+void StretchBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy, int sw, int sh,
+                Rop rop);
 
 void SetPixelV(Surface &s, int x, int y, Pixel colour);
 

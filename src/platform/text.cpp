@@ -108,8 +108,8 @@ const TextRenderer::Glyph &TextRenderer::glyph(char32_t ch, int size, bool itali
   return *(cache_[key] = std::move(g));
 }
 
-void TextRenderer::Draw(Surface &target, const std::string &utf8, int size, Pixel colour, int x,
-                        int y, bool italic) {
+void TextRenderer::Draw(Surface &target, const std::string &utf8, int size, Pixel colour, int x, int y,
+                        bool italic) {
   if (size <= 0) return;
   int baseline = y + AscentPixels(face_->face, size);
   int pen = x;

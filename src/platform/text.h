@@ -23,8 +23,7 @@ class TextRenderer {
 
   // Draws text with its cell's top-left corner at (x, y), `size` pixels high; only glyph
   // pixels are written.
-  void Draw(Surface &target, const std::string &utf8, int size, Pixel colour, int x, int y,
-            bool italic);
+  void Draw(Surface &target, const std::string &utf8, int size, Pixel colour, int x, int y, bool italic);
   // Advance width of the text in pixels.
   int Width(const std::string &utf8, int size, bool italic);
 

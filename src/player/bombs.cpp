@@ -31,9 +31,7 @@ void GigaCrash(Game &g) {
 
 void ReleaseBomb(Game &g) {
   switch (g.player.BOMBKIND) {
-    case kGigaCrash:
-      GigaCrash(g);
-      break;
+    case kGigaCrash: GigaCrash(g); break;
     case kHealForce:  // the aura mends the shield over the next frames
       SpawnEffect(g, 0, kEffectHealAura);
       break;
@@ -41,8 +39,7 @@ void ReleaseBomb(Game &g) {
       PlaySound(g, kSoundThunder);
       FirePlayerShot(g, 20, 0);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -16,7 +16,8 @@ void Equip(Player &p, const Equipment &e) {
 int ShieldRecoveryInterval(int system) {
   switch (system) {
     case 11: return 35;
-    case 12: case 13: return 45;
+    case 12:
+    case 13: return 45;
     default: return 40;
   }
 }

@@ -2,8 +2,8 @@
 // cleared stage, the last flight of the story, and the clear marks they earn.
 #include "game.h"
 #include "platform/sound.h"
-#include "shell/transition.h"
 #include "player/player.h"
+#include "shell/transition.h"
 
 namespace qel {
 

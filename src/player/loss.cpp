@@ -5,8 +5,8 @@
 #include "effects/effects.h"
 #include "game.h"
 #include "platform/sound.h"
-#include "shell/transition.h"
 #include "player/player.h"
+#include "shell/transition.h"
 #include "stage/render.h"
 #include "stage/stage.h"
 
@@ -83,7 +83,8 @@ void HitPlayer(Game &g, int damage, int persistent) {
   p.SHIELD -= damage;
   SpawnEffect(g, damage, kEffectDamageFigure);
   // A hit halves the progress towards the next restored point.
-  if (p.PSTAT[kStatRecoveryCount] > 0) p.PSTAT[kStatRecoveryCount] = std::floor(p.PSTAT[kStatRecoveryCount] / 2);
+  if (p.PSTAT[kStatRecoveryCount] > 0)
+    p.PSTAT[kStatRecoveryCount] = std::floor(p.PSTAT[kStatRecoveryCount] / 2);
   if (p.SHIELD > 0) {
     AfterSurvivedHit(g, damage, persistent);
     return;

@@ -48,9 +48,9 @@ enum ShipState : int {
   kShipDescending = 7,    // into the final scene
   kShipFlyOutStart = 10,  // after a cleared stage
   kShipFlyingOut = 11,
-  kShipFinalStart = 12,   // after the last stage of the story
+  kShipFinalStart = 12,  // after the last stage of the story
   kShipFinalFlyOut = 13,
-  kShipGone = 20,         // waiting for the next scene
+  kShipGone = 20,  // waiting for the next scene
 };
 
 // What a ship carries: the credits, the shield, the support system, the bomb, both weapon slots

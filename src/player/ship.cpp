@@ -59,7 +59,6 @@ void Pause(Game &g) {
   if (Pressed(g.input, kPadPause)) EnterPause(g);
 }
 
-
 void RunPlay(Game &g) {
   Input &in = g.input;
   Move(g);

@@ -121,7 +121,9 @@ void MoveShot(Game &g, PlayerShot &s) {
       break;
     case 2: MoveLaser(g.player, s); break;
     case 3: MoveBlastBomb(g, s); break;
-    case 4: case 5: case 7: TestScreenExit(s); break;
+    case 4:
+    case 5:
+    case 7: TestScreenExit(s); break;
     case 6: RunDown(s); break;  // the flame burns out wherever it is
     case 8:
       RunDown(s);

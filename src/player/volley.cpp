@@ -18,10 +18,9 @@ struct VolleyRow {
 // The first row that matches the weapon and level is the volley. The vulcan has no volley at
 // a level other than 0, 1 or 2.
 constexpr VolleyRow kVolleys[] = {
-    {1, Levels::Two, 0, 2},        {1, Levels::NotTwo, 0, 0}, {2, Levels::Any, 0, 3},
-    {3, Levels::Any, 0, 2},        {4, Levels::ZeroOrOne, 10, 11}, {4, Levels::Two, 15, 18},
-    {5, Levels::Any, 0, 4},        {6, Levels::Any, 0, 0},    {7, Levels::Any, 10, 14},
-    {8, Levels::Any, 0, 7},
+    {1, Levels::Two, 0, 2},         {1, Levels::NotTwo, 0, 0}, {2, Levels::Any, 0, 3}, {3, Levels::Any, 0, 2},
+    {4, Levels::ZeroOrOne, 10, 11}, {4, Levels::Two, 15, 18},  {5, Levels::Any, 0, 4}, {6, Levels::Any, 0, 0},
+    {7, Levels::Any, 10, 14},       {8, Levels::Any, 0, 7},
 };
 
 bool LevelMatches(Levels levels, int level) {

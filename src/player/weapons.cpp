@@ -18,7 +18,7 @@ struct ShotLook {
   int pow;
   int boxLo, boxHi;  // hit-box edges on both axes; boxHi 0: the whole sprite
   bool pierce;
-  int life, life2;   // frames a fire or shadow shot lasts
+  int life, life2;  // frames a fire or shadow shot lasts
 };
 
 constexpr ShotLook kLooks[] = {

@@ -61,7 +61,8 @@ void ReplayHost::BeginPass(std::uint64_t pass, PassKind) {
     throw ProgramEnd{0};
   }
   // A game that ended the program has its last hash taken after the last pass, not at a start.
-  std::size_t atStarts = replay_.hashes.size() - (replay_.end == ReplayEnd::Program && !replay_.hashes.empty() ? 1 : 0);
+  std::size_t atStarts =
+      replay_.hashes.size() - (replay_.end == ReplayEnd::Program && !replay_.hashes.empty() ? 1 : 0);
   while (nextHash_ < atStarts && replay_.hashes[nextHash_].first <= pass) {
     if (replay_.hashes[nextHash_].first == pass) Compare(pass, replay_.hashes[nextHash_].second);
     ++nextHash_;
@@ -146,14 +147,16 @@ int ReplayHost::JoyCount() {
 bool ReplayHost::JoyRead(int id, JoyPos &pos) {
   if (!live_) return false;
   bool ok = false;
-  if (!DecodeJoyRead(Next(ReadKind::JoyRead, id), &ok, &pos)) Fail("the replay's recorded joysticks are damaged");
+  if (!DecodeJoyRead(Next(ReadKind::JoyRead, id), &ok, &pos))
+    Fail("the replay's recorded joysticks are damaged");
   return ok;
 }
 
 bool ReplayHost::JoyGetCaps(int id, JoyCaps &caps) {
   if (!live_) return false;
   bool ok = false;
-  if (!DecodeJoyCaps(Next(ReadKind::JoyCaps, id), &ok, &caps)) Fail("the replay's recorded joysticks are damaged");
+  if (!DecodeJoyCaps(Next(ReadKind::JoyCaps, id), &ok, &caps))
+    Fail("the replay's recorded joysticks are damaged");
   return ok;
 }
 
@@ -225,8 +228,8 @@ PlaybackResult PlayReplay(const Replay &r, Host &host, std::shared_ptr<const She
   if (result.message.empty() && result.mismatchPass != 0)
     result.message = "the game differs from the recording at pass " + std::to_string(result.mismatchPass);
   if (result.message.empty() && !result.reachedEnd && !result.stoppedByPlayer)
-    result.message = "the game ended at pass " + std::to_string(result.passes) + " before the recorded end at pass " +
-                     std::to_string(r.endPass);
+    result.message = "the game ended at pass " + std::to_string(result.passes) +
+                     " before the recorded end at pass " + std::to_string(r.endPass);
   if (options.verify && !result.message.empty()) result.exitCode = 1;
   if (options.finished) options.finished(*game);
   return result;

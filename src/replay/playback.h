@@ -19,9 +19,9 @@ class TextRenderer;
 struct Surface;
 
 struct PlaybackOptions {
-  bool paced = false;    // as fast as possible, or at the recorded pace (in the window)
-  bool verify = false;   // compare the state hashes and stop at the first that differs
-  bool demo = false;     // any key or button ends it; Esc and F1 end a replay that is watched
+  bool paced = false;   // as fast as possible, or at the recorded pace (in the window)
+  bool verify = false;  // compare the state hashes and stop at the first that differs
+  bool demo = false;    // any key or button ends it; Esc and F1 end a replay that is watched
   // Drawn over a copy of each presented picture (the demo's "DEMO"); the game never sees it.
   std::function<void(Surface &)> overlay;
   // Shown the replayed game once it has stopped (for a screenshot or a state dump).
@@ -30,14 +30,14 @@ struct PlaybackOptions {
 
 struct PlaybackResult {
   int exitCode = 0;
-  bool reachedEnd = false;      // the recorded end was reached with every read used
+  bool reachedEnd = false;  // the recorded end was reached with every read used
   bool stoppedByPlayer = false;
   bool closeRequested = false;  // the window's close box ended it
   bool menuChosen = false;      // a menu item ended it (menuItem): the surrounding game carries it out
   MenuItem menuItem = MenuItem::FullScreen;
-  std::uint64_t passes = 0;     // the pass reached
+  std::uint64_t passes = 0;        // the pass reached
   std::uint64_t mismatchPass = 0;  // verify: the first pass whose hash differs (0: none)
-  std::string message;          // what went wrong, for the player
+  std::string message;             // what went wrong, for the player
 };
 
 // Plays r on the host with the loaded assets (the same ones the game uses).

@@ -61,7 +61,8 @@ bool DecodeEvent(const std::string &value, bool *result, HostEvent *ev) {
   if (value.size() == 1 && value[0] == '\0') return *result = false, true;
   std::int64_t v[3];
   if (value.empty() || value[0] != '\1' || !ReadVarints(value, 1, v, 3)) return false;
-  if (v[0] < 0 || v[0] > static_cast<int>(HostEvent::kLastKind) || v[2] < 0 || v[2] >= kMenuItems) return false;
+  if (v[0] < 0 || v[0] > static_cast<int>(HostEvent::kLastKind) || v[2] < 0 || v[2] >= kMenuItems)
+    return false;
   ev->kind = static_cast<HostEvent::Kind>(v[0]);
   ev->key = static_cast<int>(v[1]);
   ev->menu = static_cast<MenuItem>(v[2]);

@@ -2,10 +2,10 @@
 
 #include <zlib.h>
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 
 #include "shell/version.h"
 
@@ -72,7 +72,8 @@ class Reader {
   std::uint64_t Fixed(int bytes) {
     if (!ok || pos_ + static_cast<std::size_t>(bytes) > in_.size()) return ok = false, 0;
     std::uint64_t v = 0;
-    for (int i = 0; i < bytes; ++i) v |= static_cast<std::uint64_t>(static_cast<unsigned char>(in_[pos_++])) << (8 * i);
+    for (int i = 0; i < bytes; ++i)
+      v |= static_cast<std::uint64_t>(static_cast<unsigned char>(in_[pos_++])) << (8 * i);
     return v;
   }
   std::uint64_t Varint() {
@@ -170,8 +171,8 @@ std::string EncodeReplay(const Replay &r) {
   std::string body = EncodeBody(r);
   uLongf packedSize = compressBound(static_cast<uLong>(body.size()));
   std::string packed(packedSize, '\0');
-  compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize, reinterpret_cast<const Bytef *>(body.data()),
-            static_cast<uLong>(body.size()), 9);
+  compress2(reinterpret_cast<Bytef *>(packed.data()), &packedSize,
+            reinterpret_cast<const Bytef *>(body.data()), static_cast<uLong>(body.size()), 9);
   packed.resize(packedSize);
   PutFixed(out, body.size(), 4);
   PutFixed(out, packed.size(), 4);
@@ -182,7 +183,8 @@ std::string EncodeReplay(const Replay &r) {
 
 bool DecodeReplay(const std::string &bytes, Replay *r, std::string *error) {
   *r = Replay{};
-  if (bytes.size() < sizeof kReplayMagic || std::memcmp(bytes.data(), kReplayMagic, sizeof kReplayMagic) != 0) {
+  if (bytes.size() < sizeof kReplayMagic ||
+      std::memcmp(bytes.data(), kReplayMagic, sizeof kReplayMagic) != 0) {
     *error = "this is not a QELVANE replay";
     return false;
   }
@@ -215,9 +217,10 @@ bool DecodeReplay(const std::string &bytes, Replay *r, std::string *error) {
   r->hashInterval = static_cast<std::uint32_t>(in.Fixed(4));
   std::uint64_t bodySize = in.Fixed(4);
   std::uint64_t packedSize = in.Fixed(4);
-  bool known = (r->start == ReplayStart::Program || r->start == ReplayStart::Snapshot) &&
-               (r->end == ReplayEnd::Title || r->end == ReplayEnd::Program || r->end == ReplayEnd::PassLimit) &&
-               r->settingsCount <= r->settings.size() && r->hashInterval > 0 && r->startPass <= r->endPass;
+  bool known =
+      (r->start == ReplayStart::Program || r->start == ReplayStart::Snapshot) &&
+      (r->end == ReplayEnd::Title || r->end == ReplayEnd::Program || r->end == ReplayEnd::PassLimit) &&
+      r->settingsCount <= r->settings.size() && r->hashInterval > 0 && r->startPass <= r->endPass;
   if (!in.ok || !known || in.pos() + packedSize + 4 != bytes.size() || bodySize > (1u << 30)) {
     *error = "the replay's header is damaged";
     return false;
@@ -230,7 +233,8 @@ bool DecodeReplay(const std::string &bytes, Replay *r, std::string *error) {
   std::string body(bodySize, '\0');
   uLongf unpacked = static_cast<uLongf>(bodySize);
   if (uncompress(reinterpret_cast<Bytef *>(body.data()), &unpacked,
-                 reinterpret_cast<const Bytef *>(bytes.data() + in.pos()), static_cast<uLong>(packedSize)) != Z_OK ||
+                 reinterpret_cast<const Bytef *>(bytes.data() + in.pos()),
+                 static_cast<uLong>(packedSize)) != Z_OK ||
       unpacked != bodySize || !DecodeBody(body, r)) {
     *error = "the replay's recorded input is damaged";
     return false;
@@ -241,7 +245,8 @@ bool DecodeReplay(const std::string &bytes, Replay *r, std::string *error) {
 bool ReadReplayFile(const std::string &path, Replay *r, std::string *error) {
   struct stat st {};
   if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-    *error = "cannot read " + path + (stat(path.c_str(), &st) == 0 ? ": not a file" : ": " + std::string(std::strerror(errno)));
+    *error = "cannot read " + path +
+             (stat(path.c_str(), &st) == 0 ? ": not a file" : ": " + std::string(std::strerror(errno)));
     return false;
   }
   std::string bytes;

@@ -60,9 +60,9 @@ enum class ReplayStart : std::uint8_t {
 
 // How the recording ended.
 enum class ReplayEnd : std::uint8_t {
-  Title = 1,       // the game went back to the title (or the opening)
-  Program = 2,     // the program ended while it was played
-  PassLimit = 3,   // --passes ended the run
+  Title = 1,      // the game went back to the title (or the opening)
+  Program = 2,    // the program ended while it was played
+  PassLimit = 3,  // --passes ended the run
 };
 
 struct Replay {

@@ -23,22 +23,17 @@ struct OptionRange {
 };
 
 constexpr OptionRange kRanges[16] = {
-    {0, 2, 1, true},   // difficulty: HARD, NORMAL, EASY
-    {0, 60, 30, true}, // minimum pass time in ms
-    {0, 1, 0, true},   // music off
-    {0, 1, 0, true},   // sound off
-    {0, 3, 0, true},   // story clear marks
-    {0, 3, 0, true},   // extra clear marks
-    {0, 3, 0, true},   // boss clear marks
-    {0, 1, 1, true},   // 1 window, 0 full screen
-    {0, 1, 0, true},   // mouse cursor shown
-    {0, 0, 0, false},
-    {1, 12, 1, true},  // joystick buttons: SHOT, CHANGE, BOMB, PAUSE
-    {1, 12, 2, true},
-    {1, 12, 3, true},
-    {1, 12, 4, true},
-    {0, 0, 0, false},
-    {0, 0, 0, false},
+    {0, 2, 1, true},                      // difficulty: HARD, NORMAL, EASY
+    {0, 60, 30, true},                    // minimum pass time in ms
+    {0, 1, 0, true},                      // music off
+    {0, 1, 0, true},                      // sound off
+    {0, 3, 0, true},                      // story clear marks
+    {0, 3, 0, true},                      // extra clear marks
+    {0, 3, 0, true},                      // boss clear marks
+    {0, 1, 1, true},                      // 1 window, 0 full screen
+    {0, 1, 0, true},                      // mouse cursor shown
+    {0, 0, 0, false},  {1, 12, 1, true},  // joystick buttons: SHOT, CHANGE, BOMB, PAUSE
+    {1, 12, 2, true},  {1, 12, 3, true}, {1, 12, 4, true}, {0, 0, 0, false}, {0, 0, 0, false},
 };
 
 bool DirWritable(const std::string &dir) { return access(dir.c_str(), W_OK | X_OK) == 0; }
@@ -94,7 +89,8 @@ void LoadSave(Game &g) {
   // An installed game whose player has not saved yet may still ship a file in its data folder.
   if (!FileExists(path)) path = g.config.dataDir + "/data.dat";
   std::vector<std::uint8_t> bytes = g.config.useSaveBytes ? g.config.saveBytes : ReadAll(path);
-  g.settings.loadedBytes.assign(bytes.begin(), bytes.begin() + std::min<std::size_t>(bytes.size(), kSaveFileSize));
+  g.settings.loadedBytes.assign(bytes.begin(),
+                                bytes.begin() + std::min<std::size_t>(bytes.size(), kSaveFileSize));
   // A short file is a damaged one (a write that was cut off): keep every default.
   if (bytes.size() < static_cast<std::size_t>(kSaveFileSize)) return;
   Settings &s = g.settings;

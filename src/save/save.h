@@ -20,9 +20,9 @@ enum OptionIndex : int {
   kOptStoryClear = 4,  // clear marks: 1 NORMAL or EASY, 2 HARD, 3 both
   kOptExtraClear = 5,
   kOptBossClear = 6,
-  kOptWindowed = 7,       // 1 window, 0 full screen
+  kOptWindowed = 7,  // 1 window, 0 full screen
   kOptCursorShown = 8,
-  kOptButtonShot = 10,    // joystick buttons 1..12 of SHOT, CHANGE, BOMB and PAUSE
+  kOptButtonShot = 10,  // joystick buttons 1..12 of SHOT, CHANGE, BOMB and PAUSE
   kOptButtonChange = 11,
   kOptButtonBomb = 12,
   kOptButtonPause = 13,
@@ -31,7 +31,7 @@ enum OptionIndex : int {
 struct Settings {
   std::array<int, 16> OPTION{};
   std::array<std::int16_t, 16> SAVEBUF{};
-  int DIFF = 1;  // 0 HARD, 1 NORMAL, 2 EASY
+  int DIFF = 1;                           // 0 HARD, 1 NORMAL, 2 EASY
   std::vector<std::uint8_t> loadedBytes;  // the save file's first bytes as start-up read them
 };
 

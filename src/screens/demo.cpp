@@ -28,7 +28,8 @@ void RunDemo(Game &g) {
   }
   if (result.closeRequested) Form_Unload(g);
   // A menu item chosen during the demo is the title's: queued as the window would queue it.
-  if (result.menuChosen && result.menuItem == MenuItem::FullScreen) g.shell.menuCommand = MenuCommand::FullScreen;
+  if (result.menuChosen && result.menuItem == MenuItem::FullScreen)
+    g.shell.menuCommand = MenuCommand::FullScreen;
   if (result.menuChosen && result.menuItem == MenuItem::Quit) g.shell.menuCommand = MenuCommand::Quit;
   // Back to the title as it was: its page drawn again, its music, a fresh wait.
   g.shell.PHASE = 0;

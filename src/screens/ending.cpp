@@ -5,9 +5,9 @@
 
 #include "game.h"
 #include "platform/sound.h"
-#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
+#include "shell/transition.h"
 #include "shell/window.h"
 
 namespace qel {
@@ -15,7 +15,8 @@ namespace qel {
 namespace {
 
 // PHASE values, in the order they come.
-constexpr int kSinking = 1, kCalm = 10, kCloseUp = 30, kClosingLines = 3, kStaffRoll = 4, kEnd = 5, kLeave = 50;
+constexpr int kSinking = 1, kCalm = 10, kCloseUp = 30, kClosingLines = 3, kStaffRoll = 4, kEnd = 5,
+              kLeave = 50;
 
 // The scratch values of the ending in WORK.
 enum EndingWork {
@@ -123,7 +124,8 @@ void DrawScene(Game &g) {
   DrawRipple(g);
   if (phase == kClosingLines)
     for (int k = 0; k < 5; ++k)
-      if (k == 0 || Work(g, kCounter) > 100 * k) DrawShadowed(g, d, kClosingText[k], 20, 10, 80 + 30 * k, 8, 15, 1);
+      if (k == 0 || Work(g, kCounter) > 100 * k)
+        DrawShadowed(g, d, kClosingText[k], 20, 10, 80 + 30 * k, 8, 15, 1);
   int figuresW = g.screens.SHOPMEET == 0 ? 150 : 275;  // the pilot alone if he never met her
   AndXor(d, Work(g, kFiguresX), 265, figuresW, 215, g.sheet(Family::TOKUM, 37), g.sheet(Family::TOKU, 37));
   if (phase == kStaffRoll) AndXor(d, 0, Work(g, kPageY), 480, 530, g.surf.MASTER[2], g.surf.MASTER[1]);

@@ -2,11 +2,11 @@
 // flash fills the screen and the ending begins.
 #include "effects/effects.h"
 #include "game.h"
+#include "screens/screens.h"
 #include "shell/transition.h"
 #include "shell/window.h"
 #include "stage/render.h"
 #include "stage/stage.h"
-#include "screens/screens.h"
 
 namespace qel {
 

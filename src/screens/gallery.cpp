@@ -63,8 +63,8 @@ void DrawBlock(Game &g, const Block &b) {
   int cells = Cells(s);
   if (cells <= 1) return;
   int cols = s.w / s.cellW, frame = (g.shell.FRAMECNT / 4) % cells;
-  DrawSprite(g, s, (frame % cols) * s.cellW, (frame / cols) * s.cellH, s.cellW, s.cellH,
-             b.x + s.w + kGap, b.y);
+  DrawSprite(g, s, (frame % cols) * s.cellW, (frame / cols) * s.cellH, s.cellW, s.cellH, b.x + s.w + kGap,
+             b.y);
 }
 
 }  // namespace

@@ -1,8 +1,8 @@
 // Scene 7: the last ship is lost.
 #include "game.h"
-#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
+#include "shell/transition.h"
 #include "stage/stage.h"
 
 namespace qel {

@@ -39,6 +39,8 @@ int VerticalStep(Input &in);
 // The same for LEFT (-1) and RIGHT (+1, wins).
 int HorizontalStep(Input &in);
 // The step that keeps the cursor inside lo..hi: d, or 0 when cursor + d would leave it.
-inline int StepWithin(int cursor, int d, int lo, int hi) { return cursor + d < lo || cursor + d > hi ? 0 : d; }
+inline int StepWithin(int cursor, int d, int lo, int hi) {
+  return cursor + d < lo || cursor + d > hi ? 0 : d;
+}
 
 }  // namespace qel

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <string>
 
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 #include "platform/sound.h"
-#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
+#include "shell/transition.h"
 #include "shell/window.h"
 #include "stage/render.h"
 #include "stage/stage.h"
@@ -79,7 +79,8 @@ void DrawSelection(Game &g) {
   Cls(d);
   Cls(g.surf.MSCREEN);
   for (int r = 0; r < 17; ++r)
-    for (int c = 0; c < 17; ++c) BitBlt(d, 32 * c, 32 * r, 32, 32, g.sheet(Family::HAI, 0), 192, 96, Rop::Copy);
+    for (int c = 0; c < 17; ++c)
+      BitBlt(d, 32 * c, 32 * r, 32, 32, g.sheet(Family::HAI, 0), 192, 96, Rop::Copy);
   DrawEmbossed(g, d, "MISSION SELECT", 50, 40, 20, 0);
   for (int i = 0; i < kRows; ++i) DrawRow(g, i);
 }
@@ -134,8 +135,7 @@ void DrawCard(Game &g) {
     const char *heading = "FINAL MISSION";
     int x = std::min(30, 470 - g.text->Width(heading, 60, false));
     DrawEmbossed(g, d, heading, 60, x, 150, 0);
-  }
-  else DrawEmbossed(g, d, "MISSION " + NumberText(g.stage.MISSION), 60, 90, 150, 0);
+  } else DrawEmbossed(g, d, "MISSION " + NumberText(g.stage.MISSION), 60, 90, 150, 0);
   if (stage < 1 || stage > 6) return;
   const Objective &o = kObjectives[stage];
   DrawShadowed(g, d, o.text, 25, o.x, 250, 8, 15, 1);

@@ -3,10 +3,10 @@
 
 #include "game.h"
 #include "platform/sound.h"
-#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
 #include "shell/shell.h"
+#include "shell/transition.h"
 #include "shop/shop_screen.h"
 
 namespace qel {
@@ -23,6 +23,7 @@ struct Piece {
 };
 
 // Row r plays music number r + 1.
+// clang-format off
 const Piece kPieceTable[kPieces] = {
     {"ＱＵＩＣＫ　ＭＯＶＥＭＥＮＴ", {2, 0, 2}, "宇宙ステーションでながれますね。", "テンポがいいのが魅力的です。"},
     {"ＰＥＲＩＬＯＵＳ　ＺＯＮＥ", {2, 1, 4}, "衛星基地と小惑星地帯で聴きますね。", "私、この曲とても気に入ってます。"},
@@ -34,6 +35,7 @@ const Piece kPieceTable[kPieces] = {
     {"ＡＬＡＲＭ", {2, 3, 2}, "メシア戦でながれますね。そして、別のボスのとこ", "ろでも。ここに来られたのですから、知ってますね。"},
     {"ＷＡＲＭ　ＭＥＬＯＤＹ", {2, 2, 2}, "エンディングで流れますね。", "この曲を聴くと、あの時の夕日を思い出します。"},
 };
+// clang-format on
 
 const char *const kGreeting = "いらっしゃいませ～ MUSICルームへようこそ。";
 const char *const kFarewell = "また来てください～";

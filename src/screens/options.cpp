@@ -3,9 +3,9 @@
 
 #include "game.h"
 #include "platform/sound.h"
-#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
+#include "shell/transition.h"
 #include "stage/stage.h"
 
 namespace qel {
@@ -20,7 +20,8 @@ enum OptionRow { kRowExit, kRowLevel, kRowSpeed, kRowMusic, kRowSound, kRowFirst
 std::size_t ButtonOption(int row) { return static_cast<std::size_t>(kOptButtonShot + row - kRowFirstButton); }
 constexpr int kSpeedMax = 60, kSpeedStep = 5;
 
-const char *const kLabels[kRows] = {"EXIT", "LEVEL", "SPEED", "MUSIC", "SOUND", "SHOT", "CHANGE", "BOMB", "PAUSE"};
+const char *const kLabels[kRows] = {"EXIT", "LEVEL",  "SPEED", "MUSIC", "SOUND",
+                                    "SHOT", "CHANGE", "BOMB",  "PAUSE"};
 
 int RowY(int row) { return 150 + 35 * row; }
 
@@ -47,8 +48,8 @@ void DrawOptionsPage(Game &g, const PageSide &side) {
   for (int r = 0; r < kRows; ++r) {
     int text, shadow;
     LabelColours(r, &text, &shadow);
-    DrawShadowed(g, side.page, g.screens.MENUTEXT[static_cast<std::size_t>(r)], 20, 150, RowY(r), side.colour(shadow),
-                 side.colour(text), 1);
+    DrawShadowed(g, side.page, g.screens.MENUTEXT[static_cast<std::size_t>(r)], 20, 150, RowY(r),
+                 side.colour(shadow), side.colour(text), 1);
   }
 }
 

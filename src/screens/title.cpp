@@ -1,9 +1,9 @@
 // Scene 1: the title menu over the moving stars.
 #include "game.h"
 #include "platform/sound.h"
-#include "shell/transition.h"
 #include "screens/menu_kit.h"
 #include "screens/screens.h"
+#include "shell/transition.h"
 #include "shell/window.h"
 #include "stage/stage.h"
 
@@ -18,7 +18,8 @@ enum TitleRow { kRowStory, kRowExtra, kRowBoss, kRowMusicRoom, kRowOptions, kRow
 constexpr int kModifierRugged = 1, kModifierDaring = 2;
 constexpr int kLetterS = 8, kLetterR = 9;
 
-const char *const kRowText[kRows] = {"STORY  MODE", "EXTRA  MODE", "BOSS   MODE", "MUSIC  ROOM", "OPTION", "END"};
+const char *const kRowText[kRows] = {"STORY  MODE", "EXTRA  MODE", "BOSS   MODE",
+                                     "MUSIC  ROOM", "OPTION",      "END"};
 const char *const kLocked = "？？？？？？";
 const char *const kCreditLine = "QELVANE";  // only 90 px fit at its place: the project's name alone
 const char *const kVersion = "Ｖｅｒ １.３";
@@ -50,8 +51,8 @@ void DrawMarks(Game &g, const PageSide &side, int row) {
 
 void DrawMenuPage(Game &g, const PageSide &side) {
   for (int i = 0; i < kRows; ++i) {
-    DrawShadowed(g, side.page, g.screens.MENUTEXT[static_cast<std::size_t>(i)], 20, 170, RowY(i), side.colour(8),
-                 side.colour(15), 1);
+    DrawShadowed(g, side.page, g.screens.MENUTEXT[static_cast<std::size_t>(i)], 20, 170, RowY(i),
+                 side.colour(8), side.colour(15), 1);
     if (i <= kRowBoss) DrawMarks(g, side, i);
   }
   DrawText(g, side.page, kCreditLine, 15, side.colour(2), 391, 451, 1);  // its shadow is one pixel off
@@ -125,7 +126,9 @@ void Choose(Game &g, int row) {
   Transition(g, 0);
   g.input.PADOLD[kPadShot] = 1;
   switch (row) {
-    case kRowStory: case kRowExtra: case kRowBoss: StartNewGame(g, row); break;
+    case kRowStory:
+    case kRowExtra:
+    case kRowBoss: StartNewGame(g, row); break;
     case kRowMusicRoom: g.shell.PHASE = 0, g.shell.SCENE = kSceneMusicRoom; break;
     case kRowOptions: g.shell.PHASE = 0, g.shell.SCENE = kSceneOptions; break;
     case kRowEnd: ExitGame(g);

@@ -3,12 +3,12 @@
 
 #include "game.h"
 #include "platform/sound.h"
-#include "shell/transition.h"
 #include "save/save.h"
 #include "screens/gallery.h"
 #include "screens/screens.h"
 #include "shell/scenes.h"
 #include "shell/shell.h"
+#include "shell/transition.h"
 #include "shell/window.h"
 #include "stage/stage.h"
 
@@ -141,7 +141,8 @@ void RunPass(Game &g) {
   std::uint64_t end = g.host.NowMs();
   sh.FRAMEEND = Low32(end);
   std::uint64_t took = end - sh.passStartMs;
-  sh.FRAMETIME = static_cast<std::int32_t>(std::min<std::uint64_t>(took, std::numeric_limits<std::int32_t>::max()));
+  sh.FRAMETIME =
+      static_cast<std::int32_t>(std::min<std::uint64_t>(took, std::numeric_limits<std::int32_t>::max()));
   if (sh.FRAMETIME < sh.WAITMS) WaitMs(g, sh.WAITMS - sh.FRAMETIME);
   EndCountedPass(g);
 }

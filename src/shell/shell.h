@@ -41,14 +41,14 @@ struct Shell {
   std::uint64_t passes = 0;       // passes run since start-up
   std::uint64_t maxPasses = 0;    // 0 = no limit (--passes)
   MenuCommand menuCommand = MenuCommand::None;
-  bool resetEnabled = false;      // the "リセット" menu item
+  bool resetEnabled = false;  // the "リセット" menu item
   bool cursorVisible = true;
   std::uint64_t lastMusicPoll = 0;  // the one-second music timer
-  int modalDepth = 0;         // modal waits in progress (a wipe, the shop's loop)
+  int modalDepth = 0;               // modal waits in progress (a wipe, the shop's loop)
   // The window lost the keyboard, or the pad in use was pulled out, during play: pause at the next
   // command step.
   bool pauseRequested = false;
-  std::uint64_t gamesStarted = 0;   // new games set up since start-up (a replay starts with one)
+  std::uint64_t gamesStarted = 0;  // new games set up since start-up (a replay starts with one)
 };
 
 // Thrown to end the program from anywhere; Main catches it after the path's own steps ran.

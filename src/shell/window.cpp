@@ -23,21 +23,15 @@ void RequestPause(Game &g) {
 
 void Dispatch(Game &g, const HostEvent &ev) {
   switch (ev.kind) {
-    case HostEvent::Kind::KeyDown:
-      FormKeyDown(g, ev.key);
-      break;
-    case HostEvent::Kind::KeyUp:
-      FormKeyUp(g, ev.key);
-      break;
+    case HostEvent::Kind::KeyDown: FormKeyDown(g, ev.key); break;
+    case HostEvent::Kind::KeyUp: FormKeyUp(g, ev.key); break;
     case HostEvent::Kind::Menu:
       // Carried out by the main loop, never in the middle of the code that is waiting here.
       if (ev.menu == MenuItem::FullScreen) g.shell.menuCommand = MenuCommand::FullScreen;
       if (ev.menu == MenuItem::Reset && g.shell.resetEnabled) g.shell.menuCommand = MenuCommand::Reset;
       if (ev.menu == MenuItem::Quit) g.shell.menuCommand = MenuCommand::Quit;
       break;
-    case HostEvent::Kind::FocusLost:
-      RequestPause(g);
-      break;
+    case HostEvent::Kind::FocusLost: RequestPause(g); break;
     case HostEvent::Kind::PadAdded:
       // The new pad is used from the next read on.
       InitJoystick(g, kJoystickMargin);
@@ -47,10 +41,8 @@ void Dispatch(Game &g, const HostEvent &ev) {
       g.input.JOYID = -1;
       RequestPause(g);
       break;
-    case HostEvent::Kind::Close:
-      Form_Unload(g);
-    case HostEvent::Kind::None:
-      break;
+    case HostEvent::Kind::Close: Form_Unload(g);
+    case HostEvent::Kind::None: break;
   }
 }
 

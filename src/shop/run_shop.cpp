@@ -2,8 +2,8 @@
 #include <string>
 
 #include "game.h"
-#include "shell/shell.h"
 #include "platform/sound.h"
+#include "shell/shell.h"
 #include "shell/transition.h"
 #include "shop/shop.h"
 #include "shop/shop_screen.h"
@@ -29,21 +29,27 @@ constexpr TalkLine kTalk[] = {
     {1, kAlways, "キープパックはいかがですか？", "やられても、スコアが半分になりませんよ。", kFaceFriendly},
     {2, 2499, "ここのボス「ヴァルディス」は、時々突進してきま", "す。注意して下さい。", kFaceSerious},
     {2, kAlways, "ボムや体当たりで敵を倒しても、", "点数は加算されません。注意して下さいね。", kFaceKnowing},
-    {3, 2499, "ここのボス「インバーダー」は、レーザーを連続", "で撃ってきます。用心して下さい。", kFaceSerious},
-    {3, kAlways, "レーザーなどの貫通力のある弾は", "連続でダメージをうけます。注意して下さい。", kFaceSerious},
+    {3, 2499, "ここのボス「インバーダー」は、レーザーを連続", "で撃ってきます。用心して下さい。",
+     kFaceSerious},
+    {3, kAlways, "レーザーなどの貫通力のある弾は", "連続でダメージをうけます。注意して下さい。",
+     kFaceSerious},
     {4, 2499, "ここのボス「タルズィット」のリング状のレーザーは", "強力です。注意して下さい。", kFaceSerious},
     {4, kAlways, "同じ武器を買いますと、パワーアップする事が", "できます。", kFaceDelighted},
     {5, -1, "地球まで、もうすぐです。頑張って下さい。", "", kFaceSerious},
     {5, kAlways, "いよいよ、地球へ向かうのですね。", "私も後から参ります。", kFaceSerious},
     {6, -1, "私が協力できるのは、ここまでが限界です。", "気をつけて下さい。", kFaceSerious},
     {6, kAlways, "メシアを倒し、地球を取り戻しましょう。", "", kFaceSerious},
-    {7, 2400, "ここのボスは、「マザーコンピューター」です。", "まずは、地上の護衛隊を倒して下さい。", kFaceSerious},
-    {7, 800, "どうですか？エクストラモードは。", "ここがラストステージになる予定だったのですよ。", kFaceFriendly},
+    {7, 2400, "ここのボスは、「マザーコンピューター」です。", "まずは、地上の護衛隊を倒して下さい。",
+     kFaceSerious},
+    {7, 800, "どうですか？エクストラモードは。", "ここがラストステージになる予定だったのですよ。",
+     kFaceFriendly},
     {7, kAlways, "アイテムは特別無料です。ご自由にどうぞ", "", kFaceDelighted},
     {8, 400, "ここからは、ラスト三連戦です！", "クリアーまであと少しです。がんばって！", kFaceSerious},
-    {8, 200, "ボスとの連戦は、きついですか？", "でも、あなたならクリアーできると信じています。", kFaceFriendly},
+    {8, 200, "ボスとの連戦は、きついですか？", "でも、あなたならクリアーできると信じています。",
+     kFaceFriendly},
     {8, kAlways, "アイテムは特別無料です。ご自由にどうぞ", "", kFaceDelighted},
-    {9, kAlways, "ここでは、スコアと引き換えにアイテムを購入", "したり、ボムを変更する事ができます。", kFaceFriendly},
+    {9, kAlways, "ここでは、スコアと引き換えにアイテムを購入", "したり、ボムを変更する事ができます。",
+     kFaceFriendly},
 };
 
 // The first mission's line serves any stage without a shop ship of its own.
@@ -67,7 +73,8 @@ void DrawWeaponDialogue(Game &g, int slot) {
   Surface &m = g.surf.MSCREEN;
   const Player &p = g.player;
   for (int i = 0; i < 2; ++i)
-    BitBlt(m, 40 + 40 * i, 390, 32, 32, g.sheet(Family::IT, p.WEAPON[i]), (p.WLEVEL[i] - 1) * 32, 0, Rop::Copy);
+    BitBlt(m, 40 + 40 * i, 390, 32, 32, g.sheet(Family::IT, p.WEAPON[i]), (p.WLEVEL[i] - 1) * 32, 0,
+           Rop::Copy);
   DrawText(g, m, "どちらのウェポンと取り替えますか？", 20, 15, 20, 340, 1);
   DrawText(g, m, "同じウェポンなら２段階まで、パワーアップします。", 20, 15, 20, 360, 1);
   DrawCursorFrame(g, 40 + 40 * slot, 390);

@@ -3,9 +3,9 @@
 #include <cstdio>
 
 #include "game.h"
-#include "shell/shell.h"
 #include "hud/hud.h"
 #include "platform/sound.h"
+#include "shell/shell.h"
 #include "shop/shop.h"
 
 namespace qel {
@@ -21,7 +21,9 @@ void MaskedCopy(Game &g, Surface &dst, int index, int sx, int w, int h, int x, i
 }
 
 void Panels(Surface &d, bool outlines) {
-  struct Box { int x1, y1, x2, y2, colour; };
+  struct Box {
+    int x1, y1, x2, y2, colour;
+  };
   static constexpr Box kBoxes[] = {{10, 330, 470, 430, 1}, {10, 50, 250, 320, 1}, {260, 50, 470, 320, 2}};
   for (const Box &b : kBoxes) {
     if (outlines) DrawBox(d, b.x1, b.y1, b.x2, b.y2, QBColor(15));

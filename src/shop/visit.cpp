@@ -1,6 +1,6 @@
 #include "game.h"
-#include "shell/transition.h"
 #include "shell/shell.h"
+#include "shell/transition.h"
 #include "shell/window.h"
 #include "shop/shop.h"
 #include "stage/render.h"

@@ -1,5 +1,5 @@
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 #include "stage/stage.h"
 
 namespace qel {
@@ -42,8 +42,16 @@ void Page(Game &g, int y) {
 void ComposeBackground(Game &g, int stage) {
   int t = g.stage.STAGETIME;
   switch (stage) {
-    case 1: Far(g); DrawStars(g); Near(g); break;
-    case 2: case 8: Far(g); Near(g); break;
+    case 1:
+      Far(g);
+      DrawStars(g);
+      Near(g);
+      break;
+    case 2:
+    case 8:
+      Far(g);
+      Near(g);
+      break;
     case 3:
       DrawStars(g);
       Picture(g, 10, 4, 200, 186, 0, Rop::And, Rop::Xor);
@@ -70,10 +78,17 @@ void ComposeBackground(Game &g, int stage) {
       if (t < 400) DrawStars(g);
       Near(g);
       break;
-    case 9: case 11: DrawStars(g); break;
+    case 9:
+    case 11: DrawStars(g); break;
     case 10: Far(g); break;
-    case 15: DrawStars(g); Page(g, 0); break;
-    case 16: DrawStars(g); Page(g, g.stage.LROW[kNear]); break;
+    case 15:
+      DrawStars(g);
+      Page(g, 0);
+      break;
+    case 16:
+      DrawStars(g);
+      Page(g, g.stage.LROW[kNear]);
+      break;
     default: break;
   }
 }

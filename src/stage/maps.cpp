@@ -3,8 +3,8 @@
 #include <iterator>
 #include <vector>
 
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 #include "shell/window.h"
 #include "stage/hard_patches.h"
 #include "stage/stage.h"
@@ -84,8 +84,8 @@ void ApplyHardPatches(Game &g, int stage) {
   std::vector<PatchCell> cells;
   std::string why = "is missing";
   if (!f || !DecodePatches(std::string((std::istreambuf_iterator<char>(f)), {}), &cells, &why)) {
-    std::fprintf(stderr, "qelvane: %s %s; stage %d plays without the harder version's cells\n",
-                 path.c_str(), why.c_str(), stage);
+    std::fprintf(stderr, "qelvane: %s %s; stage %d plays without the harder version's cells\n", path.c_str(),
+                 why.c_str(), stage);
     return;
   }
   for (const PatchCell &c : cells) {

@@ -51,8 +51,10 @@ void DrawEffects(Game &g) {
       DrawText(g, g.surf.DISPLAY, e.TEXT, e.V[5], e.V[6], x, y, e.V[7]);
     } else if (IsStretchedEffect(e.KIND)) {
       Surface &d = g.surf.DISPLAY;
-      StretchBlt(d, x, y, e.V[5], e.V[6], g.sheet(Family::TOKUM, e.SHEET), e.W * e.FRAME, 0, e.W, e.H, Rop::And);
-      StretchBlt(d, x, y, e.V[5], e.V[6], g.sheet(Family::TOKU, e.SHEET), e.W * e.FRAME, 0, e.W, e.H, Rop::Xor);
+      StretchBlt(d, x, y, e.V[5], e.V[6], g.sheet(Family::TOKUM, e.SHEET), e.W * e.FRAME, 0, e.W, e.H,
+                 Rop::And);
+      StretchBlt(d, x, y, e.V[5], e.V[6], g.sheet(Family::TOKU, e.SHEET), e.W * e.FRAME, 0, e.W, e.H,
+                 Rop::Xor);
     }
   }
 }
@@ -60,8 +62,8 @@ void DrawEffects(Game &g) {
 void DrawBullets(Game &g) {
   for (const EnemyShot &s : g.enemies.ESHOT) {
     if (s.FLAG != 1) continue;
-    AndXor(g, Family::TOKU, Family::TOKUM, s.SHEET, s.W * s.FRAME, s.ROW * s.H + s.SYOFF, s.W, s.H, Round(s.X),
-           Round(s.Y));
+    AndXor(g, Family::TOKU, Family::TOKUM, s.SHEET, s.W * s.FRAME, s.ROW * s.H + s.SYOFF, s.W, s.H,
+           Round(s.X), Round(s.Y));
   }
 }
 

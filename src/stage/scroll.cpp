@@ -1,8 +1,8 @@
 #include <algorithm>
 
 #include "enemy/enemy.h"
-#include "platform/random.h"
 #include "game.h"
+#include "platform/random.h"
 #include "stage/stage.h"
 #include "stage/stage_rules.h"
 #include "stage/tiles.h"
@@ -67,7 +67,10 @@ void ApplyWrapRules(Stage &st, int stage) {
       Wrap(st, kFar, 0, 14);
       if (st.LROW[kNear] < 0) st.LROW[kNear] = 14, st.LSPEED[kFar] = st.LSPEED[kNear] = 0;
       break;
-    case 2: Wrap(st, kFar, 0, 14); Wrap(st, kNear, 0, 14); break;
+    case 2:
+      Wrap(st, kFar, 0, 14);
+      Wrap(st, kNear, 0, 14);
+      break;
     case 4: WrapStage4(st, t); break;
     case 5:
       Wrap(st, kFar, t > 2849 ? 20 : 0, t > 2849 ? 30 : 14);
@@ -75,7 +78,10 @@ void ApplyWrapRules(Stage &st, int stage) {
       break;
     case 6: WrapStage6(st, t); break;
     case 7: WrapStage7(st, t); break;
-    case 8: Wrap(st, kFar, 31, 45); Wrap(st, kNear, 100, 114); break;
+    case 8:
+      Wrap(st, kFar, 31, 45);
+      Wrap(st, kNear, 100, 114);
+      break;
     case 9: Wrap(st, kNear, 0, 0); break;
     default: break;
   }

@@ -26,7 +26,9 @@ int StageMusic(int stage) {
   switch (stage) {
     case 4: return 2;
     case 8: return 3;
-    case 5: case 7: case 9: return 4;
+    case 5:
+    case 7:
+    case 9: return 4;
     case 6: return 7;
     default: return stage;
   }

@@ -19,10 +19,10 @@ namespace {
 // without a catalogue entry, which appear wherever their slot's last enemy was and never leave,
 // so they call nothing.
 constexpr int kWaveLastPosition[50] = {
-    -1, 6, 3, 6, 5, 3, 3, 3, 3, 3,   // 0..9
-    7,  7, 7, 9, 6, 5, 6, 6, 6, 1,   // 10..19
-    1,  5, 1, 1, 1, 1, 5, 5, 5, 5,   // 20..29
-    2,  1, 3, 1, 1, 2, 1, 1, 1, -1,  // 30..39
+    -1, 6, 3,  6,  5,  3,  3,  3,  3,  3,   // 0..9
+    7,  7, 7,  9,  6,  5,  6,  6,  6,  1,   // 10..19
+    1,  5, 1,  1,  1,  1,  5,  5,  5,  5,   // 20..29
+    2,  1, 3,  1,  1,  2,  1,  1,  1,  -1,  // 30..39
     6,  6, 13, -1, -1, -1, -1, -1, -1, -1,  // 40..49
 };
 
@@ -63,27 +63,42 @@ struct StageScript {
   int clearAbove;  // the fly-out is ordered once the clock passes this; -1 for none
 };
 
-constexpr Event kStage1[] = {{1400, Ev::Shop}, {2800, Ev::Shop}, {4000, Ev::Music, 0}, {4000, Ev::Warning},
-                             {4005, Ev::Music, 5}, {4200, Ev::Group, 1}, {4250, Ev::Clear}};
-constexpr Event kStage2[] = {{1400, Ev::Shop}, {2800, Ev::Shop}, {4000, Ev::Music, 0}, {4000, Ev::Warning},
-                             {4005, Ev::Music, 5}, {4200, Ev::Group, 2}, {4250, Ev::Clear}};
-constexpr Event kStage3[] = {{1400, Ev::Shop}, {2800, Ev::Shop}, {4000, Ev::Music, 0}, {4000, Ev::Warning},
-                             {4005, Ev::Music, 5}, {4200, Ev::Group, 3}, {4250, Ev::Clear}};
-constexpr Event kStage4[] = {{1400, Ev::Shop}, {2800, Ev::Shop}, {4000, Ev::Music, 0}, {4000, Ev::Warning},
-                             {4005, Ev::Music, 5}, {4200, Ev::Group, 4}, {4250, Ev::Clear}};
+constexpr Event kStage1[] = {{1400, Ev::Shop},    {2800, Ev::Shop},     {4000, Ev::Music, 0},
+                             {4000, Ev::Warning}, {4005, Ev::Music, 5}, {4200, Ev::Group, 1},
+                             {4250, Ev::Clear}};
+constexpr Event kStage2[] = {{1400, Ev::Shop},    {2800, Ev::Shop},     {4000, Ev::Music, 0},
+                             {4000, Ev::Warning}, {4005, Ev::Music, 5}, {4200, Ev::Group, 2},
+                             {4250, Ev::Clear}};
+constexpr Event kStage3[] = {{1400, Ev::Shop},    {2800, Ev::Shop},     {4000, Ev::Music, 0},
+                             {4000, Ev::Warning}, {4005, Ev::Music, 5}, {4200, Ev::Group, 3},
+                             {4250, Ev::Clear}};
+constexpr Event kStage4[] = {{1400, Ev::Shop},    {2800, Ev::Shop},     {4000, Ev::Music, 0},
+                             {4000, Ev::Warning}, {4005, Ev::Music, 5}, {4200, Ev::Group, 4},
+                             {4250, Ev::Clear}};
 // The warp: four timed bosses, each holding the clock in a loop of its own until it leaves.
-constexpr Event kStage5[] = {{-99, Ev::Shop},         {1200, Ev::Shop},          {510, Ev::TimedBoss, 101, 2},
-                             {1020, Ev::TimedBoss, 100, 3}, {1500, Ev::TimedBoss, 103, 4}, {2010, Ev::TimedBoss, 102, 5},
-                             {3000, Ev::Warning},     {3005, Ev::Music, 5},      {3200, Ev::Group, 5},
+constexpr Event kStage5[] = {{-99, Ev::Shop},
+                             {1200, Ev::Shop},
+                             {510, Ev::TimedBoss, 101, 2},
+                             {1020, Ev::TimedBoss, 100, 3},
+                             {1500, Ev::TimedBoss, 103, 4},
+                             {2010, Ev::TimedBoss, 102, 5},
+                             {3000, Ev::Warning},
+                             {3005, Ev::Music, 5},
+                             {3200, Ev::Group, 5},
                              {3250, Ev::Clear}};
-constexpr Event kStage6[] = {{-99, Ev::Shop},     {850, Ev::Shop},       {1000, Ev::Group, 6}, {1005, Ev::Music, 5},
-                             {2000, Ev::Group, 7}, {2005, Ev::Music, 8}, {2800, Ev::Group, 8}};
-constexpr Event kStage7[] = {{-99, Ev::Shop},      {810, Ev::Shop},       {2410, Ev::Shop},      {200, Ev::Group, 2},
-                             {800, Ev::Group, 3},  {1600, Ev::Group, 1},  {2400, Ev::Group, 4},  {3200, Ev::Group, 5},
-                             {4000, Ev::Music, 8}, {4011, Ev::Group, 9},  {4100, Ev::Clear}};
+constexpr Event kStage6[] = {{-99, Ev::Shop},      {850, Ev::Shop},      {1000, Ev::Group, 6},
+                             {1005, Ev::Music, 5}, {2000, Ev::Group, 7}, {2005, Ev::Music, 8},
+                             {2800, Ev::Group, 8}};
+constexpr Event kStage7[] = {{-99, Ev::Shop},      {810, Ev::Shop},      {2410, Ev::Shop},
+                             {200, Ev::Group, 2},  {800, Ev::Group, 3},  {1600, Ev::Group, 1},
+                             {2400, Ev::Group, 4}, {3200, Ev::Group, 5}, {4000, Ev::Music, 8},
+                             {4011, Ev::Group, 9}, {4100, Ev::Clear}};
 constexpr Event kStage8[] = {{-99, Ev::Shop}, {205, Ev::Shop}, {405, Ev::Shop}, {800, Ev::Clear}};
-constexpr Event kStage9[] = {{1400, Ev::Shop}, {1600, Ev::Warning}, {1750, Ev::FirstBoss, 160},
-                             {1800, Ev::Story, 52}, {1900, Ev::Story, 53}};
+constexpr Event kStage9[] = {{1400, Ev::Shop},
+                             {1600, Ev::Warning},
+                             {1750, Ev::FirstBoss, 160},
+                             {1800, Ev::Story, 52},
+                             {1900, Ev::Story, 53}};
 
 template <std::size_t N>
 constexpr StageScript Script(const Event (&events)[N], int clearAbove) {
@@ -92,9 +107,9 @@ constexpr StageScript Script(const Event (&events)[N], int clearAbove) {
 
 // Only the play stages 1..9 have a script.
 constexpr StageScript kScripts[10] = {
-    {nullptr, 0, -1},        Script(kStage1, 4350), Script(kStage2, 4350), Script(kStage3, 4350),
-    Script(kStage4, 4350),   Script(kStage5, 3350), Script(kStage6, -1),   Script(kStage7, 4200),
-    Script(kStage8, 900),    Script(kStage9, 2150),
+    {nullptr, 0, -1},      Script(kStage1, 4350), Script(kStage2, 4350), Script(kStage3, 4350),
+    Script(kStage4, 4350), Script(kStage5, 3350), Script(kStage6, -1),   Script(kStage7, 4200),
+    Script(kStage8, 900),  Script(kStage9, 2150),
 };
 
 // The boss rush calls its bosses by number in the order drawn when the stage was loaded.
@@ -253,7 +268,8 @@ void RunStageTimeline(Game &g, int stage) {
     if (script.events[i].time == t) RunEvent(g, stage, script.events[i]);
   if (stage == 8 && t >= kRushFirst && t <= kRushLast && t % kRushEvery == 0) CallRushBoss(g, t);
   if (stage == 6) RunFinalSequence(g, t);
-  if (script.clearAbove >= 0 && t > script.clearAbove && g.player.PSTATE == kShipPlay) g.player.PSTATE = kShipFlyOutStart;
+  if (script.clearAbove >= 0 && t > script.clearAbove && g.player.PSTATE == kShipPlay)
+    g.player.PSTATE = kShipFlyOutStart;
 }
 
 }  // namespace qel

@@ -15,10 +15,10 @@ namespace {
 TEST(CommandLine, ReadsEveryOption) {
   AppOptions o;
   std::string error;
-  ASSERT_TRUE(ParseCommandLine({"--data", "x", "--seed", "42", "--scale", "2", "--fullscreen",
-                                "--headless", "--script", "s.txt", "--passes", "10", "--screenshot",
-                                "a.png", "--dump-state", "a.json"},
-                               &o, &error))
+  ASSERT_TRUE(ParseCommandLine(
+      {"--data", "x", "--seed", "42", "--scale", "2", "--fullscreen", "--headless", "--script", "s.txt",
+       "--passes", "10", "--screenshot", "a.png", "--dump-state", "a.json"},
+      &o, &error))
       << error;
   EXPECT_EQ(o.dataDir, "x");
   EXPECT_TRUE(o.seeded);
@@ -32,9 +32,12 @@ TEST(CommandLine, ReadsEveryOption) {
 
 TEST(CommandLine, RejectsUnknownOptionsAndBadValues) {
   std::string error;
-  for (auto args : std::vector<std::vector<std::string>>{
-           {"--bogus"}, {"--scale", "-1"}, {"--scale", "two"}, {"--passes"}, {"--passes", "-3"},
-           {"--seed", "1x"}}) {
+  for (auto args : std::vector<std::vector<std::string>>{{"--bogus"},
+                                                         {"--scale", "-1"},
+                                                         {"--scale", "two"},
+                                                         {"--passes"},
+                                                         {"--passes", "-3"},
+                                                         {"--seed", "1x"}}) {
     AppOptions o;
     EXPECT_FALSE(ParseCommandLine(args, &o, &error)) << args[0];
     EXPECT_NE(error.find(args[0]), std::string::npos);
@@ -44,8 +47,8 @@ TEST(CommandLine, RejectsUnknownOptionsAndBadValues) {
 TEST(InputScript, ReadsEventsAndNamesTheBadLine) {
   std::vector<ScriptedEvent> events;
   std::string error;
-  ASSERT_TRUE(ParseInputScript("# start\n\n3 down Z\n5 up z\n7 down SHIFT\n9 menu reset\n10 close\n",
-                               &events, &error));
+  ASSERT_TRUE(ParseInputScript("# start\n\n3 down Z\n5 up z\n7 down SHIFT\n9 menu reset\n10 close\n", &events,
+                               &error));
   ASSERT_EQ(events.size(), 5u);
   EXPECT_EQ(events[0].pass, 3u);
   EXPECT_EQ(events[0].event.key, 'Z');
@@ -78,9 +81,8 @@ TEST(StateDump, HasEveryKey) {
   t.g().player.SCORE = 1250;
   t.g().enemies.ENEMY[3].FLAG = -1;
   std::string json = DumpStateJson(t.g());
-  for (const char *key : {"passes", "scene", "phase", "stage", "stagetime", "mission", "score",
-                          "shield", "shieldmax", "gauge", "credit", "pstate", "enemies", "bullets",
-                          "shots", "effects"})
+  for (const char *key : {"passes", "scene", "phase", "stage", "stagetime", "mission", "score", "shield",
+                          "shieldmax", "gauge", "credit", "pstate", "enemies", "bullets", "shots", "effects"})
     EXPECT_NE(json.find(std::string("\"") + key + "\": "), std::string::npos) << key;
   EXPECT_NE(json.find("\"score\": 1250"), std::string::npos);
   EXPECT_NE(json.find("\"enemies\": 1"), std::string::npos);
@@ -99,10 +101,10 @@ TEST(HeadlessRun, WritesTheScreenAndTheStateAndKeepsTheSave) {
   test::TempDir dir;
   std::string script = dir.file("keys.txt");
   test::WriteBytes(script, "1 down ESC\n");
-  ASSERT_EQ(RunQelvane("--headless --data " + dir.path() + " --passes 50 --screenshot " +
-                       dir.file("out.png") + " --dump-state " + dir.file("state.json") +
-                       " --script " + script),
-            0);
+  ASSERT_EQ(
+      RunQelvane("--headless --data " + dir.path() + " --passes 50 --screenshot " + dir.file("out.png") +
+                 " --dump-state " + dir.file("state.json") + " --script " + script),
+      0);
   Surface shot;
   ASSERT_TRUE(ReadPng(dir.file("out.png"), shot));
   EXPECT_EQ(shot.w, 480);

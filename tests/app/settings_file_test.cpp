@@ -66,7 +66,8 @@ TEST(SettingsFileTest, EverySettingIsRead) {
   EXPECT_EQ(s.musicVolume, 40);
   EXPECT_EQ(s.soundVolume, 0);
   EXPECT_EQ(s.keys[static_cast<int>(GameKey::Shot)], std::vector<int>{usb::A + ('J' - 'A')});
-  EXPECT_EQ(s.keys[static_cast<int>(GameKey::Change)], (std::vector<int>{usb::A + ('K' - 'A'), usb::A + ('L' - 'A')}));
+  EXPECT_EQ(s.keys[static_cast<int>(GameKey::Change)],
+            (std::vector<int>{usb::A + ('K' - 'A'), usb::A + ('L' - 'A')}));
   EXPECT_EQ(s.keys[static_cast<int>(GameKey::Bomb)], std::vector<int>{usb::Space});
   EXPECT_EQ(s.keys[static_cast<int>(GameKey::Pause)], std::vector<int>{usb::Enter});
   EXPECT_EQ(s.keys[static_cast<int>(GameKey::Right)], std::vector<int>{usb::A + ('D' - 'A')});
@@ -81,24 +82,24 @@ TEST(SettingsFileTest, EverySettingIsRead) {
 TEST(SettingsFileTest, EachBadLineIsReportedWithItsNumberAndLeavesItsSettingAlone) {
   std::vector<std::string> problems;
   const UserSettings s = Parse(
-      "[sound]\n"               // 1
-      "music_volume = 101\n"    // 2: out of range
-      "sound_volume = loud\n"   // 3: not a number
-      "volume = 3\n"            // 4: unknown key
-      "just words\n"            // 5: no "="
-      "[keys]\n"                // 6
-      "shot = NoSuchKey\n"      // 7: unknown key name
-      "bomb = C, , X\n"         // 8: an empty name
-      "[colours]\n"             // 9: unknown section
-      "red = 1\n"               // 10: under it, not reported again
-      "[window]\n"              // 11
-      "scaling = stretch\n"     // 12
-      "hitboxes = maybe\n"      // 13
-      "scale = 9\n"             // 14
-      "[files]\n"               // 15
+      "[sound]\n"                            // 1
+      "music_volume = 101\n"                 // 2: out of range
+      "sound_volume = loud\n"                // 3: not a number
+      "volume = 3\n"                         // 4: unknown key
+      "just words\n"                         // 5: no "="
+      "[keys]\n"                             // 6
+      "shot = NoSuchKey\n"                   // 7: unknown key name
+      "bomb = C, , X\n"                      // 8: an empty name
+      "[colours]\n"                          // 9: unknown section
+      "red = 1\n"                            // 10: under it, not reported again
+      "[window]\n"                           // 11
+      "scaling = stretch\n"                  // 12
+      "hitboxes = maybe\n"                   // 13
+      "scale = 9\n"                          // 14
+      "[files]\n"                            // 15
       "screenshot_folder = relative/path\n"  // 16
-      "[sound]\n"               // 17
-      "sound_volume = 55\n",    // 18: good lines still count
+      "[sound]\n"                            // 17
+      "sound_volume = 55\n",                 // 18: good lines still count
       &problems);
   const std::vector<std::string> lines = {"2", "3", "4", "5", "7", "8", "9", "12", "13", "14", "16"};
   ASSERT_EQ(problems.size(), lines.size());

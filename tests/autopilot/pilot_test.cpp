@@ -7,9 +7,9 @@
 #include "app/app.h"
 #include "autopilot/pilot.h"
 #include "pilot_test_support.h"
+#include "platform/angles.h"
 #include "screens/screens_test_support.h"
 #include "shop/shop.h"
-#include "platform/angles.h"
 
 namespace qel {
 namespace {
@@ -45,7 +45,8 @@ struct Shot {
 TEST(PilotDodging, BulletsAimedAtTheShipMissIt) {
   // Straight down, fast and close, from the side, and a diagonal: each would hit a ship that
   // holds still (checked first), and none hits the pilot's.
-  const std::vector<Shot> shots = {{0, 1, 14, 12}, {0, 1, 20, 8}, {1, 0, 12, 10}, {0.6, 0.8, 12, 12}, {-0.6, 0.8, 16, 9}};
+  const std::vector<Shot> shots = {
+      {0, 1, 14, 12}, {0, 1, 20, 8}, {1, 0, 12, 10}, {0.6, 0.8, 12, 12}, {-0.6, 0.8, 16, 9}};
   for (const Shot &s : shots) {
     for (bool withPilot : {false, true}) {
       PilotGame t(kPilotSkillMax, Maps::Empty, 9, 1, withPilot);
@@ -123,7 +124,8 @@ TEST(PilotDodging, ItBombsWhenNoMoveEscapes) {
   int slot = 0;
   for (int k = 0; k < 16; ++k) {
     double a = k * kPi / 8;
-    PutBullet(t.g(), slot++, cx + 30 * std::cos(a), cy + 30 * std::sin(a), -15 * std::cos(a), -15 * std::sin(a));
+    PutBullet(t.g(), slot++, cx + 30 * std::cos(a), cy + 30 * std::sin(a), -15 * std::cos(a),
+              -15 * std::sin(a));
   }
   t.Run(3);
   EXPECT_LT(p.GAUGE, 100) << "the bomb was not used";
@@ -153,7 +155,8 @@ TEST(PilotPlay, TheBestPilotClearsTheFirstStageOnNormal) {
   for (std::uint64_t seed : {1u, 2u}) {
     PilotGame t(kPilotSkillMax, Maps::Real, 9, seed);
     t.StartUp();
-    bool cleared = t.RunUntil([&] { return t.p().PSTATE == kShipFlyOutStart || t.p().PSTATE == kShipFlyingOut; }, 12000);
+    bool cleared =
+        t.RunUntil([&] { return t.p().PSTATE == kShipFlyOutStart || t.p().PSTATE == kShipFlyingOut; }, 12000);
     t.Run(1);  // the report looks at the start of a pass
     ASSERT_FALSE(t.report.report.stages().empty());
     const StageReport &r = t.report.report.stages().front();
@@ -173,7 +176,8 @@ TEST(PilotPlay, ItGoesForTheSupplyShipAndShops) {
   SpawnEffect(t.g(), 0, 30);  // a supply ship comes down one side
   bool visited = t.RunUntil([&] { return p.SCORE < 2000; }, 400);
   EXPECT_TRUE(visited) << "the shop was not reached";
-  EXPECT_TRUE(t.RunUntil([&] { return t.Flying() && t.g().shell.PHASE == kShopLeft; }, 2000)) << "the shop was not left";
+  EXPECT_TRUE(t.RunUntil([&] { return t.Flying() && t.g().shell.PHASE == kShopLeft; }, 2000))
+      << "the shop was not left";
 }
 
 TEST(PilotShop, ItRepairsAndArmsItselfThenLeaves) {
@@ -235,7 +239,8 @@ TEST(PilotScreens, AfterAClearItPicksAMissionAndAfterTheLastShipItStartsAgain) {
   t.StartUp();
   ASSERT_TRUE(t.RunUntil([&] { return t.Flying(); }, 200));
   test::ClearStageNow(t.g());
-  ASSERT_TRUE(t.RunUntil([&] { return t.Flying() && t.g().stage.MISSION == 1; }, 3000)) << "no mission chosen";
+  ASSERT_TRUE(t.RunUntil([&] { return t.Flying() && t.g().stage.MISSION == 1; }, 3000))
+      << "no mission chosen";
   EXPECT_EQ(t.g().stage.STAGE, t.g().stage.MISSIONS[1]);
   // The last ship lost: game over, the title, and a new story game.
   t.p().CREDIT = 0;

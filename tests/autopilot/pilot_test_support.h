@@ -24,12 +24,13 @@ inline void PutMaps(const TempDir &data, Maps maps) {
   namespace fs = std::filesystem;
   if (maps == Maps::Real) {
     for (const auto &entry : fs::directory_iterator(std::string(QELVANE_BUILD_DIR) + "/d"))
-      if (entry.path().extension() == ".map") fs::copy_file(entry.path(), fs::path(data.path()) / entry.path().filename());
+      if (entry.path().extension() == ".map")
+        fs::copy_file(entry.path(), fs::path(data.path()) / entry.path().filename());
     return;
   }
   std::string empty(kMapFileSize, '\0');
-  for (const char *n : {"st1a", "st1b", "st2a", "st2b", "st3a", "st4a", "st4b", "st5a", "st5b", "st6a", "st6b",
-                        "st7a", "st7b", "enemy"})
+  for (const char *n : {"st1a", "st1b", "st2a", "st2b", "st3a", "st4a", "st4b", "st5a", "st5b", "st6a",
+                        "st6b", "st7a", "st7b", "enemy"})
     WriteBytes(data.file(std::string(n) + ".map"), empty);
 }
 

@@ -52,7 +52,9 @@ TEST(BalanceReport, ABossIsTimedFromItsArrivalToItsDeathAndKillsAreToldFromDepar
   SpawnEnemy(t.g(), 0, 160);  // the first stage's boss
   int boss = -1;
   for (int i = 0; i < 31; ++i)
-    if (t.g().enemies.ENEMY[static_cast<std::size_t>(i)].FLAG != 0 && t.g().enemies.ENEMY[static_cast<std::size_t>(i)].MODE == 160) boss = i;
+    if (t.g().enemies.ENEMY[static_cast<std::size_t>(i)].FLAG != 0 &&
+        t.g().enemies.ENEMY[static_cast<std::size_t>(i)].MODE == 160)
+      boss = i;
   ASSERT_GE(boss, 0);
   // Two lane fighters: one is shot down, the other flies off the bottom.
   SpawnEnemy(t.g(), 0, 1);
@@ -108,7 +110,8 @@ TEST(BalanceReport, AClearEndsTheEntryAndTheNextStageIsANewOne) {
   t.Run(200);
   EXPECT_EQ(t.entry().passes, before + 1) << "the fly-out and what follows are not the stage's";
   // The pilot-less game waits on the mission select: choose the first row.
-  ASSERT_TRUE(t.RunUntil([&] { return t.g().shell.SCENE == kSceneMissionSelect && t.g().shell.PHASE == 2; }, 600));
+  ASSERT_TRUE(
+      t.RunUntil([&] { return t.g().shell.SCENE == kSceneMissionSelect && t.g().shell.PHASE == 2; }, 600));
   t.host.PressKey('Z');
   ASSERT_TRUE(t.RunUntil([&] { return t.Flying(); }, 600));
   ASSERT_EQ(t.report.report.stages().size(), 2u);
@@ -132,10 +135,11 @@ TEST(BalanceReport, TheJsonHoldsEveryFigure) {
   SpawnEnemy(t.g(), 0, 160);
   t.Run(5);
   std::string json = t.report.report.Json();
-  for (const char *key : {"\"stages\"", "\"stage\": 9", "\"mission\": 0", "\"difficulty\": \"normal\"", "\"cleared\": false",
-                          "\"passes\"", "\"attempts\"", "\"shipsLost\"", "\"shieldDamage\"", "\"bombsUsed\"",
-                          "\"enemiesSpawned\"", "\"enemiesKilled\"", "\"score\"", "\"peakBullets\"", "\"bosses\"",
-                          "\"type\": 160", "\"appear\"", "\"killedAfter\": -1", "\"left\""})
+  for (const char *key :
+       {"\"stages\"", "\"stage\": 9", "\"mission\": 0", "\"difficulty\": \"normal\"", "\"cleared\": false",
+        "\"passes\"", "\"attempts\"", "\"shipsLost\"", "\"shieldDamage\"", "\"bombsUsed\"",
+        "\"enemiesSpawned\"", "\"enemiesKilled\"", "\"score\"", "\"peakBullets\"", "\"bosses\"",
+        "\"type\": 160", "\"appear\"", "\"killedAfter\": -1", "\"left\""})
     EXPECT_NE(json.find(key), std::string::npos) << key << " in " << json;
   EXPECT_EQ(BalanceReport().Json(), "{\"stages\": []}");
 }
@@ -155,8 +159,9 @@ TEST(BalanceReport, WithStopWhenStageEndsTheRunEndsAtTheClear) {
 TEST(BalanceReport, TheProgramWritesItForAnAutopilotRun) {
   test::TempDir dir;
   std::string file = dir.file("report.json");
-  std::string cmd = std::string(QELVANE_BUILD_DIR) + "/qelvane --headless --autopilot --stage 9 --seed 3 --passes 400 --report " +
-                    file + " >/dev/null 2>&1";
+  std::string cmd = std::string(QELVANE_BUILD_DIR) +
+                    "/qelvane --headless --autopilot --stage 9 --seed 3 --passes 400 --report " + file +
+                    " >/dev/null 2>&1";
   ASSERT_EQ(std::system(cmd.c_str()), 0);
   std::string json = test::ReadBytes(file);
   EXPECT_NE(json.find("\"stage\": 9"), std::string::npos) << json;

@@ -64,7 +64,9 @@ TEST_F(EffectsTest, SpawningTakesTheLowestFreeSlotAndNeverTheLast) {
 
 TEST_F(EffectsTest, ExplosionsPlayTheirFramesOnceAndEnd) {
   enemy(4).X = 100, enemy(4).Y = 50, enemy(4).W = 32, enemy(4).H = 64, enemy(4).DY = 3;
-  struct Want { int kind, life, sheet; };
+  struct Want {
+    int kind, life, sheet;
+  };
   for (Want w : {Want{1, 12, 3}, {2, 8, 4}, {3, 12, 8}, {10, 10, 9}, {11, 10, 9}, {12, 10, 4}}) {
     int i = Spawn(4, w.kind);
     EXPECT_EQ(fx(i).SHEET, w.sheet) << w.kind;

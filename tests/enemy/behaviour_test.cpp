@@ -8,9 +8,7 @@ namespace {
 using Behaviour = test::EnemyTest;
 
 // Puts enemy i right on the ship.
-void OnShip(Enemy &e, const Player &p) {
-  e.X = p.PX, e.Y = p.PY, e.CNT[8] = 0;
-}
+void OnShip(Enemy &e, const Player &p) { e.X = p.PX, e.Y = p.PY, e.CNT[8] = 0; }
 
 TEST_F(Behaviour, RammingCostsBothFivePointsAndEarnsNothing) {
   int s = Spawn(31, 0);

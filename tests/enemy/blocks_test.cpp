@@ -5,8 +5,8 @@
 #include <cmath>
 #include <set>
 
-#include "platform/random.h"
 #include "enemy_test_support.h"
+#include "platform/random.h"
 
 namespace qel {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "platform/random.h"
 #include "enemy_test_support.h"
+#include "platform/random.h"
 
 namespace qel {
 namespace {
@@ -44,8 +44,7 @@ TEST_F(Bullets, ThirtyBulletsFillTheTable) {
 
 TEST_F(Bullets, ModesWithoutALookMakeNothing) {
   Shooter();
-  for (auto [mode, style] :
-       {std::pair{0, 0}, {29, 0}, {35, 0}, {51, 0}, {57, 0}, {6, 6}, {6, -1}, {17, 4}})
+  for (auto [mode, style] : {std::pair{0, 0}, {29, 0}, {35, 0}, {51, 0}, {57, 0}, {6, 6}, {6, -1}, {17, 4}})
     FireEnemyShot(g(), 0, mode, style);
   EXPECT_EQ(LiveShots(), 0);
   FireEnemyShot(g(), 31, 6, 0);

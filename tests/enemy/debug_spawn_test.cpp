@@ -23,8 +23,7 @@ TEST(SpawnList, ReadsTypesWithOptionalPositions) {
 TEST(SpawnList, RefusesWhatTheGameHasNoEnemyFor) {
   std::vector<DebugSpawn> spawns;
   std::string error;
-  for (const char *bad :
-       {"", "x", "3,", ",3", "3@", "3@x", "-3", "1@-1", "3 ", "39", "10@8", "300"}) {
+  for (const char *bad : {"", "x", "3,", ",3", "3@", "3@x", "-3", "1@-1", "3 ", "39", "10@8", "300"}) {
     EXPECT_FALSE(ParseSpawnList(bad, &spawns, &error)) << bad;
     EXPECT_FALSE(error.empty());
     error.clear();

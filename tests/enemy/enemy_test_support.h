@@ -49,8 +49,7 @@ class EnemyTest : public ::testing::Test {
   bool SoundPlayed(int n) {
     std::string name = (n < 10 ? "s0" : "s") + std::to_string(n) + ".wav";
     for (const std::string &s : t.host.sounds)
-      if (s.size() >= name.size() && s.compare(s.size() - name.size(), name.size(), name) == 0)
-        return true;
+      if (s.size() >= name.size() && s.compare(s.size() - name.size(), name.size(), name) == 0) return true;
     return false;
   }
 

@@ -22,9 +22,7 @@ namespace qel {
 namespace {
 
 // The positions a test creates of a type: those its entry places, at most eight.
-int LastTestedPosition(const EnemyType &t) {
-  return std::min(t.look.maxPos, 7);
-}
+int LastTestedPosition(const EnemyType &t) { return std::min(t.look.maxPos, 7); }
 
 TEST(EnemyTypes, EveryEntryIsWholeAndFoundByItsNumber) {
   std::set<int> types;
@@ -95,9 +93,7 @@ struct Field {
   test::TestGame t;
 };
 
-bool Finite(double v) {
-  return std::isfinite(v);
-}
+bool Finite(double v) { return std::isfinite(v); }
 
 // What is wrong with the tables, or "" when nothing is.
 std::string TableProblem(const Game &g) {
@@ -135,8 +131,8 @@ struct Trace {
   explicit Trace(const Enemy &e)
       : x(e.X), y(e.Y), flag(e.FLAG), frame(e.FRAME), row(e.ROW), cnt(e.CNT), val(e.VAL) {}
   bool operator==(const Trace &o) const {
-    return x == o.x && y == o.y && flag == o.flag && frame == o.frame && row == o.row &&
-           cnt == o.cnt && val == o.val;
+    return x == o.x && y == o.y && flag == o.flag && frame == o.frame && row == o.row && cnt == o.cnt &&
+           val == o.val;
   }
   double x, y;
   int flag, frame, row;

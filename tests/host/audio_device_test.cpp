@@ -52,9 +52,7 @@ bool WaitFor(SdlAudio &audio, bool stopped, int mostMs) {
   return false;
 }
 
-void Sleep(int ms) {
-  std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-}
+void Sleep(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 TEST(AudioDeviceTest, MusicAndSoundsAreHeardAndAReplacedSoundStops) {
   test::TempDir dir;

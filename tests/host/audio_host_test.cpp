@@ -16,9 +16,7 @@ namespace {
 
 const std::string kBuild = QELVANE_BUILD_DIR;
 const std::string kTestMidi = kBuild + "/test-assets/test.mid";
-std::string Sound(const char *name) {
-  return kBuild + "/d/" + name;
-}
+std::string Sound(const char *name) { return kBuild + "/d/" + name; }
 
 constexpr int kRate = 44100;
 

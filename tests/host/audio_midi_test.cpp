@@ -76,8 +76,7 @@ TEST(MidiFileTest, TicksBecomeMicrosecondsThroughEveryTempoChange) {
 
 TEST(MidiFileTest, ThePieceEndsWithItsLongestTrackNotItsLastNote) {
   // 120 bpm by default; the note ends at one quarter, the track two quarters later.
-  Bytes music = {0x00, 0xC0, 5, 0x00, 0x90, 60,   100,  0x81, 0x40,
-                 0x80, 60,   0, 0x83, 0x00, 0xFF, 0x2F, 0x00};
+  Bytes music = {0x00, 0xC0, 5, 0x00, 0x90, 60, 100, 0x81, 0x40, 0x80, 60, 0, 0x83, 0x00, 0xFF, 0x2F, 0x00};
   MidiSong song = Parse(Join({Header(0, 1, 192), Chunk("MTrk", music)}));
   ASSERT_EQ(song.events.size(), 3u);
   EXPECT_EQ(song.events[0].status, 0xC0);
@@ -109,8 +108,7 @@ TEST(MidiFileTest, SmpteTimeIgnoresTheTempo) {
 }
 
 TEST(MidiFileTest, BrokenFilesAreRefused) {
-  const Bytes good =
-      Join({Header(0, 1, 96), Chunk("MTrk", {0x00, 0x90, 60, 100, 0x00, 0xFF, 0x2F, 0x00})});
+  const Bytes good = Join({Header(0, 1, 96), Chunk("MTrk", {0x00, 0x90, 60, 100, 0x00, 0xFF, 0x2F, 0x00})});
   MidiSong song;
   ASSERT_TRUE(ParseMidi(good.data(), good.size(), song));
   for (std::size_t cut : {4u, 13u, 20u, 25u}) {

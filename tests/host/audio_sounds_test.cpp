@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "support/test_game.h"
 #include "platform/angles.h"
+#include "support/test_game.h"
 
 namespace qel {
 namespace {
@@ -71,8 +71,8 @@ double Loudness(const std::vector<double> &s) {
   double k = std::tan(kPi * 1681.97 / kRate), vh = std::pow(10.0, 4.0 / 20), q = 0.7072;
   const double vb = std::pow(vh, 0.4997);
   double a0 = 1 + k / q + k * k;
-  Biquad shelf{(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0,
-               (vh - vb * k / q + k * k) / a0, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
+  Biquad shelf{(vh + vb * k / q + k * k) / a0, 2 * (k * k - vh) / a0, (vh - vb * k / q + k * k) / a0,
+               2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
   k = std::tan(kPi * 38.135 / kRate), q = 0.5003, a0 = 1 + k / q + k * k;
   Biquad high{1, -2, 1, 2 * (k * k - 1) / a0, (1 - k / q + k * k) / a0};
   std::vector<double> e(s.size());
@@ -146,16 +146,14 @@ TEST(SoundEffectsTest, FrequentSoundsAreShortAndTheWarningLastsItsFiveSeconds) {
 TEST(SoundEffectsTest, TheSoundMakerWritesTheSameBytesEveryTime) {
   test::TempDir dir;
   const std::string command = "'" + kBuild + "/make_sounds' --recipes '" + QELVANE_SOURCE_DIR +
-                              "/assets/sounds' --out '" + dir.path() + "' --midi '" +
-                              dir.file("test.mid") + "'";
+                              "/assets/sounds' --out '" + dir.path() + "' --midi '" + dir.file("test.mid") +
+                              "'";
   ASSERT_EQ(std::system(command.c_str()), 0);
   for (const std::string &name : SoundNames()) {
-    EXPECT_EQ(test::ReadBytes(dir.file(name + ".wav")),
-              test::ReadBytes(kBuild + "/d/" + name + ".wav"))
+    EXPECT_EQ(test::ReadBytes(dir.file(name + ".wav")), test::ReadBytes(kBuild + "/d/" + name + ".wav"))
         << name;
   }
-  EXPECT_EQ(test::ReadBytes(dir.file("test.mid")),
-            test::ReadBytes(kBuild + "/test-assets/test.mid"));
+  EXPECT_EQ(test::ReadBytes(dir.file("test.mid")), test::ReadBytes(kBuild + "/test-assets/test.mid"));
 }
 
 }  // namespace

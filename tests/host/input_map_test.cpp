@@ -34,8 +34,8 @@ TEST(VirtualKeyFromUsageTest, GameKeysMapToTheOldCodes) {
 }
 
 TEST(VirtualKeyFromUsageTest, KeysTheGameNeverReadsGiveZero) {
-  const int unread[] = {0, 3, 42 /* backspace */, 70 /* print screen */, 224 /* left ctrl */,
-                        226 /* left alt */, 300};
+  const int unread[] = {
+      0, 3, 42 /* backspace */, 70 /* print screen */, 224 /* left ctrl */, 226 /* left alt */, 300};
   for (int usage : unread) EXPECT_EQ(VirtualKeyFromUsage(usage), 0) << usage;
 }
 
@@ -57,7 +57,8 @@ TEST(OldJoyAxisTest, PadCountsOnlyWhileTheStickRestsNearItsMiddle) {
 
 TEST(KeyMapTest, WithoutBindingsEveryKeyIsAsBefore) {
   const KeyMap keys;
-  for (int usage = 0; usage < 300; ++usage) EXPECT_EQ(keys.VirtualKey(usage), VirtualKeyFromUsage(usage)) << usage;
+  for (int usage = 0; usage < 300; ++usage)
+    EXPECT_EQ(keys.VirtualKey(usage), VirtualKeyFromUsage(usage)) << usage;
   EXPECT_EQ(keys.VirtualKey(-5), 0);
   EXPECT_EQ(keys.VirtualKey(100000), 0);
 }
@@ -105,7 +106,8 @@ TEST(KeyMapTest, DefaultKeysOfEachGameKey) {
   EXPECT_EQ(DefaultGameKeyUsages(GameKey::Pause), (std::vector<int>{usb::LeftShift, usb::RightShift}));
   EXPECT_EQ(DefaultGameKeyUsages(GameKey::Left), std::vector<int>{usb::Left});
   for (int k = 0; k < kGameKeys; ++k) {
-    EXPECT_FALSE(DefaultGameKeyUsages(static_cast<GameKey>(k)).empty()) << GameKeyName(static_cast<GameKey>(k));
+    EXPECT_FALSE(DefaultGameKeyUsages(static_cast<GameKey>(k)).empty())
+        << GameKeyName(static_cast<GameKey>(k));
   }
 }
 

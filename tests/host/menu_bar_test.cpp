@@ -74,8 +74,7 @@ TEST(MenuBarClickTest, PressAndReleaseMustBeOnTheSameItem) {
   // Dragged off and back before the release still counts.
   bar.MouseDown(CentreX(bar, MenuItem::Quit), CentreY(bar, MenuItem::Quit));
   bar.MouseMove(400, 300);
-  EXPECT_EQ(bar.MouseUp(CentreX(bar, MenuItem::Quit), CentreY(bar, MenuItem::Quit)),
-            MenuItem::Quit);
+  EXPECT_EQ(bar.MouseUp(CentreX(bar, MenuItem::Quit), CentreY(bar, MenuItem::Quit)), MenuItem::Quit);
   // A press forgotten (the bar went away) chooses nothing.
   bar.MouseDown(CentreX(bar, MenuItem::Quit), CentreY(bar, MenuItem::Quit));
   bar.ForgetMouse();

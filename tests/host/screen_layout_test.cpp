@@ -31,10 +31,10 @@ TEST(WindowLayoutTest, AResizedWindowKeepsTheBarOnTopAndTheLargestWholeScaleCent
   };
   const Case cases[] = {
       {480, 500, 1, {0, 20, 480, 480}},
-      {1100, 700, 1, {310, 120, 480, 480}},       // wider: centred across, bar at 1x
-      {960, 980, 1, {0, 20, 960, 960}},          // room for the picture at 2x, not for both at 2x
-      {1500, 1100, 2, {270, 90, 960, 960}},      // bar and picture at 2x
-      {700, 900, 1, {110, 220, 480, 480}},       // taller: centred down
+      {1100, 700, 1, {310, 120, 480, 480}},  // wider: centred across, bar at 1x
+      {960, 980, 1, {0, 20, 960, 960}},      // room for the picture at 2x, not for both at 2x
+      {1500, 1100, 2, {270, 90, 960, 960}},  // bar and picture at 2x
+      {700, 900, 1, {110, 220, 480, 480}},   // taller: centred down
       {1920, 1080, 2, {480, 80, 960, 960}},
       {3840, 2160, 4, {960, 160, 1920, 1920}},
   };

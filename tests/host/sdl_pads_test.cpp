@@ -8,11 +8,11 @@
 #include <string>
 
 #include "game.h"
-#include "shell/shell.h"
 #include "host/sdl_host.h"
 #include "host/sdl_joystick.h"
 #include "player/player.h"
 #include "replay/replay_test_support.h"
+#include "shell/shell.h"
 #include "support/test_game.h"
 
 namespace qel {
@@ -33,8 +33,8 @@ int DeviceIndex(SDL_JoystickID instance) {
 // A virtual device; with mapped, a game controller by our mapping string.
 struct VirtualPad {
   explicit VirtualPad(bool mapped) {
-    index = SDL_JoystickAttachVirtual(mapped ? SDL_JOYSTICK_TYPE_GAMECONTROLLER : SDL_JOYSTICK_TYPE_UNKNOWN, 6,
-                                      15, 0);
+    index = SDL_JoystickAttachVirtual(mapped ? SDL_JOYSTICK_TYPE_GAMECONTROLLER : SDL_JOYSTICK_TYPE_UNKNOWN,
+                                      6, 15, 0);
     if (index < 0) return;
     if (mapped) {
       char guid[64];
@@ -87,9 +87,9 @@ TEST_F(SdlPadsTest, AMappedPadReadsInTheDocumentedButtonOrder) {
   EXPECT_EQ(caps.buttons, 12);
 
   pad.Axis(0, 32767);
-  pad.Button(9, true);   // left shoulder: button 5
-  pad.Button(6, true);   // start: button 8
-  pad.Axis(5, 32767);    // right trigger: button 12
+  pad.Button(9, true);  // left shoulder: button 5
+  pad.Button(6, true);  // start: button 8
+  pad.Axis(5, 32767);   // right trigger: button 12
   JoyPos pos = Read();
   EXPECT_GT(pos.x, 65535 - 16384);
   EXPECT_EQ(pos.buttons, (1u << 4) | (1u << 7) | (1u << 11));

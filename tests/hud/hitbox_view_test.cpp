@@ -150,9 +150,7 @@ class HitboxViewTest : public ::testing::Test {
   struct Outline {
     int x1 = std::numeric_limits<int>::max(), y1 = x1, x2 = -1, y2 = -1;
     bool Encloses(int x, int y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
-    bool OnBorder(int x, int y) const {
-      return Encloses(x, y) && (x == x1 || x == x2 || y == y1 || y == y2);
-    }
+    bool OnBorder(int x, int y) const { return Encloses(x, y) && (x == x1 || x == x2 || y == y1 || y == y2); }
   };
   Outline FindOutline(Pixel colour) {
     const Surface &shown = host.lastFrame, &own = g().surf.MSCREEN;
@@ -201,13 +199,17 @@ TEST_F(HitboxViewTest, EachOutlineEnclosesExactlyWhereItsCollisionHits) {
   EXPECT_LE(ship.x2, 231);
   EXPECT_GE(ship.y1, 300);
   EXPECT_LE(ship.y2, 331);
-  ExpectHitsExactlyWithin(ship, [&](int x, int y) { return BulletHitsShip(x, y); }, "bullet on the ship");
-  ExpectHitsExactlyWithin(FindOutline(hitbox_colour::kEnemy),
-                          [&](int x, int y) { return ShotHitsEnemy(x, y); }, "shot on the enemy");
-  ExpectHitsExactlyWithin(FindOutline(hitbox_colour::kBullet),
-                          [&](int x, int y) { return ShipIsHitByBullet(x, y); }, "ship on the bullet");
-  ExpectHitsExactlyWithin(FindOutline(hitbox_colour::kShot),
-                          [&](int x, int y) { return EnemyIsHitByShot(x, y); }, "enemy on the shot");
+  ExpectHitsExactlyWithin(
+      ship, [&](int x, int y) { return BulletHitsShip(x, y); }, "bullet on the ship");
+  ExpectHitsExactlyWithin(
+      FindOutline(hitbox_colour::kEnemy), [&](int x, int y) { return ShotHitsEnemy(x, y); },
+      "shot on the enemy");
+  ExpectHitsExactlyWithin(
+      FindOutline(hitbox_colour::kBullet), [&](int x, int y) { return ShipIsHitByBullet(x, y); },
+      "ship on the bullet");
+  ExpectHitsExactlyWithin(
+      FindOutline(hitbox_colour::kShot), [&](int x, int y) { return EnemyIsHitByShot(x, y); },
+      "enemy on the shot");
   EXPECT_EQ(watch.foreignPixels, 0);
 }
 
@@ -310,8 +312,8 @@ TEST(HitboxViewGame, PlaysExactlyAsWithoutIt) {
     EXPECT_EQ(Main(g), 0);
     std::vector<std::string> sounds;  // by name: each run has a data folder of its own
     for (const std::string &path : host.sounds) sounds.push_back(path.substr(path.rfind('/') + 1));
-    return Run{PlayStateHash(g), SavePlayState(g), DumpStateJson(g), g.surf.MSCREEN.px, sounds,
-               host.presents, watch.outlined, watch.foreignPixels};
+    return Run{PlayStateHash(g), SavePlayState(g), DumpStateJson(g), g.surf.MSCREEN.px,
+               sounds,           host.presents,    watch.outlined,   watch.foreignPixels};
   };
   Run plain = run(false), viewed = run(true);
   EXPECT_EQ(viewed.hash, plain.hash);
@@ -331,21 +333,15 @@ TEST(HitboxOutline, IsClippedToThePicture) {
   Surface s(8, 6, 0);
   DrawHitBoxOutline(s, {-3, 2, 5, 9}, 1);
   const char *expected[] = {
-      "........",
-      "........",
-      "11111...",
-      "....1...",
-      "....1...",
-      "....1...",
+      "........", "........", "11111...", "....1...", "....1...", "....1...",
   };
   for (int y = 0; y < s.h; ++y)
-    for (int x = 0; x < s.w; ++x)
-      EXPECT_EQ(s.at(x, y), expected[y][x] == '1' ? 1u : 0u) << x << ", " << y;
+    for (int x = 0; x < s.w; ++x) EXPECT_EQ(s.at(x, y), expected[y][x] == '1' ? 1u : 0u) << x << ", " << y;
   Surface blank(8, 6, 0), t = blank;
   double inf = std::numeric_limits<double>::infinity(), nan = std::nan("");
-  for (HitBox b : {HitBox{9, 1, 12, 4}, HitBox{-9, 1, -2, 4}, HitBox{1, 7, 4, 9},
-                   HitBox{-inf, -inf, inf, inf}, HitBox{-1e300, -1e300, 1e300, 1e300}, HitBox{3, 3, 3, 5},
-                   HitBox{4, 4, 2, 2}, HitBox{nan, 1, 4, 4}})
+  for (HitBox b :
+       {HitBox{9, 1, 12, 4}, HitBox{-9, 1, -2, 4}, HitBox{1, 7, 4, 9}, HitBox{-inf, -inf, inf, inf},
+        HitBox{-1e300, -1e300, 1e300, 1e300}, HitBox{3, 3, 3, 5}, HitBox{4, 4, 2, 2}, HitBox{nan, 1, 4, 4}})
     DrawHitBoxOutline(t, b, 1);
   EXPECT_EQ(t.px, blank.px);
 }

@@ -46,7 +46,8 @@ class Hud : public ::testing::Test {
     DrawText(g(), ref, text, size, 0, x + 2, y + 2, 1);
     DrawText(g(), ref, text, size, 15, x, y, 1);
     for (int j = y1; j <= y2; ++j)
-      for (int i = x1; i <= x2; ++i) ASSERT_EQ(d().at(i, j), ref.at(i, j)) << text << " at " << i << ", " << j;
+      for (int i = x1; i <= x2; ++i)
+        ASSERT_EQ(d().at(i, j), ref.at(i, j)) << text << " at " << i << ", " << j;
   }
   test::TestGame t;
 };

@@ -38,7 +38,8 @@ class PngIo : public ::testing::Test {
 Surface Pattern(int w, int h) {
   Surface s(w, h);
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) s.px[y * w + x] = static_cast<Pixel>((x * 0x0B1D37u + y * 0x3A0F01u) & 0xFFFFFF);
+    for (int x = 0; x < w; ++x)
+      s.px[y * w + x] = static_cast<Pixel>((x * 0x0B1D37u + y * 0x3A0F01u) & 0xFFFFFF);
   }
   s.px[0] = 0x000000;
   s.px[1] = 0xFFFFFF;
@@ -63,8 +64,8 @@ void WriteRawPng(const std::string &path, int w, int h, int depth, int colourTyp
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
   png_init_io(png, f);
-  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), depth,
-               colourType, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+  png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), depth, colourType,
+               PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
   for (const auto &row : rows) png_write_row(png, row.data());
   png_write_end(png, info);

@@ -47,21 +47,21 @@ TEST(SheetCatalogue, SheetsHaveTheirFixedSizes) {
     int index, w, h;
   };
   const Want wants[] = {
-      {Family::PL, 0, 128, 32},      {Family::PLM, 0, 128, 32},     {Family::EN, 0, 32, 32},
-      {Family::EN, 7, 64, 64},       {Family::ENM, 9, 256, 32},     {Family::EN, 11, 162, 34},
-      {Family::ENM, 12, 96, 32},     {Family::EN, 20, 96, 192},     {Family::EN, 21, 300, 60},
-      {Family::ENM, 24, 46, 100},    {Family::EN, 32, 160, 150},    {Family::EN, 39, 256, 150},
-      {Family::EN, 44, 32, 16},      {Family::ENM, 46, 320, 64},    {Family::TOKU, 1, 128, 64},
-      {Family::TOKU, 2, 20, 10},     {Family::TOKUM, 6, 160, 7},    {Family::TOKU, 11, 7, 160},
-      {Family::TOKU, 14, 300, 65},   {Family::TOKUM, 22, 64, 5},    {Family::TOKU, 37, 275, 215},
-      {Family::TOKUM, 37, 275, 216}, {Family::TOKU, 38, 210, 270},  {Family::TOKUM, 40, 248, 13},
-      {Family::TOKU, 41, 85, 8},     {Family::TOKU, 55, 128, 64},   {Family::HAI, 0, 320, 320},
-      {Family::HAI, 1, 289, 320},    {Family::HAI, 2, 289, 320},    {Family::HAI, 3, 300, 279},
-      {Family::HAI, 6, 456, 100},    {Family::HAI, 8, 480, 257},    {Family::HAI, 10, 200, 186},
-      {Family::HAI, 12, 310, 65},    {Family::HAI, 14, 290, 260},   {Family::IT, 0, 64, 32},
-      {Family::IT, 8, 64, 32},       {Family::IT, 9, 32, 32},       {Family::IT, 21, 32, 32},
-      {Family::IT, 22, 200, 30},     {Family::IT, 23, 200, 20},     {Family::BG, 0, 640, 480},
-      {Family::BG, 2, 250, 480},     {Family::BG, 3, 315, 480},     {Family::STHAI, 1, 160, 80},
+      {Family::PL, 0, 128, 32},      {Family::PLM, 0, 128, 32},    {Family::EN, 0, 32, 32},
+      {Family::EN, 7, 64, 64},       {Family::ENM, 9, 256, 32},    {Family::EN, 11, 162, 34},
+      {Family::ENM, 12, 96, 32},     {Family::EN, 20, 96, 192},    {Family::EN, 21, 300, 60},
+      {Family::ENM, 24, 46, 100},    {Family::EN, 32, 160, 150},   {Family::EN, 39, 256, 150},
+      {Family::EN, 44, 32, 16},      {Family::ENM, 46, 320, 64},   {Family::TOKU, 1, 128, 64},
+      {Family::TOKU, 2, 20, 10},     {Family::TOKUM, 6, 160, 7},   {Family::TOKU, 11, 7, 160},
+      {Family::TOKU, 14, 300, 65},   {Family::TOKUM, 22, 64, 5},   {Family::TOKU, 37, 275, 215},
+      {Family::TOKUM, 37, 275, 216}, {Family::TOKU, 38, 210, 270}, {Family::TOKUM, 40, 248, 13},
+      {Family::TOKU, 41, 85, 8},     {Family::TOKU, 55, 128, 64},  {Family::HAI, 0, 320, 320},
+      {Family::HAI, 1, 289, 320},    {Family::HAI, 2, 289, 320},   {Family::HAI, 3, 300, 279},
+      {Family::HAI, 6, 456, 100},    {Family::HAI, 8, 480, 257},   {Family::HAI, 10, 200, 186},
+      {Family::HAI, 12, 310, 65},    {Family::HAI, 14, 290, 260},  {Family::IT, 0, 64, 32},
+      {Family::IT, 8, 64, 32},       {Family::IT, 9, 32, 32},      {Family::IT, 21, 32, 32},
+      {Family::IT, 22, 200, 30},     {Family::IT, 23, 200, 20},    {Family::BG, 0, 640, 480},
+      {Family::BG, 2, 250, 480},     {Family::BG, 3, 315, 480},    {Family::STHAI, 1, 160, 80},
       {Family::STHAI, 4, 160, 80},
   };
   for (const Want &want : wants) {
@@ -91,8 +91,8 @@ TEST(SheetCatalogue, IsInFamilyAndIndexOrderWithUniqueFiles) {
   for (std::size_t i = 0; i < c.size(); ++i) {
     EXPECT_TRUE(files.insert(SheetFileName(c[i])).second) << SheetFileName(c[i]);
     if (i == 0) continue;
-    const bool ordered = c[i - 1].family < c[i].family ||
-                         (c[i - 1].family == c[i].family && c[i - 1].index < c[i].index);
+    const bool ordered =
+        c[i - 1].family < c[i].family || (c[i - 1].family == c[i].family && c[i - 1].index < c[i].index);
     EXPECT_TRUE(ordered) << SheetName(c[i]);
   }
   EXPECT_EQ(SheetFileName(*FindSheet(Family::EN, 12)), "EN12.png");
@@ -238,7 +238,8 @@ std::vector<std::pair<const SheetSpec *, const SheetSpec *>> Pairs() {
 // Something to draw over: no two neighbouring pixels alike, none black or white.
 Surface Backdrop(int w, int h) {
   Surface s(w, h);
-  for (std::size_t i = 0; i < s.px.size(); ++i) s.px[i] = static_cast<Pixel>(i * 0x9E3779u + 0x5A5A5Au) & 0xFFFFFF;
+  for (std::size_t i = 0; i < s.px.size(); ++i)
+    s.px[i] = static_cast<Pixel>(i * 0x9E3779u + 0x5A5A5Au) & 0xFFFFFF;
   return s;
 }
 
@@ -281,16 +282,23 @@ TEST(SheetSet, DiagnosticMasksFollowTheirConvention) {
   };
   const Probe probes[] = {
       // OR-AND masks: white on the picture, black round it.
-      {Family::ENM, 12, 0, 0, kBlack},     {Family::ENM, 12, 16, 16, kWhite},
-      {Family::ENM, 12, 95, 31, kBlack},   {Family::PLM, 0, 48, 16, kWhite},
-      {Family::HAI, 8, 0, 0, kBlack},      {Family::HAI, 8, 240, 128, kWhite},
+      {Family::ENM, 12, 0, 0, kBlack},
+      {Family::ENM, 12, 16, 16, kWhite},
+      {Family::ENM, 12, 95, 31, kBlack},
+      {Family::PLM, 0, 48, 16, kWhite},
+      {Family::HAI, 8, 0, 0, kBlack},
+      {Family::HAI, 8, 240, 128, kWhite},
       // AND-XOR masks: black on the picture, white round it.
-      {Family::TOKUM, 4, 0, 0, kWhite},    {Family::TOKUM, 4, 48, 48, kBlack},
-      {Family::TOKUM, 4, 96, 48, kWhite},  {Family::HAI, 2, 16, 16, kBlack},
-      {Family::HAI, 2, 288, 16, kWhite},   {Family::BG, 4, 150, 240, kBlack},
+      {Family::TOKUM, 4, 0, 0, kWhite},
+      {Family::TOKUM, 4, 48, 48, kBlack},
+      {Family::TOKUM, 4, 96, 48, kWhite},
+      {Family::HAI, 2, 16, 16, kBlack},
+      {Family::HAI, 2, 288, 16, kWhite},
+      {Family::BG, 4, 150, 240, kBlack},
       {Family::TOKUM, 37, 100, 215, kWhite},  // the extra row is never part of the picture
       // Colour sheets lie on their convention's background.
-      {Family::EN, 12, 0, 0, kWhite},      {Family::TOKU, 4, 0, 0, kBlack},
+      {Family::EN, 12, 0, 0, kWhite},
+      {Family::TOKU, 4, 0, 0, kBlack},
       {Family::HAI, 1, 288, 100, kBlack},
   };
   for (const Probe &p : probes) {
@@ -403,7 +411,8 @@ TEST_F(SheetFolder, TheKindEntryTellsArtFromDiagnostic) {
   ASSERT_NE(after, nullptr) << error;
   EXPECT_FALSE(after->diagnostic(Family::EN, 12));
   EXPECT_FALSE(after->diagnostic(Family::IT, 3));
-  const int changed = (before->diagnostic(Family::EN, 12) ? 1 : 0) + (before->diagnostic(Family::IT, 3) ? 1 : 0);
+  const int changed =
+      (before->diagnostic(Family::EN, 12) ? 1 : 0) + (before->diagnostic(Family::IT, 3) ? 1 : 0);
   EXPECT_EQ(after->diagnosticCount(), before->diagnosticCount() - changed);
 }
 

@@ -29,8 +29,7 @@ class SoundRulesTest : public ::testing::Test {
 
 TEST_F(SoundRulesTest, PlayMusicClosesOpensAndPlaysInThatOrder) {
   PlayMusic(t.g(), 4);
-  EXPECT_EQ(Log(),
-            (std::vector<std::string>{"close", "close", "open " + t.data.file("b01.mid"), "play"}));
+  EXPECT_EQ(Log(), (std::vector<std::string>{"close", "close", "open " + t.data.file("b01.mid"), "play"}));
   const char *files[] = {"b04.mid", "b03.mid", "b02.mid", "b01.mid", "b05.mid",
                          "b06.mid", "b07.mid", "b08.mid", "b09.mid"};
   for (int n = 1; n <= 9; ++n) {

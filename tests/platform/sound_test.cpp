@@ -9,7 +9,10 @@ namespace {
 
 class SoundTest : public ::testing::Test {
  protected:
-  void SetUp() override { t.StartUp(); t.host.musicLog.clear(); }
+  void SetUp() override {
+    t.StartUp();
+    t.host.musicLog.clear();
+  }
   test::TestGame t;
 };
 

@@ -60,8 +60,10 @@ TEST(RasterOps, AMaskAloneLeavesASilhouette) {
 TEST(RasterOps, EachOperationCombinesPerChannel) {
   Surface src(1, 1), dst(1, 1);
   src.px = {0x0F0F0F};
-  for (auto [rop, expected] : {std::pair{Rop::Copy, 0x0F0F0Fu}, {Rop::And, 0x030303u},
-                               {Rop::Or, 0x3F3F3Fu}, {Rop::Xor, 0x3C3C3Cu}}) {
+  for (auto [rop, expected] : {std::pair{Rop::Copy, 0x0F0F0Fu},
+                               {Rop::And, 0x030303u},
+                               {Rop::Or, 0x3F3F3Fu},
+                               {Rop::Xor, 0x3C3C3Cu}}) {
     dst.px = {0x333333};
     BitBlt(dst, 0, 0, 1, 1, src, 0, 0, rop);
     EXPECT_EQ(dst.px[0], expected);
@@ -77,7 +79,11 @@ Surface Numbered() {
 
 TEST(Clipping, DestinationOverhangOnEveryEdge) {
   Surface src = Numbered();
-  struct Case { int x, y; Pixel topLeft; int cx, cy; };
+  struct Case {
+    int x, y;
+    Pixel topLeft;
+    int cx, cy;
+  };
   for (Case c : {Case{-1, 0, 2, 0, 0}, Case{0, -1, 5, 0, 0}, Case{3, 0, 1, 3, 0}, Case{0, 3, 1, 0, 3}}) {
     Surface dst(4, 4);
     BitBlt(dst, c.x, c.y, 4, 4, src, 0, 0, Rop::Copy);
@@ -107,8 +113,14 @@ TEST(Clipping, SourceOverhangSkipsWhatIsNotThere) {
 TEST(Clipping, EntirelyOutsideAndEmptySizesDrawNothing) {
   Surface src = Numbered();
   Surface dst(4, 4);
-  for (auto [x, y, w, h] : {std::array{10, 0, 4, 4}, {0, 10, 4, 4}, {-4, 0, 4, 4}, {0, -4, 4, 4},
-                            {0, 0, 0, 4}, {0, 0, 4, 0}, {0, 0, -3, 4}, {0, 0, 4, -1}}) {
+  for (auto [x, y, w, h] : {std::array{10, 0, 4, 4},
+                            {0, 10, 4, 4},
+                            {-4, 0, 4, 4},
+                            {0, -4, 4, 4},
+                            {0, 0, 0, 4},
+                            {0, 0, 4, 0},
+                            {0, 0, -3, 4},
+                            {0, 0, 4, -1}}) {
     BitBlt(dst, x, y, w, h, src, 0, 0, Rop::Copy);
     StretchBlt(dst, x, y, w, h, src, 0, 0, 4, 4, Rop::Copy);
   }

@@ -17,7 +17,9 @@ int FramesUntilVulnerable(Game &g) {
 }
 
 TEST_F(Ship, AHitMakesTheShipUntouchableForAWhileLongerWithTheBlinkSystem) {
-  struct Case { int system, persistent, frames, sndlock; };
+  struct Case {
+    int system, persistent, frames, sndlock;
+  };
   for (Case c : {Case{10, 0, 10, 10}, {10, 1, 2, 0}, {13, 0, 20, 10}, {13, 1, 6, 0}}) {
     InPlay();
     p().SYSTEM = c.system;
@@ -160,7 +162,8 @@ TEST_F(Ship, AfterAClearedStageTheShipFliesOutAndTheStoryMovesOn) {
   g().stage.MISSION = 2;
   int frames = 0;
   double lowest = p().PY;
-  while (p().PSTATE != kShipGone && frames < 200) UpdatePlayer(g()), ++frames, lowest = std::max(lowest, p().PY);
+  while (p().PSTATE != kShipGone && frames < 200)
+    UpdatePlayer(g()), ++frames, lowest = std::max(lowest, p().PY);
   EXPECT_EQ(SoundsPlayed(6), 1);
   EXPECT_EQ(lowest, 455);  // it dips 10 + 9 + ... + 1 first
   EXPECT_EQ(p().PY, -100);
@@ -207,9 +210,21 @@ TEST_F(Ship, TheLastFlightTurnsTowardsTheViewerAndLeadsToTheEnding) {
 }
 
 TEST_F(Ship, ClearMarksRecordEachDifficulty) {
-  struct Case { int before, level, after; };
-  for (Case c : {Case{0, 0, 2}, {0, 1, 1}, {0, 2, 1}, {1, 0, 3}, {1, 1, 1}, {1, 2, 1}, {2, 0, 2},
-                 {2, 1, 3}, {2, 2, 2}, {3, 0, 3}, {3, 1, 3}, {3, 2, 3}}) {
+  struct Case {
+    int before, level, after;
+  };
+  for (Case c : {Case{0, 0, 2},
+                 {0, 1, 1},
+                 {0, 2, 1},
+                 {1, 0, 3},
+                 {1, 1, 1},
+                 {1, 2, 1},
+                 {2, 0, 2},
+                 {2, 1, 3},
+                 {2, 2, 2},
+                 {3, 0, 3},
+                 {3, 1, 3},
+                 {3, 2, 3}}) {
     for (int k : {4, 5, 6}) {
       g().settings.OPTION[k] = c.before;
       MarkClear(g(), k, c.level);

@@ -41,8 +41,8 @@ class ShipTest : public ::testing::Test {
   void Release(int vk) { t.host.ReleaseKey(vk); }
 
   int LiveShots() {
-    return static_cast<int>(std::count_if(p().PSHOT.begin(), p().PSHOT.end(),
-                                          [](const PlayerShot &s) { return s.FLAG != 0; }));
+    return static_cast<int>(
+        std::count_if(p().PSHOT.begin(), p().PSHOT.end(), [](const PlayerShot &s) { return s.FLAG != 0; }));
   }
   int SoundsPlayed(int n) {
     char name[16];

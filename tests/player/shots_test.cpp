@@ -180,7 +180,9 @@ TEST_F(Shots, TheFlameSweepsOverTwelveVolleysAndTheMultiChangesPatternEveryTwo) 
   }
   p().WEAPON[0] = 7;
   p().WLEVEL[0] = 1;  // 10 x 10, centred at x 211
-  struct Side { double x, y, dx, dy; };
+  struct Side {
+    double x, y, dx, dy;
+  };
   const Side left[3][2] = {{{201, 308, 0, -20}, {201, 308, 0, 20}},
                            {{211, 308, -15, -20}, {211, 308, -15, 20}},
                            {{211, 316, -20, 0}, {211, 300, -20, 0}}};

@@ -48,17 +48,15 @@ std::vector<FixedRun> Runs() {
   std::vector<FixedRun> runs;
   const int missions[10] = {0, 2, 3, 1, 4, 5, 6, 0, 0, 0};
   for (int n = 1; n <= 9; ++n) {
-    static const char *const names[] = {"", "stage1", "stage2", "stage3", "stage4", "stage5",
-                                        "stage6", "stage7_extra", "stage8_boss", "stage9_first"};
+    static const char *const names[] = {"",       "stage1", "stage2",       "stage3",      "stage4",
+                                        "stage5", "stage6", "stage7_extra", "stage8_boss", "stage9_first"};
     runs.push_back({names[n], 2500, 3, "", stage(n, missions[n])});
   }
-  runs.push_back({"stage4_hard_mission5", 3000, 2, "", [](GameConfig &c) {
-                    c.startStage = 4, c.startMission = 5, c.difficulty = 0;
-                  }});
+  runs.push_back({"stage4_hard_mission5", 3000, 2, "",
+                  [](GameConfig &c) { c.startStage = 4, c.startMission = 5, c.difficulty = 0; }});
   runs.push_back({"stage5_weakest_pilot", 3000, 0, "", stage(5, 4)});
-  runs.push_back({"stage6_invincible", 4000, 1, "", [](GameConfig &c) {
-                    c.startStage = 6, c.startMission = 6, c.invincible = true;
-                  }});
+  runs.push_back({"stage6_invincible", 4000, 1, "",
+                  [](GameConfig &c) { c.startStage = 6, c.startMission = 6, c.invincible = true; }});
   runs.push_back({"stage2_spawned", 1500, 3, "", [](GameConfig &c) {
                     c.startStage = 2;
                     std::string error;
@@ -70,7 +68,9 @@ std::vector<FixedRun> Runs() {
   runs.push_back({"ending_alone", 2000, -1, "", [](GameConfig &c) { c.ending = 2; }});
   runs.push_back({"from_title_story", 4000, 3, "", {}});
   runs.push_back({"title_idle_demo", 2600, -1, "", {}});
-  runs.push_back({"options_screen", 700, -1,
+  runs.push_back({"options_screen",
+                  700,
+                  -1,
                   "60 down Z\n62 up Z\n"
                   "300 down DOWN\n302 up DOWN\n310 down DOWN\n312 up DOWN\n320 down DOWN\n322 up DOWN\n"
                   "330 down DOWN\n332 up DOWN\n340 down Z\n342 up Z\n"
@@ -79,8 +79,8 @@ std::vector<FixedRun> Runs() {
                   {}});
   runs.push_back({"gallery", 300, -1, "100 down RIGHT\n103 up RIGHT\n200 down RIGHT\n203 up RIGHT\n",
                   [](GameConfig &c) { c.galleryPage = 2; }});
-  runs.push_back({"stage3_shots_held", 1800, -1, "150 down Z\n400 down LEFT\n600 up LEFT\n900 down X\n903 up X\n",
-                  stage(3, 1)});
+  runs.push_back({"stage3_shots_held", 1800, -1,
+                  "150 down Z\n400 down LEFT\n600 up LEFT\n900 down X\n903 up X\n", stage(3, 1)});
   return runs;
 }
 
@@ -120,12 +120,13 @@ std::string Play(const FixedRun &run, const std::string &dataDir) {
   game->shell.maxPasses = run.passes;
   Main(*game);
   std::uint64_t sounds = Fnv("", 0);
-  for (const std::string &s : host.sounds) sounds = Fnv(s.data() + s.rfind('/') + 1, s.size() - s.rfind('/') - 1, sounds);
+  for (const std::string &s : host.sounds)
+    sounds = Fnv(s.data() + s.rfind('/') + 1, s.size() - s.rfind('/') - 1, sounds);
   const Surface &pic = game->surf.MSCREEN;
   std::ostringstream line;
   line << run.name << " state=" << Hex(PlayStateHash(*game))
-       << " picture=" << Hex(Fnv(pic.px.data(), pic.px.size() * sizeof(Pixel)))
-       << " sounds=" << Hex(sounds) << " " << DumpStateJson(*game);
+       << " picture=" << Hex(Fnv(pic.px.data(), pic.px.size() * sizeof(Pixel))) << " sounds=" << Hex(sounds)
+       << " " << DumpStateJson(*game);
   return line.str();
 }
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <deque>
+#include <filesystem>
 #include <random>
 
 #include "host/host_decorator.h"
@@ -92,7 +92,8 @@ TEST(ReplayFormat, RefusesForeignDamagedShortAndOtherVersionFiles) {
   r.gameVersion = kGameVersion;
   r.mode = "stage9";
   r.state = "config";
-  for (int i = 0; i < 50; ++i) r.channels[{ReadKind::Clock, 0}].Append(std::string(1, static_cast<char>(i % 7)));
+  for (int i = 0; i < 50; ++i)
+    r.channels[{ReadKind::Clock, 0}].Append(std::string(1, static_cast<char>(i % 7)));
   r.hashes = {{0, 5}};
   const std::string good = EncodeReplay(r);
   Replay out;
@@ -256,7 +257,8 @@ TEST_F(ReplayRun, VerifyingNamesThePassWhereTheGameLeavesTheRecording) {
   auto play = PlayGame(changedHash, data);
   EXPECT_EQ(play.result.exitCode, 1);
   EXPECT_EQ(play.result.mismatchPass, changedHash.hashes[2].first);
-  EXPECT_NE(play.result.message.find("pass " + std::to_string(changedHash.hashes[2].first)), std::string::npos);
+  EXPECT_NE(play.result.message.find("pass " + std::to_string(changedHash.hashes[2].first)),
+            std::string::npos);
 
   // Another key held from the start: the ship goes elsewhere, found by the first hash after.
   Replay changedInput = rec.replay;

@@ -64,7 +64,8 @@ std::vector<ScriptedEvent> Taps(int key, const std::vector<std::uint64_t> &passe
   std::vector<ScriptedEvent> events;
   for (std::uint64_t p : passes) {
     events.push_back({p, {HostEvent::Kind::KeyDown, key, MenuItem::FullScreen}});
-    events.push_back({p + static_cast<std::uint64_t>(hold), {HostEvent::Kind::KeyUp, key, MenuItem::FullScreen}});
+    events.push_back(
+        {p + static_cast<std::uint64_t>(hold), {HostEvent::Kind::KeyUp, key, MenuItem::FullScreen}});
   }
   return events;
 }

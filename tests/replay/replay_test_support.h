@@ -19,8 +19,8 @@ namespace qel::test {
 std::string CopyBuildData(const TempDir &dir);
 
 struct RecordedRun {
-  Replay replay;            // the last game recorded
-  int games = 0;            // how many were written
+  Replay replay;  // the last game recorded
+  int games = 0;  // how many were written
   Surface finalPicture{480, 480, 0};
   std::uint64_t finalHash = 0;
   std::string finalDump;

@@ -83,7 +83,8 @@ TEST_F(EndingTest, APilotWhoNeverMetTheKeeperStandsAloneAndHasTheCloseUpToHimsel
   const Surface &sky = g().sheet(Family::BG, 0);
   int pan = static_cast<int>(g().player.PSTAT[7]);
   for (int y = 0; y < 480; y += 37)
-    for (int x = 160; x < 260; x += 13) ASSERT_EQ(t.host.lastFrame.at(x, y), sky.at(pan + x / 2, y / 2)) << x << "," << y;
+    for (int x = 160; x < 260; x += 13)
+      ASSERT_EQ(t.host.lastFrame.at(x, y), sky.at(pan + x / 2, y / 2)) << x << "," << y;
   Through(30);
   EXPECT_EQ(work(7), 300);
 }

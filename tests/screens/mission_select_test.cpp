@@ -44,13 +44,13 @@ TEST_F(MissionSelectTest, TheFirstVisitShowsFourMissionsAndTheCursorWrapsAround)
   for (int i = 0; i < 4; ++i) {
     int y = 100 + 90 * i;
     EXPECT_EQ(screen().at(310 + 80, y + 40), g().sheet(Family::STHAI, i + 1).at(80, 40)) << "row " << i;
-    EXPECT_TRUE(test::ShowsText(g(), g().surf.DISPLAY, g().screens.STAGENAME[static_cast<std::size_t>(i + 1)], 25,
-                                14, 50, y + 25, 1));
+    EXPECT_TRUE(test::ShowsText(g(), g().surf.DISPLAY, g().screens.STAGENAME[static_cast<std::size_t>(i + 1)],
+                                25, 14, 50, y + 25, 1));
   }
   Tap(vk::Up);
   EXPECT_EQ(row(), 3);
   EXPECT_EQ(Sounds(kSoundCursor), 1);
-  EXPECT_EQ(screen().at(10, 100 + 90 * 3 + 40), QBColor(12));  // the highlight
+  EXPECT_EQ(screen().at(10, 100 + 90 * 3 + 40), QBColor(12));          // the highlight
   EXPECT_EQ(g().surf.DISPLAY.at(10, 100 + 90 * 3 + 40), QBColor(15));  // never part of DISPLAY
   Tap(vk::Down);
   EXPECT_EQ(row(), 0);

@@ -15,7 +15,9 @@ class MusicRoomTest : public test::ScreensTest {
     PassUntilScene(kSceneMusicRoom);
   }
   std::array<int, 3> face() { return {g().shop.FACE[0], g().shop.FACE[1], g().shop.FACE[2]}; }
-  bool Comment(const std::string &text, int y) { return test::ShowsText(g(), g().surf.DISPLAY, text, 20, 15, 20, y, 1); }
+  bool Comment(const std::string &text, int y) {
+    return test::ShowsText(g(), g().surf.DISPLAY, text, 20, 15, 20, y, 1);
+  }
   void Choose(int row) {
     while (cursor() < row) Tap(vk::Down);
     while (cursor() > row) Tap(vk::Up);

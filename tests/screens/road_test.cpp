@@ -12,7 +12,9 @@ class RoadTest : public test::ScreensTest {
  protected:
   struct Step {
     int scene, stage, mission;
-    bool operator==(const Step &o) const { return scene == o.scene && stage == o.stage && mission == o.mission; }
+    bool operator==(const Step &o) const {
+      return scene == o.scene && stage == o.stage && mission == o.mission;
+    }
   };
   // Runs passes, clearing every stage as soon as the ship is in play, and notes each scene
   // entered until `last` is reached.

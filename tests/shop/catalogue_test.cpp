@@ -142,9 +142,24 @@ TEST_F(CatalogueTest, ExtraAndBossModeShareTheirStock) {
 }
 
 TEST_F(CatalogueTest, EveryShipOffersEightDifferentGoodsThenBombsThenTalkAndExit) {
-  struct Ship { int stage, time; };
-  for (Ship s : {Ship{1, 1400}, {1, 2800}, {2, 1400}, {2, 2800}, {3, 1400}, {3, 2800}, {4, 1400},
-                 {4, 2800}, {5, -99}, {5, 1200}, {6, -99}, {6, 850}, {7, -99}, {7, 810}, {9, 1400}}) {
+  struct Ship {
+    int stage, time;
+  };
+  for (Ship s : {Ship{1, 1400},
+                 {1, 2800},
+                 {2, 1400},
+                 {2, 2800},
+                 {3, 1400},
+                 {3, 2800},
+                 {4, 1400},
+                 {4, 2800},
+                 {5, -99},
+                 {5, 1200},
+                 {6, -99},
+                 {6, 850},
+                 {7, -99},
+                 {7, 810},
+                 {9, 1400}}) {
     Stock(s.stage, s.time);
     std::set<int> goods;
     for (int r = 0; r <= 3; ++r)

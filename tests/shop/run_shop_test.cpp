@@ -234,7 +234,11 @@ TEST_F(RunShopTest, ABombChangeIsFreeAndRefillsTheBombRow) {
 }
 
 TEST_F(RunShopTest, ATalkFollowsTheShipAndEndsOnlyWithShot) {
-  struct Want { int stage, time; const char *line; Face3 face; };
+  struct Want {
+    int stage, time;
+    const char *line;
+    Face3 face;
+  };
   for (Want w : {Want{1, 1400, "キープパックはいかがですか？", {2, 0, 4}},
                  {2, 1400, "ボムや体当たりで敵を倒しても、", {2, 3, 2}},
                  {4, 2800, "ここのボス「タルズィット」のリング状のレーザーは", {3, 0, 0}},
@@ -310,8 +314,8 @@ TEST_F(RunShopTest, TheScreenPutsGridKeeperAndCursorInTheirPlaces) {
       const Surface &icon = g().sheet(Family::IT, shop().SHOPITEM[c][r]);
       EXPECT_EQ(d.at(25 + 110 * c + 16, 70 + 40 * r + 16), icon.at(16, 16)) << c << " " << r;
     }
-  EXPECT_EQ(d.at(25 + 45, 70 + 7), QBColor(15));      // a price box's outline
-  EXPECT_EQ(d.at(25 + 46, 70 + 23), QBColor(0));      // and its black inside
+  EXPECT_EQ(d.at(25 + 45, 70 + 7), QBColor(15));           // a price box's outline
+  EXPECT_EQ(d.at(25 + 46, 70 + 23), QBColor(0));           // and its black inside
   EXPECT_EQ(d.at(25 + 70, 70 + 4 * 40 + 15), QBColor(1));  // no prices for bombs and commands
   EXPECT_EQ(d.at(10, 330), QBColor(15));
   EXPECT_EQ(d.at(11, 331), QBColor(1));
@@ -328,7 +332,8 @@ TEST_F(RunShopTest, TheScreenPutsGridKeeperAndCursorInTheirPlaces) {
         ASSERT_EQ(d.at(260 + x, 50 + y), (room.at(x, y) & mask.at(x, y)) ^ keeper.at(x, y)) << x << " " << y;
       }
   // The cursor frame on the screen, over the cell of row 1.
-  const Surface &m = screen(), &frameMask = g().sheet(Family::TOKUM, 42), &frame = g().sheet(Family::TOKU, 42);
+  const Surface &m = screen(), &frameMask = g().sheet(Family::TOKUM, 42),
+                &frame = g().sheet(Family::TOKU, 42);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x)
       if (frameMask.at(x, y) == 0) {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "game.h"
-#include "shell/transition.h"
 #include "platform/sound.h"
+#include "shell/transition.h"
 #include "shop/shop.h"
 #include "support/test_game.h"
 

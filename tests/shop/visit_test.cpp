@@ -29,7 +29,7 @@ class ShopStartTest : public ::testing::Test {
 TEST_F(ShopStartTest, ScriptedKeysReachTheShopAndLeavingItReturnsToPlay) {
   Game &g = Start(9, 1400);
   std::uint64_t n = 2 * kWipeSteps + 4;  // the wipes into the shop count as passes
-  Press(n, vk::Z);  // ends the introduction
+  Press(n, vk::Z);                       // ends the introduction
   for (int vk : {vk::Down, vk::Down, vk::Down, vk::Down, vk::Down, vk::Right, vk::Z}) Press(n += 4, vk);
   t.StartUp();
   EXPECT_EQ(g.shell.SCENE, kScenePlay);

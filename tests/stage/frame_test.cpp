@@ -48,9 +48,17 @@ TEST_F(FrameTest, StartStageSetsUpTheShipTheClockAndTheMusic) {
 }
 
 TEST_F(FrameTest, RankAndContentFollowTheMission) {
-  struct Want { int stage, mission, rank, mapset; };
-  for (Want w : {Want{9, 0, 2, 0}, {1, 1, 1, 0}, {2, 2, 1, 1}, {3, 3, 0, 1}, {4, 4, 0, 2}, {6, 6, 0, 2},
-                 {7, 0, 0, 2}, {8, 3, 0, 2}}) {
+  struct Want {
+    int stage, mission, rank, mapset;
+  };
+  for (Want w : {Want{9, 0, 2, 0},
+                 {1, 1, 1, 0},
+                 {2, 2, 1, 1},
+                 {3, 3, 0, 1},
+                 {4, 4, 0, 2},
+                 {6, 6, 0, 2},
+                 {7, 0, 0, 2},
+                 {8, 3, 0, 2}}) {
     Start(w.stage, w.mission);
     EXPECT_EQ(t.g().enemies.RANK, w.rank) << w.stage;
     EXPECT_EQ(st().MAPSET, w.mapset) << w.stage;

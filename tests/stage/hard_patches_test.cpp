@@ -16,8 +16,8 @@ namespace {
 bool SameCells(const std::vector<PatchCell> &a, const std::vector<PatchCell> &b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
-    if (a[i].stage != b[i].stage || a[i].grid != b[i].grid || a[i].col != b[i].col ||
-        a[i].row != b[i].row || a[i].code != b[i].code)
+    if (a[i].stage != b[i].stage || a[i].grid != b[i].grid || a[i].col != b[i].col || a[i].row != b[i].row ||
+        a[i].code != b[i].code)
       return false;
   return true;
 }
@@ -42,16 +42,16 @@ TEST(HardPatchFile, ValuesBeyondAByteAreNotWritten) {
   std::string bytes = "untouched", why;
   EXPECT_FALSE(EncodePatches({{1, PatchGrid::Near, 3, 256, 101}}, &bytes, &why));
   EXPECT_NE(why.find("cell 0"), std::string::npos) << why;
-  EXPECT_FALSE(EncodePatches(
-      {{1, PatchGrid::Near, 3, 10, 101}, {-1, PatchGrid::Schedule, 1, 10, 2}}, &bytes, &why));
+  EXPECT_FALSE(
+      EncodePatches({{1, PatchGrid::Near, 3, 10, 101}, {-1, PatchGrid::Schedule, 1, 10, 2}}, &bytes, &why));
   EXPECT_NE(why.find("cell 1"), std::string::npos) << why;
   EXPECT_EQ(bytes, "untouched");
 }
 
 TEST(HardPatchFile, DamagedFilesAreRefusedWithTheReason) {
   std::string good, why;
-  ASSERT_TRUE(EncodePatches({{1, PatchGrid::Near, 1, 22, 101}, {2, PatchGrid::Schedule, 2, 21, 42}},
-                            &good, &why));
+  ASSERT_TRUE(
+      EncodePatches({{1, PatchGrid::Near, 1, 22, 101}, {2, PatchGrid::Schedule, 2, 21, 42}}, &good, &why));
   std::vector<PatchCell> cells = {{9, PatchGrid::Near, 0, 0, 0}};
   struct Damage {
     std::string bytes, reason;
@@ -62,8 +62,7 @@ TEST(HardPatchFile, DamagedFilesAreRefusedWithTheReason) {
        {Damage{"", "does not start with QPT1"}, Damage{"QPT", "does not start with QPT1"},
         Damage{"QPT2" + good.substr(4), "does not start with QPT1"},
         Damage{good.substr(0, good.size() - 1), "no whole number of cells"},
-        Damage{good + "x", "no whole number of cells"},
-        Damage{badGrid, "names grid 2 in cell 1"}}) {
+        Damage{good + "x", "no whole number of cells"}, Damage{badGrid, "names grid 2 in cell 1"}}) {
     why.clear();
     EXPECT_FALSE(DecodePatches(d.bytes, &cells, &why)) << d.reason;
     EXPECT_NE(why.find(d.reason), std::string::npos) << why;
@@ -99,8 +98,9 @@ TEST_F(HardPatchLoadTest, ADamagedOrMissingFileLeavesTheStageAsTheEasierVersionA
   struct Damage {
     std::string bytes, reason;
   };
-  for (const Damage &d : {Damage{test::BuiltHardPatches() + "xy", "no whole number of cells"},
-                          Damage{"QPT0", "does not start with QPT1"}, Damage{"", "does not start with QPT1"}}) {
+  for (const Damage &d :
+       {Damage{test::BuiltHardPatches() + "xy", "no whole number of cells"},
+        Damage{"QPT0", "does not start with QPT1"}, Damage{"", "does not start with QPT1"}}) {
     test::WriteBytes(t.data.file(kHardPatchFile), d.bytes);
     testing::internal::CaptureStderr();
     EXPECT_EQ(Load(4, 2), -1) << d.reason;
@@ -114,7 +114,8 @@ TEST_F(HardPatchLoadTest, ADamagedOrMissingFileLeavesTheStageAsTheEasierVersionA
   std::remove(t.data.file(kHardPatchFile).c_str());
   testing::internal::CaptureStderr();
   EXPECT_EQ(Load(4, 2), -1);
-  EXPECT_NE(testing::internal::GetCapturedStderr().find("is missing; stage 4 plays without"), std::string::npos);
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("is missing; stage 4 plays without"),
+            std::string::npos);
   EXPECT_EQ(GridAt(st.MAPA, 7, 188), 188 % 90);
   EXPECT_TRUE(t.host.messageBoxes.empty());
   testing::internal::CaptureStderr();

@@ -57,9 +57,17 @@ TEST_F(MapsTest, GridsAreReadRowByRowAndOutsideReadsAsZero) {
 }
 
 TEST_F(MapsTest, LoadingSetsTheStartRowsAndSpeeds) {
-  struct Want { int stage, farRow, farSpeed, nearRow, nearSpeed; };
-  for (Want w : {Want{1, 118, 1, 237, 0}, {2, 0, 0, 15, 1}, {3, 0, 0, 17, -1}, {4, 75, 1, 225, 0},
-                 {5, 15, 0, 15, 0}, {6, 165, 1, 118, 2}, {7, 15, 0, 142, 0}, {8, 31, 1, 100, 2}}) {
+  struct Want {
+    int stage, farRow, farSpeed, nearRow, nearSpeed;
+  };
+  for (Want w : {Want{1, 118, 1, 237, 0},
+                 {2, 0, 0, 15, 1},
+                 {3, 0, 0, 17, -1},
+                 {4, 75, 1, 225, 0},
+                 {5, 15, 0, 15, 0},
+                 {6, 165, 1, 118, 2},
+                 {7, 15, 0, 142, 0},
+                 {8, 31, 1, 100, 2}}) {
     LoadStageMap(t.g(), w.stage);
     EXPECT_EQ(st().LROW[kFar], w.farRow) << w.stage;
     EXPECT_EQ(st().LSPEED[kFar], w.farSpeed) << w.stage;

@@ -34,7 +34,8 @@ class TimelineTest : public ::testing::Test {
     RunStageTimeline(t.g(), st().STAGE);
   }
   void SetWave(int stage, int row, int code) {
-    st().ENMAP[static_cast<std::size_t>(row) * kGridSide + static_cast<std::size_t>(stage)] = static_cast<std::uint8_t>(code);
+    st().ENMAP[static_cast<std::size_t>(row) * kGridSide + static_cast<std::size_t>(stage)] =
+        static_cast<std::uint8_t>(code);
   }
   int Alive(int mode) {
     return static_cast<int>(std::count_if(t.g().enemies.ENEMY.begin(), t.g().enemies.ENEMY.end(),
@@ -59,10 +60,10 @@ class TimelineTest : public ::testing::Test {
 TEST_F(TimelineTest, EachWaveCodeCallsItsFormation) {
   // Code: enemies called.
   const std::pair<int, int> kWaves[] = {
-      {1, 7},  {2, 4},  {3, 7},  {4, 6},  {5, 4},  {6, 4},  {7, 4},  {8, 4},  {9, 4},  {10, 8},  {11, 8},
-      {12, 8}, {13, 10}, {14, 7}, {15, 6}, {16, 7}, {17, 7}, {18, 7}, {19, 2}, {20, 2}, {21, 6},  {22, 2},
-      {23, 2}, {24, 2}, {25, 2}, {26, 6}, {27, 6}, {28, 6}, {29, 6}, {30, 3}, {31, 2}, {32, 4},  {33, 2},
-      {34, 2}, {35, 3}, {36, 2}, {37, 2}, {38, 2}, {40, 7}, {41, 7}, {42, 14}};
+      {1, 7},  {2, 4},   {3, 7},  {4, 6},  {5, 4},  {6, 4},  {7, 4},  {8, 4},  {9, 4},  {10, 8}, {11, 8},
+      {12, 8}, {13, 10}, {14, 7}, {15, 6}, {16, 7}, {17, 7}, {18, 7}, {19, 2}, {20, 2}, {21, 6}, {22, 2},
+      {23, 2}, {24, 2},  {25, 2}, {26, 6}, {27, 6}, {28, 6}, {29, 6}, {30, 3}, {31, 2}, {32, 4}, {33, 2},
+      {34, 2}, {35, 3},  {36, 2}, {37, 2}, {38, 2}, {40, 7}, {41, 7}, {42, 14}};
   Start(9);
   for (auto [code, count] : kWaves) {
     ClearEnemies();
@@ -177,7 +178,9 @@ TEST_F(TimelineTest, ATableWithRoomLosesNobody) {
 
 TEST_F(TimelineTest, TheWarpsGuardiansComeOnTheirOwnClock) {
   Start(5);
-  struct Want { int time, type, phase; };
+  struct Want {
+    int time, type, phase;
+  };
   for (Want w : {Want{510, 101, 2}, {1020, 100, 3}, {1500, 103, 4}, {2010, 102, 5}}) {
     p().PSTAT[20] = 0;
     RunAt(w.time);
@@ -348,8 +351,8 @@ class ScheduleTest : public ::testing::Test {
  protected:
   int Compile(const std::string &source) {
     test::WriteBytes(dir.file("enemy.txt"), source);
-    std::string cmd = std::string(QELVANE_BUILD_DIR) + "/make_schedule --src " + dir.file("enemy.txt") + " --out " +
-                      dir.file("enemy.map") + " >/dev/null 2>&1";
+    std::string cmd = std::string(QELVANE_BUILD_DIR) + "/make_schedule --src " + dir.file("enemy.txt") +
+                      " --out " + dir.file("enemy.map") + " >/dev/null 2>&1";
     return std::system(cmd.c_str());
   }
   bool Written() { return std::filesystem::exists(dir.file("enemy.map")); }
@@ -364,7 +367,8 @@ TEST_F(ScheduleTest, TheShippedScheduleCompilesIntoOneColumnPerStage) {
   ASSERT_EQ(grid.size(), static_cast<std::size_t>(kMapFileSize));
   for (int col = 0; col < kGridSide; ++col) {
     int waves = 0;
-    for (int row = 0; row < kGridSide; ++row) waves += grid[static_cast<std::size_t>(row * kGridSide + col)] != 0;
+    for (int row = 0; row < kGridSide; ++row)
+      waves += grid[static_cast<std::size_t>(row * kGridSide + col)] != 0;
     if (col >= 1 && col <= 9) EXPECT_GT(waves, 0) << "stage " << col;
     else EXPECT_EQ(waves, 0) << "column " << col;
   }
@@ -379,20 +383,20 @@ TEST_F(ScheduleTest, RowsAndTimesNameTheSameCell) {
 
 TEST_F(ScheduleTest, WavesThatCannotPlayAreRefused) {
   for (const char *bad : {
-           "stage 1\n10: 39\n",          // no catalogue entry
-           "stage 1\n10: 45\n",          // no catalogue entry
-           "stage 1\n10: 50\n",          // not a wave
-           "stage 9\n55: 1\n",           // between the warning and the boss
-           "stage 1\n143: 1\n",          // after the boss
-           "stage 1\n200: 1\n",          // never read
-           "stage 9\n10: 22\n",          // vehicles in open space
-           "stage 8\n20: 7\n",           // read together with a boss group
+           "stage 1\n10: 39\n",                   // no catalogue entry
+           "stage 1\n10: 45\n",                   // no catalogue entry
+           "stage 1\n10: 50\n",                   // not a wave
+           "stage 9\n55: 1\n",                    // between the warning and the boss
+           "stage 1\n143: 1\n",                   // after the boss
+           "stage 1\n200: 1\n",                   // never read
+           "stage 9\n10: 22\n",                   // vehicles in open space
+           "stage 8\n20: 7\n",                    // read together with a boss group
            "stage 7\n101: 13\n103: 1\n105: 3\n",  // no room left for the boss at 3200
-           "stage 5\n18: 3\n20: 3\n",    // a warp loop that piles up
-           "stage 5\n19: 30\n",          // a lingering wall in a warp loop
-           "stage 12\n1: 1\n",           // no such stage
-           "stage 1\nt100: 1\n",         // between two rows
-           "stage 1\n5: 1\n5: 2\n",      // one row, two waves
+           "stage 5\n18: 3\n20: 3\n",             // a warp loop that piles up
+           "stage 5\n19: 30\n",                   // a lingering wall in a warp loop
+           "stage 12\n1: 1\n",                    // no such stage
+           "stage 1\nt100: 1\n",                  // between two rows
+           "stage 1\n5: 1\n5: 2\n",               // one row, two waves
        }) {
     EXPECT_NE(Compile(bad), 0) << bad;
     EXPECT_FALSE(Written()) << bad;

@@ -75,17 +75,17 @@ TEST_F(MakeArtTest, CutsSoftEdgesAndKeepsBlackPicturePixelsApartFromTheMatte) {
   test::WriteBytes(src.file("TOKU19.svg"), svg);  // AND-XOR
   test::WriteBytes(src.file("EN14.svg"), svg);    // OR-AND
   ASSERT_EQ(RunTool(tool + " --src " + src.path() + " --out " + out.path()), 0);
-  for (auto [family, index, name, maskName] :
-       {std::tuple{Family::TOKU, 19, "TOKU19.png", "TOKUM19.png"}, {Family::EN, 14, "EN14.png", "ENM14.png"}}) {
+  for (auto [family, index, name, maskName] : {std::tuple{Family::TOKU, 19, "TOKU19.png", "TOKUM19.png"},
+                                               {Family::EN, 14, "EN14.png", "ENM14.png"}}) {
     Surface colour, mask;
     ASSERT_TRUE(ReadPng(out.file(name), colour));
     ASSERT_TRUE(ReadPng(out.file(maskName), mask));
     const SheetSpec *spec = FindSheet(family, index);
     ExpectExactMask(*spec, colour, mask);
     const bool orAnd = spec->conv == MaskConv::OrAnd;
-    EXPECT_EQ(colour.at(0, 0), orAnd ? 0xFFFFFFu : 0u);      // matte
+    EXPECT_EQ(colour.at(0, 0), orAnd ? 0xFFFFFFu : 0u);           // matte
     EXPECT_EQ(colour.at(16, 16), orAnd ? 0xFEFEFEu : 0xFFFFFFu);  // white core (nudged on white)
-    EXPECT_EQ(colour.at(8, 16), orAnd ? 0u : 0x010101u);     // black body (nudged on black)
+    EXPECT_EQ(colour.at(8, 16), orAnd ? 0u : 0x010101u);          // black body (nudged on black)
   }
 }
 

@@ -89,8 +89,8 @@ TEST(ShippedMaps, CompileIntoWholeGridsAndTheHarderVersionsCells) {
   test::TempDir out;
   Result r = RunMakeMaps(std::string(QELVANE_SOURCE_DIR) + "/assets/maps", out.path(), false);
   ASSERT_EQ(r.status, 0) << r.output;
-  for (const char *name : {"st1a", "st1b", "st2a", "st2b", "st3a", "st4a", "st4b", "st5a", "st5b", "st6a", "st6b",
-                           "st7a", "st7b"}) {
+  for (const char *name : {"st1a", "st1b", "st2a", "st2b", "st3a", "st4a", "st4b", "st5a", "st5b", "st6a",
+                           "st6b", "st7a", "st7b"}) {
     std::string bytes = test::ReadBytes(out.file(std::string(name) + ".map"));
     EXPECT_EQ(bytes.size(), 65536u) << name;
   }
@@ -125,8 +125,11 @@ TEST_F(MapCompilerTest, CodesOutsideTheirLayerAreRefused) {
   Result r = compile();
   EXPECT_NE(r.status, 0);
   EXPECT_NE(r.output.find("st2b.txt:3: code 100 is no far tile"), std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("st2a.txt:3: code 93 is no near tile (the near sheet ends at 89)"), std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("st2a.txt:4: code 0 is \"empty\", not \"girder_v\""), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("st2a.txt:3: code 93 is no near tile (the near sheet ends at 89)"),
+            std::string::npos)
+      << r.output;
+  EXPECT_NE(r.output.find("st2a.txt:4: code 0 is \"empty\", not \"girder_v\""), std::string::npos)
+      << r.output;
   EXPECT_FALSE(written("st2b.map"));
 }
 
@@ -146,19 +149,25 @@ TEST_F(MapCompilerTest, MarkersOnlyWhereTheyTurnIntoEnemies) {
   EXPECT_NE(r.status, 0);
   EXPECT_NE(r.output.find("st2a.txt:" + std::to_string(LineOfRow(stage2, 20)) +
                           ": marker 101 (turret) in column 5: stage 2 does not turn it into an enemy"),
-            std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("st4a.txt:" + std::to_string(LineOfRow(stage4, 230)) + ": marker 100 (ground_gun) in column 6: row 230 is painted when the stage loads"),
-            std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("st4a.txt:" + std::to_string(LineOfRow(stage4, 5)) + ": marker 100 (ground_gun) in column 6: row 5 lies in a loop"),
-            std::string::npos) << r.output;
-  EXPECT_EQ(r.output.find("row 100 "), std::string::npos) << "a marker where it spawns once is fine\n" << r.output;
+            std::string::npos)
+      << r.output;
+  EXPECT_NE(r.output.find("st4a.txt:" + std::to_string(LineOfRow(stage4, 230)) +
+                          ": marker 100 (ground_gun) in column 6: row 230 is painted when the stage loads"),
+            std::string::npos)
+      << r.output;
+  EXPECT_NE(r.output.find("st4a.txt:" + std::to_string(LineOfRow(stage4, 5)) +
+                          ": marker 100 (ground_gun) in column 6: row 5 lies in a loop"),
+            std::string::npos)
+      << r.output;
+  EXPECT_EQ(r.output.find("row 100 "), std::string::npos) << "a marker where it spawns once is fine\n"
+                                                          << r.output;
 }
 
 TEST_F(MapCompilerTest, LoopThatDoesNotCloseIsRefused) {
   // Row 14 starts dust that rows 15 and 16 finish, so every neighbour meets; but stage 2 loops
   // rows 0..14, which puts row 14's dusty bottom right above row 0's open space.
-  std::string legend = "tile . 0\ntile ^ " + std::to_string(Code(tiles::Layer::Far, "dust_edge_top")) + "\ntile # " +
-                       std::to_string(Code(tiles::Layer::Far, "dust_full")) + "\ntile _ " +
+  std::string legend = "tile . 0\ntile ^ " + std::to_string(Code(tiles::Layer::Far, "dust_edge_top")) +
+                       "\ntile # " + std::to_string(Code(tiles::Layer::Far, "dust_full")) + "\ntile _ " +
                        std::to_string(Code(tiles::Layer::Far, "dust_edge_bottom")) + "\n";
   std::array<char, 18> rows;
   rows.fill('.');
@@ -167,9 +176,10 @@ TEST_F(MapCompilerTest, LoopThatDoesNotCloseIsRefused) {
   write("st2b.txt", text);
   Result r = compile();
   EXPECT_NE(r.status, 0);
-  const std::string expected = "st2b.txt:" + std::to_string(LineOfRow(text, 14)) +
-                               ": stage 2 shows row 14 right above row 0 (a wrap or jump of its scroll rules), column 0 "
-                               "(and 14 more): the bottom of dust_edge_top (dust|dust) does not meet the top of space (space|space)";
+  const std::string expected =
+      "st2b.txt:" + std::to_string(LineOfRow(text, 14)) +
+      ": stage 2 shows row 14 right above row 0 (a wrap or jump of its scroll rules), column 0 "
+      "(and 14 more): the bottom of dust_edge_top (dust|dust) does not meet the top of space (space|space)";
   EXPECT_NE(r.output.find(expected), std::string::npos) << r.output;
   EXPECT_EQ(r.output.find("row 14 above row 15"), std::string::npos) << r.output;
   EXPECT_FALSE(written("st2b.map"));
@@ -183,9 +193,12 @@ TEST_F(MapCompilerTest, NeighboursAndShownRowsAreChecked) {
   write("st2b.txt", text);
   Result r = compile();
   EXPECT_NE(r.status, 0);
-  EXPECT_NE(r.output.find("st2b.txt:" + std::to_string(LineOfRow(text, 4)) + ": row 4, columns 5 and 6: the right side of space"),
-            std::string::npos) << r.output;
-  EXPECT_NE(r.output.find("st2b.txt:1: row 9 is shown on screen but not written"), std::string::npos) << r.output;
+  EXPECT_NE(r.output.find("st2b.txt:" + std::to_string(LineOfRow(text, 4)) +
+                          ": row 4, columns 5 and 6: the right side of space"),
+            std::string::npos)
+      << r.output;
+  EXPECT_NE(r.output.find("st2b.txt:1: row 9 is shown on screen but not written"), std::string::npos)
+      << r.output;
 }
 
 TEST_F(MapCompilerTest, TheHarderVersionsCellsAreWrittenInTheirOrder) {
@@ -203,25 +216,26 @@ TEST_F(MapCompilerTest, TheHarderVersionsCellsAreWrittenInTheirOrder) {
   std::vector<PatchCell> cells;
   std::string why;
   ASSERT_TRUE(DecodePatches(test::ReadBytes(out_.file(kHardPatchFile)), &cells, &why)) << why;
-  EXPECT_EQ(Describe(cells), "4 near 7:100=104\n4 near 7:120=104\n4 schedule 4:30=2\n4 schedule 4:31=0\n"
-                             "4 near 2:140=100\n1 schedule 1:18=29\n");
+  EXPECT_EQ(Describe(cells),
+            "4 near 7:100=104\n4 near 7:120=104\n4 schedule 4:30=2\n4 schedule 4:31=0\n"
+            "4 near 2:140=100\n1 schedule 1:18=29\n");
 }
 
 TEST_F(MapCompilerTest, PatchSourcesThatCannotApplyAsMeantAreRefused) {
   write("st4a.txt", Stage4Floor());
   const std::string text =
-      "near 3 5=1\n"                // 1
-      "stage 0\n"                   // 2
-      "stage 4\n"                   // 3
-      "near 15 10=turret\n"         // 4
-      "near 7 10=wheel\n"           // 5
-      "near 7 11=95\n"              // 6
-      "schedule 40=39\n"            // 7
-      "schedule 41=2 41=3\n"        // 8
-      "schedule 300=2\n"            // 9
-      "wave 3\n"                    // 10
-      "stage 9\n"                   // 11
-      "near 1 5=turret\n";          // 12
+      "near 3 5=1\n"          // 1
+      "stage 0\n"             // 2
+      "stage 4\n"             // 3
+      "near 15 10=turret\n"   // 4
+      "near 7 10=wheel\n"     // 5
+      "near 7 11=95\n"        // 6
+      "schedule 40=39\n"      // 7
+      "schedule 41=2 41=3\n"  // 8
+      "schedule 300=2\n"      // 9
+      "wave 3\n"              // 10
+      "stage 9\n"             // 11
+      "near 1 5=turret\n";    // 12
   write("mapset2.patch", text);
   Result r = compile();
   EXPECT_NE(r.status, 0);
@@ -248,7 +262,8 @@ TEST_F(MapCompilerTest, TheHarderVersionsMarkersAreCheckedWithTheMap) {
   EXPECT_NE(r.status, 0);
   const std::string at =
       "st4a.txt:" + std::to_string(LineOfRow(map, 5)) + ": in the harder version (extra markers): ";
-  EXPECT_NE(r.output.find(at + "marker 104 (car_parked) in column 6: row 5 lies in a loop"), std::string::npos)
+  EXPECT_NE(r.output.find(at + "marker 104 (car_parked) in column 6: row 5 lies in a loop"),
+            std::string::npos)
       << r.output;
   EXPECT_NE(r.output.find("row 230 is painted when the stage loads"), std::string::npos) << r.output;
   EXPECT_EQ(r.output.find("row 100 "), std::string::npos) << r.output;

@@ -109,8 +109,7 @@ TEST_P(MusicPieceTest, HasItsVoicesEachOnItsOwnInstrument) {
 
 TEST_P(MusicPieceTest, EveryNoteEndsBeforeThePieceDoes) {
   for (const Note &note : notes) {
-    EXPECT_GE(note.off, 0) << "channel " << note.channel + 1 << " key " << note.key
-                           << " is never released";
+    EXPECT_GE(note.off, 0) << "channel " << note.channel + 1 << " key " << note.key << " is never released";
     EXPECT_LE(note.off, song.endMicros);
   }
 }
@@ -141,8 +140,8 @@ TEST_P(MusicPieceTest, IsWhatItsScoreCompilesTo) {
   const std::string name = MusicFile(GetParam());
   const std::string score = kScores + "/" + name.substr(0, 3) + ".abc";
   const std::string again = dir.file(name);
-  const std::string command = std::string("'") + QELVANE_ABC2MIDI + "' '" + score + "' -o '" +
-                              again + "' > /dev/null 2>&1";
+  const std::string command =
+      std::string("'") + QELVANE_ABC2MIDI + "' '" + score + "' -o '" + again + "' > /dev/null 2>&1";
   ASSERT_EQ(std::system(command.c_str()), 0) << command;
   EXPECT_TRUE(test::ReadBytes(again) == test::ReadBytes(PiecePath(GetParam())))
       << name << " differs from what " << score << " compiles to";
@@ -171,16 +170,13 @@ TEST(MusicLoudnessTest, ThePiecesShareOneLoudnessNearTheSoundEffects) {
     const double loudest = audio_measure::LoudestDb(power, music_render::kRate);
     EXPECT_GT(loudest, -21.0) << MusicFile(n);
     EXPECT_LT(loudest, -12.0) << MusicFile(n);
-    EXPECT_LT(audio_measure::ToDb(std::max(audio_measure::Peak(left), audio_measure::Peak(right))),
-              -1.0)
+    EXPECT_LT(audio_measure::ToDb(std::max(audio_measure::Peak(left), audio_measure::Peak(right))), -1.0)
         << MusicFile(n);
   }
   const auto [low, high] = std::minmax_element(
-      integrated.begin(), integrated.end(),
-      [](const auto &a, const auto &b) { return a.second < b.second; });
-  EXPECT_LE(high->second - low->second, 2.0)
-      << MusicFile(high->first) << " at " << high->second << " dB, " << MusicFile(low->first)
-      << " at " << low->second << " dB";
+      integrated.begin(), integrated.end(), [](const auto &a, const auto &b) { return a.second < b.second; });
+  EXPECT_LE(high->second - low->second, 2.0) << MusicFile(high->first) << " at " << high->second << " dB, "
+                                             << MusicFile(low->first) << " at " << low->second << " dB";
 }
 
 // The game's music rules on the real audio host: a host without a window whose music goes to

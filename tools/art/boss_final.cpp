@@ -127,9 +127,7 @@ ART_SHEET(EN38) {
   Place(c, Wreck(f, 38), 1, 0);
 }
 
-ART_SHEET(EN39) {
-  PlaceSidesAndWrecks(c, 64, 150, 39, Pylon);
-}
+ART_SHEET(EN39) { PlaceSidesAndWrecks(c, 64, 150, 39, Pylon); }
 
 ART_SHEET(EN40) {
   FinalBody(c);

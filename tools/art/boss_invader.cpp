@@ -110,9 +110,7 @@ ART_SHEET(EN29) {
   Place(c, Wreck(f, 29), 2, 0);
 }
 
-ART_SHEET(EN30) {
-  PlaceSidesAndWrecks(c, 32, 96, 30, WingTip);
-}
+ART_SHEET(EN30) { PlaceSidesAndWrecks(c, 32, 96, 30, WingTip); }
 
 ART_SHEET(EN31) {
   InvaderSpine(c);

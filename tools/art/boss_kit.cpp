@@ -11,9 +11,7 @@ constexpr Argb Hex(std::uint32_t v) { return 0xFF000000u | v; }
 
 int Channel(Argb c, int shift) { return static_cast<int>((c >> shift) & 255); }
 
-double Luma(Argb c) {
-  return (0.30 * Channel(c, 16) + 0.55 * Channel(c, 8) + 0.15 * Channel(c, 0)) / 255.0;
-}
+double Luma(Argb c) { return (0.30 * Channel(c, 16) + 0.55 * Channel(c, 8) + 0.15 * Channel(c, 0)) / 255.0; }
 
 double Saturation(Argb c) {
   int r = Channel(c, 16), g = Channel(c, 8), b = Channel(c, 0);
@@ -112,8 +110,10 @@ const Ramp kEarth{Hex(0x1e160e), Hex(0x342818), Hex(0x4c3c24), Hex(0x665234), He
 const Ramp kBrass{Hex(0x2a1c06), Hex(0x4c3410), Hex(0x74521c), Hex(0x9c7430), Hex(0xc89c4c), Hex(0xf0d490)};
 const Ramp kPlum{Hex(0x220e1c), Hex(0x3c1a32), Hex(0x5a2a4a), Hex(0x7c3e66), Hex(0xa4608a), Hex(0xd49ab8)};
 const Ramp kRedGlow{Hex(0x3c0606), Hex(0x7a0e0a), Hex(0xc41c12), Hex(0xf44a20), Hex(0xff9a60), Hex(0xfff0d8)};
-const Ramp kAmberGlow{Hex(0x3c1c02), Hex(0x804000), Hex(0xc87400), Hex(0xf4a818), Hex(0xffd860), Hex(0xfffae0)};
-const Ramp kMagentaGlow{Hex(0x30062a), Hex(0x6a0c58), Hex(0xb01c90), Hex(0xe84ac4), Hex(0xff96e4), Hex(0xfff0fc)};
+const Ramp kAmberGlow{Hex(0x3c1c02), Hex(0x804000), Hex(0xc87400),
+                      Hex(0xf4a818), Hex(0xffd860), Hex(0xfffae0)};
+const Ramp kMagentaGlow{Hex(0x30062a), Hex(0x6a0c58), Hex(0xb01c90),
+                        Hex(0xe84ac4), Hex(0xff96e4), Hex(0xfff0fc)};
 const Ramp kGlass{Hex(0x06120e), Hex(0x0c2a24), Hex(0x14463c), Hex(0x24705c), Hex(0x56aa8a), Hex(0xd6f6e4)};
 
 void Fill(Canvas &c, const Mask &m, const Ramp &r, const Paint &p) {
@@ -129,7 +129,8 @@ void Fill(Canvas &c, const Mask &m, const Ramp &r, const Paint &p) {
     for (int x = b.x0; x <= b.x1; ++x) {
       if (!m.at(x, y)) continue;
       double level = LightLevel(m, b, p, x, y) + EdgeLevel(m, x, y, p.bevel);
-      bool seam = (!m.at(x + 1, y) && before.covered(x + 1, y)) || (!m.at(x, y + 1) && before.covered(x, y + 1));
+      bool seam =
+          (!m.at(x + 1, y) && before.covered(x + 1, y)) || (!m.at(x, y + 1) && before.covered(x, y + 1));
       if (p.seams && seam) level = 0.5;
       double q = p.dither ? std::floor(level * 2 + Threshold2(x, y)) / 2 : std::round(level * 2) / 2;
       c.set(x, y, r.at(std::clamp(q, 0.5, 5.0)));
@@ -139,7 +140,9 @@ void Fill(Canvas &c, const Mask &m, const Ramp &r, const Paint &p) {
 void Groove(Canvas &c, double x1, double y1, double x2, double y2, double dark) {
   auto px = LinePixels(x1, y1, x2, y2);
   bool flat = std::fabs(x2 - x1) >= std::fabs(y2 - y1);
-  auto onLine = [&](int x, int y) { return std::find(px.begin(), px.end(), std::make_pair(x, y)) != px.end(); };
+  auto onLine = [&](int x, int y) {
+    return std::find(px.begin(), px.end(), std::make_pair(x, y)) != px.end();
+  };
   for (auto [x, y] : px) {
     int lx = flat ? x : x + 1, ly = flat ? y + 1 : y;
     if (!onLine(lx, ly)) ShadePixel(c, lx, ly, 1.22);
@@ -224,7 +227,7 @@ void Nozzle(Canvas &c, double cx, double y, double rx, double ry, const Ramp &me
     in.poly({cx - rx * 0.45, y + ry, cx, y + ry - flameLen * 0.7 - ry, cx + rx * 0.45, y + ry});
     for (int j = 0; j < c.h; ++j)
       for (int i = 0; i < c.w; ++i)
-        if (in.at(i, j) && !f.at(i, j - 1) ) c.set(i, j, flame[3]);
+        if (in.at(i, j) && !f.at(i, j - 1)) c.set(i, j, flame[3]);
         else if (in.at(i, j)) c.set(i, j, flame[4]);
   }
   Mask ring(c.w, c.h);
@@ -246,7 +249,8 @@ namespace {
 // Smooth value noise in 0..1 with a cell of `cell` pixels.
 double Noise(std::uint32_t seed, double x, double y, double cell) {
   auto hash = [&](int i, int j) {
-    std::uint32_t v = seed ^ (static_cast<std::uint32_t>(i) * 73856093u) ^ (static_cast<std::uint32_t>(j) * 19349663u);
+    std::uint32_t v =
+        seed ^ (static_cast<std::uint32_t>(i) * 73856093u) ^ (static_cast<std::uint32_t>(j) * 19349663u);
     v ^= v >> 13;
     v *= 0x5bd1e995u;
     v ^= v >> 15;
@@ -334,7 +338,8 @@ Canvas Wreck(const Canvas &working, std::uint32_t seed, double damage) {
   Canvas copy = c;
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x) {
-      int n = copy.covered(x - 1, y) + copy.covered(x + 1, y) + copy.covered(x, y - 1) + copy.covered(x, y + 1);
+      int n =
+          copy.covered(x - 1, y) + copy.covered(x + 1, y) + copy.covered(x, y - 1) + copy.covered(x, y + 1);
       if (copy.covered(x, y) && n <= 1) c.set(x, y, kClear);
     }
   return c;

@@ -23,8 +23,8 @@ struct Side {
   bool right = false;
   int w = 0;
   Mask operator()(const Mask &m) const { return right ? m.flipped() : m; }
-  int px(int x) const { return right ? w - 1 - x : x; }        // a pixel column
-  double cx(double x) const { return right ? w - x : x; }      // a continuous coordinate
+  int px(int x) const { return right ? w - 1 - x : x; }    // a pixel column
+  double cx(double x) const { return right ? w - x : x; }  // a continuous coordinate
 };
 
 // How a shape is lit before its edges are bevelled.
@@ -91,7 +91,6 @@ void PlaceSidesAndWrecks(Canvas &sheet, int w, int h, std::uint32_t seed, Draw d
   }
 }
 
-
 // A seeded pseudo-random source for the scorch patterns.
 struct Rng {
   std::uint32_t s;
@@ -103,7 +102,9 @@ struct Rng {
     return s;
   }
   double unit() { return (next() & 0xFFFFFF) / 16777216.0; }
-  int range(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1)); }
+  int range(int lo, int hi) {
+    return lo + static_cast<int>(next() % static_cast<std::uint32_t>(hi - lo + 1));
+  }
 };
 
 }  // namespace qel::art::kit

@@ -72,9 +72,9 @@ struct Break {
 };
 
 // Where the plate breaks, in order: each more damaged frame adds the next few.
-constexpr Break kBreaks[] = {{40, 22, 3.5}, {22, 40, 4},  {27, 24, 5},    {44, 42, 6},    {18, 18, 5},
-                             {48, 26, 5},   {30, 48, 6},  {14, 32, 5.5},  {38, 34, 6.5}, {26, 33, 6.5},
-                             {32, 12, 5},   {52, 36, 5}};
+constexpr Break kBreaks[] = {{40, 22, 3.5}, {22, 40, 4},   {27, 24, 5}, {44, 42, 6},
+                             {18, 18, 5},   {48, 26, 5},   {30, 48, 6}, {14, 32, 5.5},
+                             {38, 34, 6.5}, {26, 33, 6.5}, {32, 12, 5}, {52, 36, 5}};
 
 // The hatch at a stage of damage 0 (closed) to 3 (most broken).
 void Hatch(Canvas &c, int damage) {
@@ -98,7 +98,8 @@ void Hatch(Canvas &c, int damage) {
   Canvas copy = c;
   for (int y = 0; y < c.h; ++y)
     for (int x = 0; x < c.w; ++x) {
-      int n = copy.covered(x - 1, y) + copy.covered(x + 1, y) + copy.covered(x, y - 1) + copy.covered(x, y + 1);
+      int n =
+          copy.covered(x - 1, y) + copy.covered(x + 1, y) + copy.covered(x, y - 1) + copy.covered(x, y + 1);
       if (copy.covered(x, y) && n <= 1) c.set(x, y, kClear);
     }
 }
@@ -177,13 +178,9 @@ ART_SHEET(EN42) {
   PlaceFrames(c, 24, 24, 2, [](Canvas &frame, int f) { TrackingGun(frame, f == 1); });
 }
 
-ART_SHEET(EN43) {
-  PlaceFrames(c, 80, 40, 3, Launcher);
-}
+ART_SHEET(EN43) { PlaceFrames(c, 80, 40, 3, Launcher); }
 
-ART_SHEET(EN44) {
-  PlaceFrames(c, 16, 16, 2, Missile);
-}
+ART_SHEET(EN44) { PlaceFrames(c, 16, 16, 2, Missile); }
 
 ART_SHEET(EN46) {
   PlaceFrames(c, 64, 64, 4, Hatch);

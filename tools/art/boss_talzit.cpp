@@ -43,7 +43,8 @@ void TalzitBody(Canvas &c) {
   c.fillEllipse(ax + 0.3, 104.3, 7.5, 6, Rgb(14, 10, 14));
   for (int k = 0; k < 8; ++k) {
     double a = k * 0.785398;
-    Lamp(c, static_cast<int>(19.6 + 5.2 * std::cos(a)), static_cast<int>(103.6 + 3.8 * std::sin(a)), kRedGlow);
+    Lamp(c, static_cast<int>(19.6 + 5.2 * std::cos(a)), static_cast<int>(103.6 + 3.8 * std::sin(a)),
+         kRedGlow);
   }
   c.fillRect(19, 103, 2, 2, kRedGlow[2]);
   for (int s : {0, 1}) {

@@ -137,13 +137,9 @@ void Shuttle(Canvas &c, int f) {
 
 }  // namespace
 
-ART_SHEET(EN26) {
-  PlaceFrames(c, 32, 32, 2, Shuttle);
-}
+ART_SHEET(EN26) { PlaceFrames(c, 32, 32, 2, Shuttle); }
 
-ART_SHEET(EN27) {
-  PlaceFrames(c, 32, 32, 2, RailCrawler);
-}
+ART_SHEET(EN27) { PlaceFrames(c, 32, 32, 2, RailCrawler); }
 
 ART_SHEET(EN28) {
   TerazaHull(c);

@@ -163,7 +163,10 @@ void BoxBouncer(Canvas &c) {
 
 }  // namespace
 
-ART_SHEET(EN22) { BoxBouncer(c); c.outline(kInk); }
+ART_SHEET(EN22) {
+  BoxBouncer(c);
+  c.outline(kInk);
+}
 
 ART_SHEET(EN23) {
   Canvas f(40, 50);
@@ -175,7 +178,10 @@ ART_SHEET(EN23) {
   Place(c, Wreck(f, 23), 2, 0);
 }
 
-ART_SHEET(EN24) { ValdisHull(c); c.outline(kInk); }
+ART_SHEET(EN24) {
+  ValdisHull(c);
+  c.outline(kInk);
+}
 
 ART_SHEET(EN25) {
   Canvas f(40, 70);

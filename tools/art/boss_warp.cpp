@@ -98,9 +98,7 @@ void WarpGunPod(Canvas &c, int f) {
 
 }  // namespace
 
-ART_SHEET(EN35) {
-  PlaceFrames(c, 32, 32, 2, WarpGunPod);
-}
+ART_SHEET(EN35) { PlaceFrames(c, 32, 32, 2, WarpGunPod); }
 
 ART_SHEET(EN36) {
   Canvas f(32, 96);

@@ -16,8 +16,7 @@ using namespace bullet;
 
 // A glowing ball lit from the top left: the hot spot sits up-left of the centre, the rim falls
 // off to the darkest body shade at the bottom right. heat > 0 makes the whole ball hotter.
-void GlowBall(Canvas &c, double cx, double cy, double r, const Ramp &ramp, double heat,
-              double dither = 0) {
+void GlowBall(Canvas &c, double cx, double cy, double r, const Ramp &ramp, double heat, double dither = 0) {
   const double hx = cx - 0.3 * r, hy = cy - 0.3 * r;
   const int x0 = static_cast<int>(std::floor(cx - r)), x1 = static_cast<int>(std::ceil(cx + r));
   const int y0 = static_cast<int>(std::floor(cy - r)), y1 = static_cast<int>(std::ceil(cy + r));
@@ -32,8 +31,7 @@ void GlowBall(Canvas &c, double cx, double cy, double r, const Ramp &ramp, doubl
 
 // A spike: a triangle pointing away from (cx, cy) at angle a (radians), its base of half-width
 // hw on the circle of radius r0 and its point at radius r1.
-void Spike(Canvas &c, double cx, double cy, double a, double r0, double r1, double hw,
-           Argb colour) {
+void Spike(Canvas &c, double cx, double cy, double a, double r0, double r1, double hw, Argb colour) {
   double ux = std::cos(a), uy = std::sin(a), vx = -uy, vy = ux;
   c.fillPolygon({cx + ux * r0 + vx * hw, cy + uy * r0 + vy * hw, cx + ux * r1, cy + uy * r1,
                  cx + ux * r0 - vx * hw, cy + uy * r0 - vy * hw},
@@ -185,8 +183,7 @@ ART_SHEET(TOKU33) {
           if (dx * dx + dy * dy > 1) continue;
           // Diagonal bands, bent by the sphere, shifted half a band on the second frame.
           double u = (dx - dy) / std::sqrt(2.0 - dx * dx - dy * dy + 0.01) + f * 0.5;
-          if (std::fmod(u * 2.0 + 20.0, 2.0) < 0.8)
-            cell.set(x, y, Mix(cell.get(x, y), kRed[2], 0.75));
+          if (std::fmod(u * 2.0 + 20.0, 2.0) < 0.8) cell.set(x, y, Mix(cell.get(x, y), kRed[2], 0.75));
         }
     });
 }

@@ -119,16 +119,14 @@ ART_SHEET(TOKU25) {
     for (int i = 0; i < 4; ++i) {
       double a = i * kPi / 2, ux = std::cos(a), uy = std::sin(a);
       double reach = f ? 4.8 : 5.9, base = 2.0;
-      knot.fillPolygon({k - uy * base, k + ux * base, k + ux * reach, k + uy * reach, k + uy * base,
-                        k - ux * base},
-                       i == 2 || i == 3 ? kMagenta[4] : kMagenta[3]);
+      knot.fillPolygon(
+          {k - uy * base, k + ux * base, k + ux * reach, k + uy * reach, k + uy * base, k - ux * base},
+          i == 2 || i == 3 ? kMagenta[4] : kMagenta[3]);
     }
     knot.fillCircle(k, k, 3.6, kMagenta[4]);
     knot.fillCircle(k - 0.5, k - 0.5, f ? 2.8 : 2.2, kMagenta[5]);
-    if (f)
-      knot.fillRect(6, 5, 1, 3, kMagenta[6]), knot.fillRect(5, 6, 3, 1, kMagenta[6]);
-    else
-      knot.fillRect(5, 5, 2, 2, kMagenta[6]);
+    if (f) knot.fillRect(6, 5, 1, 3, kMagenta[6]), knot.fillRect(5, 6, 3, 1, kMagenta[6]);
+    else knot.fillRect(5, 5, 2, 2, kMagenta[6]);
     knot.outline(kMagenta[0]);
     c.paste(knot, f * 16, 0);
   }
@@ -168,13 +166,9 @@ void GrowingBeam(Canvas &c, int w, double ripple) {
 }  // namespace
 
 // Mode 56, the narrow growing beam: 16 wide, its tip at the bottom.
-ART_SHEET(TOKU34) {
-  GrowingBeam(c, 16, 0.12);
-}
+ART_SHEET(TOKU34) { GrowingBeam(c, 16, 0.12); }
 
 // Mode 55, the wide growing beam: 64 wide, its tip at the bottom.
-ART_SHEET(TOKU35) {
-  GrowingBeam(c, 64, 0.08);
-}
+ART_SHEET(TOKU35) { GrowingBeam(c, 64, 0.08); }
 
 }  // namespace qel::art

@@ -11,7 +11,6 @@
 
 namespace qel::art::bullet {
 
-
 // Bullet ramps have seven shades: the outline (0), the body (1..4) and the white-hot core (6).
 inline const Ramp kFire = {Rgb(60, 8, 0),     Rgb(128, 20, 0),    Rgb(200, 48, 0),   Rgb(248, 96, 16),
                            Rgb(255, 160, 48), Rgb(255, 224, 128), Rgb(255, 255, 240)};

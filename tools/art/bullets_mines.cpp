@@ -20,13 +20,9 @@ using namespace bullet;
 constexpr double kCx = 24, kCy = 24;  // the mine's centre in its 48 x 48 cell
 
 // How lit a surface facing angle a is: 1 towards the top left, -1 towards the bottom right.
-double Lit(double a) {
-  return -(std::cos(a) + std::sin(a)) / std::sqrt(2.0);
-}
+double Lit(double a) { return -(std::cos(a) + std::sin(a)) / std::sqrt(2.0); }
 
-Argb LitShade(const Ramp &ramp, double a) {
-  return ramp[Lit(a) > 0.35 ? 4u : Lit(a) > -0.45 ? 3u : 2u];
-}
+Argb LitShade(const Ramp &ramp, double a) { return ramp[Lit(a) > 0.35 ? 4u : Lit(a) > -0.45 ? 3u : 2u]; }
 
 // A shaded sphere: bands by distance from a highlight up-left of the centre.
 void Sphere(Canvas &c, double cx, double cy, double r, const Ramp &ramp, double heat) {
@@ -69,10 +65,9 @@ void PullMine(Canvas &c, int frame) {
 // Eight spikes pointing out, turned a third of their spacing per frame.
 void PushMine(Canvas &c, int frame) {
   for (int i = 0; i < 8; ++i) {
-    double a = i * kPi / 4 + frame * kPi / 12, ux = std::cos(a), uy = std::sin(a), vx = -uy,
-           vy = ux;
-    c.fillPolygon({kCx + ux * 9 + vx * 3.5, kCy + uy * 9 + vy * 3.5, kCx + ux * 21.5,
-                   kCy + uy * 21.5, kCx + ux * 9 - vx * 3.5, kCy + uy * 9 - vy * 3.5},
+    double a = i * kPi / 4 + frame * kPi / 12, ux = std::cos(a), uy = std::sin(a), vx = -uy, vy = ux;
+    c.fillPolygon({kCx + ux * 9 + vx * 3.5, kCy + uy * 9 + vy * 3.5, kCx + ux * 21.5, kCy + uy * 21.5,
+                   kCx + ux * 9 - vx * 3.5, kCy + uy * 9 - vy * 3.5},
                   LitShade(kFire, a));
     c.fillCircle(kCx + ux * 19, kCy + uy * 19, 1.0, kFire[5]);  // hot points
   }
@@ -108,8 +103,7 @@ void Field(Canvas &c, int frame, const Ramp &ramp, int dashes, double echo) {
     for (int x = (y & 1); x < 96; x += 2) {
       double d = std::hypot(x + 0.5 - c0, y + 0.5 - c0);
       for (double r = 44 - 6.0 * frame; r >= 12; r -= 18)
-        if (r + echo < 45 && std::abs(d - r - echo) <= 0.6 && !c.covered(x, y))
-          c.set(x, y, ramp[2]);
+        if (r + echo < 45 && std::abs(d - r - echo) <= 0.6 && !c.covered(x, y)) c.set(x, y, ramp[2]);
     }
 }
 

@@ -67,7 +67,8 @@ void Canvas::outline(Argb c) {
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
       if (copy.covered(x, y)) continue;
-      if (copy.covered(x - 1, y) || copy.covered(x + 1, y) || copy.covered(x, y - 1) || copy.covered(x, y + 1))
+      if (copy.covered(x - 1, y) || copy.covered(x + 1, y) || copy.covered(x, y - 1) ||
+          copy.covered(x, y + 1))
         set(x, y, c);
     }
 }

@@ -149,10 +149,8 @@ void Saucer(Canvas &c, const Xform &t, int frame) {
 void SwingWing(Canvas &c, const Xform &t, int dive) {
   Exhaust(c, t, {0, -9}, 2.4, dive ? 7 : 5);
   Shape wing(c);
-  if (dive)
-    wing.sym(t, {{3, -2}, {9, -9}, {11, -10}, {10, -7}, {4, 4}});
-  else
-    wing.sym(t, {{3, -3}, {13, -2}, {14, 0}, {13, 2}, {4, 3}});
+  if (dive) wing.sym(t, {{3, -2}, {9, -9}, {11, -10}, {10, -7}, {4, 4}});
+  else wing.sym(t, {{3, -3}, {13, -2}, {14, 0}, {13, 2}, {4, 3}});
   Paint(c, wing, pal::kOlive, Plate(0, 1.2));
   Shape pivots(c);
   pivots.circle(t, {4, 0}, 2).circle(t, {-4, 0}, 2);
@@ -206,8 +204,7 @@ void Dasher(Canvas &c, const Xform &t, int frame) {
 void Pod(Canvas &c, const Xform &t, int dash) {
   Shape wings(c);
   if (dash) {
-    wings.poly(t, {{2, -3}, {-2, -12}, {-6, -13}, {-4, -3}})
-        .poly(t, {{2, 3}, {-2, 12}, {-6, 13}, {-4, 3}});
+    wings.poly(t, {{2, -3}, {-2, -12}, {-6, -13}, {-4, -3}}).poly(t, {{2, 3}, {-2, 12}, {-6, 13}, {-4, 3}});
   } else {
     wings.rect(t, 6, -10, 3, 20).rect(t, -9, -10, 3, 20);
     wings.rect(t, 4, -1.5, 3, 3).rect(t, -7, -1.5, 3, 3);
@@ -222,10 +219,8 @@ void Pod(Canvas &c, const Xform &t, int dash) {
   core.circle(t, {0, 0}, 5.5);
   Paint(c, core, pal::kRust, DomeOf(5.5, 0, 3.5));
   Shape eye(c);
-  if (dash)
-    eye.ellipse(t, {2.5, 0}, 2, 2.5);
-  else
-    eye.circle(t, {0, 0}, 2.5);
+  if (dash) eye.ellipse(t, {2.5, 0}, 2, 2.5);
+  else eye.circle(t, {0, 0}, 2.5);
   Paint(c, eye, pal::kRedGlass, DomeOf(2.5, 0.1));
 }
 
@@ -290,12 +285,9 @@ void RingShip(Canvas &c, const Xform &t) {
 }
 
 void Trio(Canvas &c, const Xform &t, int design) {
-  if (design == 0)
-    Diver(c, t);
-  else if (design == 1)
-    Hoverer(c, t);
-  else
-    RingShip(c, t);
+  if (design == 0) Diver(c, t);
+  else if (design == 1) Hoverer(c, t);
+  else RingShip(c, t);
 }
 
 // EN14: a homing mine, a spiked violet sphere round a red core.
@@ -303,9 +295,9 @@ void Mine(Canvas &c, const Xform &t, int) {
   Shape spikes(c);
   for (int i = 0; i < 8; ++i) {
     double a = i * 45 * 3.14159265358979 / 180, ca = std::cos(a), sa = std::sin(a);
-    spikes.poly(t, {{8 * ca - 2.2 * sa, 8 * sa + 2.2 * ca},
-                    {14 * ca, 14 * sa},
-                    {8 * ca + 2.2 * sa, 8 * sa - 2.2 * ca}});
+    spikes.poly(
+        t,
+        {{8 * ca - 2.2 * sa, 8 * sa + 2.2 * ca}, {14 * ca, 14 * sa}, {8 * ca + 2.2 * sa, 8 * sa - 2.2 * ca}});
   }
   Paint(c, spikes, pal::kSteel, Plate(0.5));
   Shape ball(c);
@@ -329,8 +321,7 @@ void Manta(Canvas &c, const Xform &t, int) {
   ribs.line(t, {4, -5}, {12, 1}).line(t, {-4, -5}, {-12, 1});
   Tint(c, ribs, 0.6);
   Shape horns(c);
-  horns.poly(t, {{1, 5}, {4, 7}, {3, 13}, {1.5, 9}})
-      .poly(t, {{-1, 5}, {-4, 7}, {-3, 13}, {-1.5, 9}});
+  horns.poly(t, {{1, 5}, {4, 7}, {3, 13}, {1.5, 9}}).poly(t, {{-1, 5}, {-4, 7}, {-3, 13}, {-1.5, 9}});
   Paint(c, horns, pal::kRust, Plate());
   Shape back(c);
   back.ellipse(t, {0, -1}, 4, 7);
@@ -404,12 +395,8 @@ ART_SHEET(EN12) {
   for (int f = 0; f < 3; ++f) craft::DrawCell(c, 32, 32, f, 0, Trio, f);
 }
 
-ART_SHEET(EN14) {
-  craft::DrawCell(c, 32, 32, 0, 0, Mine, 0);
-}
+ART_SHEET(EN14) { craft::DrawCell(c, 32, 32, 0, 0, Mine, 0); }
 
-ART_SHEET(EN15) {
-  craft::DrawCell(c, 32, 32, 0, 0, Manta, 0);
-}
+ART_SHEET(EN15) { craft::DrawCell(c, 32, 32, 0, 0, Manta, 0); }
 
 }  // namespace qel::art

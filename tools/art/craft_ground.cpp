@@ -20,7 +20,6 @@ using craft::Tint;
 using craft::Xform;
 namespace pal = craft::pal;
 
-
 // An octagonal armoured footing of the given radius, bolted at the corners.
 void Footing(Canvas &c, const Xform &t, double r) {
   std::vector<Pt> oct;

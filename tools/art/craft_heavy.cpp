@@ -23,7 +23,6 @@ using craft::Tint;
 using craft::Xform;
 namespace pal = craft::pal;
 
-
 // --- EN11, the barrier ship: 162 x 34, one picture --------------------------------------------
 
 void BarrierEngines(Canvas &c, const Xform &t) {
@@ -59,8 +58,7 @@ void BarrierHull(Canvas &c, const Xform &t) {
   for (int i = 0; i < 8; ++i) {
     double x0 = -76 + i * 19;
     Shape plate(c);
-    plate.poly(
-        t, {{x0 + 3, -7}, {x0 + 16, -7}, {x0 + 17, -6}, {x0 + 17, 3}, {x0 + 15, 5}, {x0 + 3, 5}});
+    plate.poly(t, {{x0 + 3, -7}, {x0 + 16, -7}, {x0 + 17, -6}, {x0 + 17, 3}, {x0 + 15, 5}, {x0 + 3, 5}});
     Paint(c, plate, pal::kViolet, Plate(0.3, 1.2));
     Shape rib(c);
     rib.rect(t, x0 - 1, -8, 3, 16);
@@ -72,14 +70,12 @@ void BarrierHull(Canvas &c, const Xform &t) {
   Shape clamps(c);
   clamps.rect(t, -81, -4, 5, 8).rect(t, 76, -4, 5, 8);
   Paint(c, clamps, pal::kSteel, Plate(0.5));
-  for (int i = 0; i < 8; ++i)
-    Lamp(c, t, {-66.5 + i * 19, -1}, i % 2 ? pal::kAmberLamp : pal::kRedLamp, 1);
+  for (int i = 0; i < 8; ++i) Lamp(c, t, {-66.5 + i * 19, -1}, i % 2 ? pal::kAmberLamp : pal::kRedLamp, 1);
 }
 
 void BarrierBridge(Canvas &c, const Xform &t) {
   Shape bridge(c);
-  bridge.poly(t,
-              {{-13, -15}, {13, -15}, {17, -11}, {17, 1}, {13, 4}, {-13, 4}, {-17, 1}, {-17, -11}});
+  bridge.poly(t, {{-13, -15}, {13, -15}, {17, -11}, {17, 1}, {13, 4}, {-13, 4}, {-17, 1}, {-17, -11}});
   Paint(c, bridge, pal::kRust, DomeOf(4, 0, 3, 0.2));
   Shape deck(c);
   deck.rect(t, -11, -12, 22, 7);
@@ -114,8 +110,7 @@ void Gunship(Canvas &c, const Xform &t, int frame) {
   Shape cannons(c);
   for (double x : {9.0, 14.0, -11.0, -16.0}) cannons.rect(t, x, -4, 2, 20);
   Paint(c, cannons, pal::kSteel, Plate(0.5));
-  for (double x : {10.0, 15.0, -10.0, -15.0})
-    Lamp(c, t, {x, 15}, frame ? pal::kAmberLamp : pal::kRedLamp, 2);
+  for (double x : {10.0, 15.0, -10.0, -15.0}) Lamp(c, t, {x, 15}, frame ? pal::kAmberLamp : pal::kRedLamp, 2);
   Shape body(c);
   body.sym(t, {{0, -17}, {6, -15}, {7, -4}, {6, 8}, {3, 16}, {0, 19}});
   Paint(c, body, pal::kOlive, DomeOf(4, 0, 3, 0.3));
@@ -140,9 +135,7 @@ void HeavyDiver(Canvas &c, const Xform &t, int frame) {
   keel.sym(t, {{0, -16}, {4, -14}, {4.5, 8}, {2, 14}, {0, 15}});
   Paint(c, keel, pal::kRust, DomeOf(3, 0, 3, 0.4));
   Shape guns(c);
-  guns.capsule(t, {0, 12}, {0, 20}, 3)
-      .capsule(t, {-3, 11}, {-7, 18}, 2.5)
-      .capsule(t, {3, 11}, {7, 18}, 2.5);
+  guns.capsule(t, {0, 12}, {0, 20}, 3).capsule(t, {-3, 11}, {-7, 18}, 2.5).capsule(t, {3, 11}, {7, 18}, 2.5);
   Paint(c, guns, pal::kSteel, Plate(0.5));
   Shape eye(c);
   eye.ellipse(t, {0, 3}, 3, 4);
@@ -203,9 +196,7 @@ void RingCrosser(Canvas &c, const Xform &t, int frame) {
 
 }  // namespace
 
-ART_SHEET(EN11) {
-  craft::DrawCell(c, 162, 34, 0, 0, Barrier, 0);
-}
+ART_SHEET(EN11) { craft::DrawCell(c, 162, 34, 0, 0, Barrier, 0); }
 
 ART_SHEET(EN20) {
   const DrawCraft rows[4] = {Gunship, HeavyDiver, OrbShip, RingCrosser};

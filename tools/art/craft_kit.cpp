@@ -11,9 +11,7 @@ namespace {
 // The light comes from the top left and somewhat from the front.
 const double kLx = -0.55, kLy = -0.62, kLz = 0.56;
 
-double Rad(double deg) {
-  return deg * kPi / 180;
-}
+double Rad(double deg) { return deg * kPi / 180; }
 
 std::vector<double> Flat(const Xform &t, const std::vector<Pt> &pts) {
   std::vector<double> xy;
@@ -63,8 +61,8 @@ double ShadeLevel(const Finish &f, double gx, double gy, double dist) {
 
 int ShadeIndex(const Finish &f, double level, int x, int y) {
   if (f.profile == Profile::Glow || level >= 5) return std::clamp(static_cast<int>(level), 0, 5);
-  int i = f.dither ? static_cast<int>(std::floor(level + Threshold(x, y)))
-                   : static_cast<int>(std::lround(level));
+  int i =
+      f.dither ? static_cast<int>(std::floor(level + Threshold(x, y))) : static_cast<int>(std::lround(level));
   return std::clamp(i, 0, 4);
 }
 
@@ -76,8 +74,7 @@ Box Bounds(const Shape &s) {
   Box b{s.w(), s.h(), -1, -1};
   for (int y = 0; y < s.h(); ++y)
     for (int x = 0; x < s.w(); ++x)
-      if (s.on(x, y))
-        b = {std::min(b.x0, x), std::min(b.y0, y), std::max(b.x1, x), std::max(b.y1, y)};
+      if (s.on(x, y)) b = {std::min(b.x0, x), std::min(b.y0, y), std::max(b.x1, x), std::max(b.y1, y)};
   return b;
 }
 
@@ -87,8 +84,7 @@ void DropShadow(Canvas &c, const Canvas &before, const Shape &s) {
   for (int y = 0; y < s.h(); ++y)
     for (int x = 0; x < s.w(); ++x) {
       if (s.on(x, y) || !before.covered(x, y)) continue;
-      if (s.on(x - 1, y) || s.on(x, y - 1) || s.on(x - 1, y - 1))
-        c.set(x, y, Shade(before.get(x, y), 0.6));
+      if (s.on(x - 1, y) || s.on(x, y - 1) || s.on(x - 1, y - 1)) c.set(x, y, Shade(before.get(x, y), 0.6));
     }
 }
 
@@ -293,8 +289,7 @@ void Lamp(Canvas &c, const Xform &t, Pt p, Argb colour, int size) {
   c.set(x, y, Mix(colour, Rgb(255, 255, 255), 0.7));
 }
 
-void DrawCell(Canvas &sheet, int cw, int ch, int col, int row, DrawCraft draw, int variant,
-              Xform base) {
+void DrawCell(Canvas &sheet, int cw, int ch, int col, int row, DrawCraft draw, int variant, Xform base) {
   Canvas cell(cw, ch);
   base.cx = cw / 2.0;
   base.cy = ch / 2.0;
@@ -303,9 +298,7 @@ void DrawCell(Canvas &sheet, int cw, int ch, int col, int row, DrawCraft draw, i
   PasteCell(sheet, cell, col, row);
 }
 
-void Outline(Canvas &cell) {
-  cell.outline(kInk);
-}
+void Outline(Canvas &cell) { cell.outline(kInk); }
 
 void PasteCell(Canvas &sheet, const Canvas &cell, int col, int row) {
   sheet.paste(cell, col * cell.w, row * cell.h);

@@ -133,8 +133,7 @@ void Lamp(Canvas &c, const Xform &t, Pt p, Argb colour, int size = 2);
 // Draws one frame: a fresh cell of cw x ch, the model placed by base (centred on the cell),
 // outlined and pasted at (col, row) of the sheet.
 using DrawCraft = void (*)(Canvas &cell, const Xform &t, int variant);
-void DrawCell(Canvas &sheet, int cw, int ch, int col, int row, DrawCraft draw, int variant,
-              Xform base = {});
+void DrawCell(Canvas &sheet, int cw, int ch, int col, int row, DrawCraft draw, int variant, Xform base = {});
 
 // Closes a cell: a dark outline round everything, ready to paste into the sheet.
 void Outline(Canvas &cell);

@@ -15,29 +15,16 @@
 namespace qel::art {
 namespace {
 
-
 struct V3 {
   double x, y, z;
 };
 
-V3 operator+(V3 a, V3 b) {
-  return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-V3 operator*(V3 a, double k) {
-  return {a.x * k, a.y * k, a.z * k};
-}
-double Dot(V3 a, V3 b) {
-  return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-V3 Cross(V3 a, V3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-double Len(V3 a) {
-  return std::sqrt(Dot(a, a));
-}
-V3 Unit(V3 a) {
-  return a * (1 / Len(a));
-}
+V3 operator+(V3 a, V3 b) { return {a.x + b.x, a.y + b.y, a.z + b.z}; }
+V3 operator*(V3 a, double k) { return {a.x * k, a.y * k, a.z * k}; }
+double Dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
+V3 Cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+double Len(V3 a) { return std::sqrt(Dot(a, a)); }
+V3 Unit(V3 a) { return a * (1 / Len(a)); }
 
 // Rodrigues' rotation of v about the unit axis k.
 V3 Rotate(V3 v, V3 k, double ang) {
@@ -75,11 +62,7 @@ struct Rock {
 
 Rock MakeRock(std::uint32_t seed, int cell, double radius, int lumps, int craters) {
   Lcg rng(seed);
-  Rock r{radius,
-         (cell / 2.0 - 1.5) / radius,
-         {1.0, rng.range(0.78, 0.9), rng.range(0.72, 0.85)},
-         {},
-         {}};
+  Rock r{radius, (cell / 2.0 - 1.5) / radius, {1.0, rng.range(0.78, 0.9), rng.range(0.72, 0.85)}, {}, {}};
   for (int i = 0; i < lumps; ++i)
     r.lumps.push_back({rng.direction(), rng.range(0.4, 0.9), rng.range(-0.22, 0.22)});
   for (int i = 0; i < craters; ++i)
@@ -89,8 +72,7 @@ Rock MakeRock(std::uint32_t seed, int cell, double radius, int lumps, int crater
 
 // Cheap value noise on the rock's surface, so speckles and veins turn with it.
 double Hash(int x, int y, int z) {
-  std::uint32_t h = static_cast<std::uint32_t>(x) * 73856093u ^
-                    static_cast<std::uint32_t>(y) * 19349663u ^
+  std::uint32_t h = static_cast<std::uint32_t>(x) * 73856093u ^ static_cast<std::uint32_t>(y) * 19349663u ^
                     static_cast<std::uint32_t>(z) * 83492791u;
   h ^= h >> 13;
   h *= 0x5bd1e995u;

@@ -85,12 +85,13 @@ void ShipPods(Canvas &cell, bool lit) {
   Rounded(cell, Rect(64, 64, 14, 37, 36, 5), kStrut);
   for (int side = 0; side < 2; ++side) {
     double x = side ? 47 : 5;
-    Rounded(cell, Poly(64, 64, {{x + 0, 16, x + 2, 13, x + 4, 12, x + 8, 12, x + 10, 13, x + 12, 16, x + 12, 47,
-                                 x + 10, 50, x + 8, 51, x + 4, 51, x + 2, 50, x + 0, 47}}),
+    Rounded(cell, Poly(64, 64, {{x + 0,  16, x + 2,  13, x + 4, 12, x + 8, 12, x + 10, 13, x + 12, 16,
+                                 x + 12, 47, x + 10, 50, x + 8, 51, x + 4, 51, x + 2,  50, x + 0,  47}}),
             kPod);
     int ix = static_cast<int>(x);
-    for (int k = 0; k < 3; ++k) cell.fillRect(ix + 1, 21 + 8 * k, 11, 1, Shade(kPod, 0.55));  // container seams
-    cell.fillRect(ix + 1, 43, 11, 2, Rgb(236, 236, 230));                                   // cargo stripe
+    for (int k = 0; k < 3; ++k)
+      cell.fillRect(ix + 1, 21 + 8 * k, 11, 1, Shade(kPod, 0.55));  // container seams
+    cell.fillRect(ix + 1, 43, 11, 2, Rgb(236, 236, 230));           // cargo stripe
     cell.fillRect(ix + 8, 43, 4, 2, Rgb(176, 176, 170));
     Argb nav = side ? Rgb(80, 255, 120) : Rgb(255, 70, 60);
     cell.fillRect(ix + 5, 48, 2, 2, lit ? nav : Shade(nav, 0.45));
@@ -98,11 +99,12 @@ void ShipPods(Canvas &cell, bool lit) {
 }
 
 void ShipHull(Canvas &cell, bool lit) {
-  Rounded(cell, Poly(64, 64, {{19, 14, 22, 10, 42, 10, 45, 14, 45, 44, 41, 54, 36, 59, 28, 59, 23, 54, 19, 44}}),
+  Rounded(cell,
+          Poly(64, 64, {{19, 14, 22, 10, 42, 10, 45, 14, 45, 44, 41, 54, 36, 59, 28, 59, 23, 54, 19, 44}}),
           kHull);
   cell.fillRect(21, 14, 1, 31, kTrim);  // blue trim down both flanks
   cell.fillRect(43, 14, 1, 31, kTrim);
-  for (int k = 0; k < 4; ++k) {         // portholes
+  for (int k = 0; k < 4; ++k) {  // portholes
     cell.set(23, 34 + 2 * k, kGlass);
     cell.set(41, 34 + 2 * k, Shade(kGlass, 0.7));
   }

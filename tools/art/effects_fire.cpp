@@ -62,12 +62,12 @@ struct Rng {
 
 // Fire ramps, darkest first: the outline (0), then the heat bands from the coolest fire (1) to
 // the white-hot core (6).
-const Ramp kFire = {Rgb(52, 10, 6),     Rgb(128, 26, 14),   Rgb(214, 54, 16),  Rgb(250, 124, 22),
-                    Rgb(255, 196, 48),  Rgb(255, 240, 130), Rgb(255, 255, 236)};
-const Ramp kPlasma = {Rgb(10, 12, 56),    Rgb(30, 36, 140),   Rgb(36, 84, 220),  Rgb(40, 160, 255),
-                      Rgb(96, 230, 255),  Rgb(200, 255, 255), Rgb(255, 255, 255)};
-const Ramp kHeal = {Rgb(6, 36, 40),      Rgb(16, 96, 96),    Rgb(30, 160, 130), Rgb(60, 220, 150),
-                    Rgb(130, 255, 170),  Rgb(210, 255, 220), Rgb(255, 255, 255)};
+const Ramp kFire = {Rgb(52, 10, 6),    Rgb(128, 26, 14),   Rgb(214, 54, 16),  Rgb(250, 124, 22),
+                    Rgb(255, 196, 48), Rgb(255, 240, 130), Rgb(255, 255, 236)};
+const Ramp kPlasma = {Rgb(10, 12, 56),   Rgb(30, 36, 140),   Rgb(36, 84, 220),  Rgb(40, 160, 255),
+                      Rgb(96, 230, 255), Rgb(200, 255, 255), Rgb(255, 255, 255)};
+const Ramp kHeal = {Rgb(6, 36, 40),     Rgb(16, 96, 96),    Rgb(30, 160, 130), Rgb(60, 220, 150),
+                    Rgb(130, 255, 170), Rgb(210, 255, 220), Rgb(255, 255, 255)};
 
 // The colour of heat band b, 0 the white-hot core .. 5 the coolest fire.
 Argb Hot(const Ramp &r, std::size_t band) { return r[6 - band]; }
@@ -90,9 +90,9 @@ struct Blob {
 
 // How far an explosion is in its life: 0 = the first flash, 1 = nearly gone.
 struct Stage {
-  double age;       // cools the colours and turns the rim to smoke
-  double hollow;    // how much the centre has burnt out
-  double breakup;   // how much of the cloud is torn into fragments
+  double age;      // cools the colours and turns the rim to smoke
+  double hollow;   // how much the centre has burnt out
+  double breakup;  // how much of the cloud is torn into fragments
   std::uint32_t seed;
 };
 
@@ -152,7 +152,8 @@ void Despeckle(Canvas &cell) {
     Canvas copy = cell;
     for (int y = 0; y < cell.h; ++y)
       for (int x = 0; x < cell.w; ++x) {
-        int n = copy.covered(x - 1, y) + copy.covered(x + 1, y) + copy.covered(x, y - 1) + copy.covered(x, y + 1);
+        int n =
+            copy.covered(x - 1, y) + copy.covered(x + 1, y) + copy.covered(x, y - 1) + copy.covered(x, y + 1);
         if (copy.covered(x, y) && n <= 1) cell.set(x, y, kClear);
         if (!copy.covered(x, y) && n >= 3) {
           Argb fill = copy.covered(x - 1, y) ? copy.get(x - 1, y) : copy.get(x + 1, y);
@@ -216,7 +217,8 @@ void Ring(Canvas &cell, double cx, double cy, double r, double thick, double tor
 }
 
 // Embers flung out from the centre: a bright head with a darker tail pointing back.
-void Embers(Canvas &cell, double cx, double cy, int count, double radius, std::uint32_t seed, const Ramp &ramp) {
+void Embers(Canvas &cell, double cx, double cy, int count, double radius, std::uint32_t seed,
+            const Ramp &ramp) {
   Rng rng{seed};
   for (int i = 0; i < count; ++i) {
     double a = rng.range(0, 2 * kPi), r = radius * rng.range(0.8, 1.05);
@@ -307,7 +309,9 @@ void PlayerExplosion(Canvas &c, std::uint32_t seed) {
   for (int f = 0; f < 4; ++f) {
     Canvas cell(96, 96);
     if (f == 0) Star(cell, 48, 48, 8, 44, 10, 0.0, Hot(kPlasma, 1));
-    if (f > 0) Ring(cell, 48, 48, ringR[f], f == 1 ? 4 : 3, torn[f], Seed(seed, f, 13), Hot(kPlasma, 3), Hot(kPlasma, 1));
+    if (f > 0)
+      Ring(cell, 48, 48, ringR[f], f == 1 ? 4 : 3, torn[f], Seed(seed, f, 13), Hot(kPlasma, 3),
+           Hot(kPlasma, 1));
     cell.paste(KeyCloud(keys[f], 1.0, seed, f), 0, 0);
     if (f >= 2) Shards(cell, 48, 48, 7, f == 2 ? 34 : 41, Seed(seed, f, 29));
     Finish(c, cell, f * 96, 0, kFire);
@@ -422,7 +426,8 @@ void HealAura(Canvas &c) {
       double a = 2 * kPi * i / 3 + f * 2 * kPi / 9 - kPi / 2;
       Cross(cell, static_cast<int>(32 + std::cos(a) * 22), static_cast<int>(32 + std::sin(a) * 22));
       double b = a + kPi / 3;
-      cell.fillRect(static_cast<int>(32 + std::cos(b) * 21), static_cast<int>(32 + std::sin(b) * 21), 2, 2, Hot(kHeal, 1));
+      cell.fillRect(static_cast<int>(32 + std::cos(b) * 21), static_cast<int>(32 + std::sin(b) * 21), 2, 2,
+                    Hot(kHeal, 1));
     }
     Finish(c, cell, f * 64, 0, kHeal);
   }

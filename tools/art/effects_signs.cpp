@@ -13,6 +13,7 @@ namespace {
 constexpr int kGlyphW = 8;
 
 // Digits 8 x 12, for the damage figure.
+// clang-format off
 const char *const kDigits[10][12] = {
     {".XXXXXX.", "XXXXXXXX", "XX....XX", "XX....XX", "XX....XX", "XX....XX", "XX....XX", "XX....XX", "XX....XX", "XX....XX", "XXXXXXXX", ".XXXXXX."},
     {"...XX...", "..XXX...", ".XXXX...", "XX.XX...", "...XX...", "...XX...", "...XX...", "...XX...", "...XX...", "...XX...", "XXXXXXXX", "XXXXXXXX"},
@@ -25,12 +26,14 @@ const char *const kDigits[10][12] = {
     {".XXXXXX.", "XXXXXXXX", "XX....XX", "XX....XX", "XX....XX", ".XXXXXX.", "XXXXXXXX", "XX....XX", "XX....XX", "XX....XX", "XXXXXXXX", ".XXXXXX."},
     {".XXXXXX.", "XXXXXXXX", "XX....XX", "XX....XX", "XX....XX", "XXXXXXXX", ".XXXXXXX", "......XX", "......XX", "XX....XX", "XXXXXXXX", ".XXXXXX."},
 };
+// clang-format on
 
 // Capitals 8 x 10, for the name tags and the clear marks.
 struct Letter {
   char name;
   const char *rows[10];
 };
+// clang-format off
 const Letter kLetters[] = {
     {'N', {"XX....XX", "XXX...XX", "XXXX..XX", "XXXX..XX", "XX.XX.XX", "XX.XX.XX", "XX..XXXX", "XX..XXXX", "XX...XXX", "XX....XX"}},
     {'L', {"XX......", "XX......", "XX......", "XX......", "XX......", "XX......", "XX......", "XX......", "XXXXXXXX", "XXXXXXXX"}},
@@ -42,6 +45,7 @@ const Letter kLetters[] = {
     {'S', {".XXXXXX.", "XXXXXXXX", "XX......", "XX......", "XXXXXXX.", ".XXXXXXX", "......XX", "......XX", "XXXXXXXX", ".XXXXXX."}},
     {'H', {"XX....XX", "XX....XX", "XX....XX", "XX....XX", "XXXXXXXX", "XXXXXXXX", "XX....XX", "XX....XX", "XX....XX", "XX....XX"}},
 };
+// clang-format on
 
 const char *const *LetterRows(char name) {
   for (const Letter &l : kLetters)
@@ -119,8 +123,10 @@ ART_SHEET(TOKU5) {
 
 // Title clear marks: a silver-blue medal for NORMAL, a gold-red one for HARD.
 ART_SHEET(TOKU52) {
-  Medal(c, 0, 'N', Rgb(200, 214, 236), Rgb(36, 96, 200), {Rgb(255, 255, 255), Rgb(170, 220, 255), Rgb(255, 255, 255)});
-  Medal(c, 20, 'H', Rgb(255, 204, 64), Rgb(190, 30, 30), {Rgb(255, 255, 210), Rgb(255, 200, 80), Rgb(255, 255, 255)});
+  Medal(c, 0, 'N', Rgb(200, 214, 236), Rgb(36, 96, 200),
+        {Rgb(255, 255, 255), Rgb(170, 220, 255), Rgb(255, 255, 255)});
+  Medal(c, 20, 'H', Rgb(255, 204, 64), Rgb(190, 30, 30),
+        {Rgb(255, 255, 210), Rgb(255, 200, 80), Rgb(255, 255, 255)});
 }
 
 // The selection frame round a 32 x 32 icon: a bright bevelled ring with heavier corners, hollow

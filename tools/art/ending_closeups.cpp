@@ -34,7 +34,7 @@ void EveningLight(Canvas &c, double warmFrom, double warmTo) {
       Argb px = before.get(x, y);
       double sun = std::clamp((warmTo - x) / (warmTo - warmFrom), 0.0, 1.0);
       px = Mix(px, Mix(Shade(px, 0.78), Rgb(70, 60, 130), 0.22), 0.6 * (1 - sun));  // evening blue
-      px = Mix(Shade(px, 0.94), Rgb(255, 170, 104), 0.2 * sun);                       // sunlight
+      px = Mix(Shade(px, 0.94), Rgb(255, 170, 104), 0.2 * sun);                     // sunlight
       if (!before.covered(x - 1, y) || (!before.covered(x - 1, y - 1) && !before.covered(x, y - 1)))
         if ((before.get(x, y) & 0xFFFFFF) != (kInk & 0xFFFFFF)) px = Mix(px, Rgb(255, 206, 128), 0.65);
       c.set(x, y, px);
@@ -100,7 +100,8 @@ void Eye(Canvas &c, int x, int y, int w, int h, bool mirrored, const EyeInks &k)
 }
 
 // A brow as a tapering arc from its inner to its outer end.
-void Brow(Canvas &c, double x0, double y0, double x1, double y1, double lift, double thick, Argb dark, Argb light) {
+void Brow(Canvas &c, double x0, double y0, double x1, double y1, double lift, double thick, Argb dark,
+          Argb light) {
   const int n = 16;
   for (int i = 0; i <= n; ++i) {
     double t = static_cast<double>(i) / n;
@@ -113,8 +114,8 @@ void Brow(Canvas &c, double x0, double y0, double x1, double y1, double lift, do
 
 // ---- the keeper ----------------------------------------------------------------------------
 
-const EyeInks kKeeperEyes = {Rgb(36, 14, 14),  Rgb(138, 74, 60), Rgb(253, 248, 244), Rgb(200, 192, 216),
-                             Rgb(12, 74, 68),  Rgb(22, 140, 114), Rgb(92, 208, 160),  Rgb(8, 36, 32)};
+const EyeInks kKeeperEyes = {Rgb(36, 14, 14), Rgb(138, 74, 60),  Rgb(253, 248, 244), Rgb(200, 192, 216),
+                             Rgb(12, 74, 68), Rgb(22, 140, 114), Rgb(92, 208, 160),  Rgb(8, 36, 32)};
 
 // Her portrait's design at 1.25 times its size: the face's centre line lands at x 117.
 const keeper::Layout kKeeperLayout = {315, 480, Frame{1.25, -10, 46}, 348};
@@ -122,8 +123,10 @@ const keeper::Layout kKeeperLayout = {315, 480, Frame{1.25, -10, 46}, 348};
 void KeeperFace(Canvas &c, const Frame &f) {
   // Her eyes where the shop's eye sheet puts them, at the new size: open, looking at us.
   const int ew = 25, eh = 15;
-  Eye(c, static_cast<int>(f.x(85) - ew / 2.0), static_cast<int>(f.y(59) - eh / 2.0), ew, eh, false, kKeeperEyes);
-  Eye(c, static_cast<int>(f.x(118) - ew / 2.0), static_cast<int>(f.y(59) - eh / 2.0), ew, eh, true, kKeeperEyes);
+  Eye(c, static_cast<int>(f.x(85) - ew / 2.0), static_cast<int>(f.y(59) - eh / 2.0), ew, eh, false,
+      kKeeperEyes);
+  Eye(c, static_cast<int>(f.x(118) - ew / 2.0), static_cast<int>(f.y(59) - eh / 2.0), ew, eh, true,
+      kKeeperEyes);
   // Brows raised a little: she is glad.
   Brow(c, f.x(95), f.y(48), f.x(76), f.y(48.5), 3.2, 2.4, keeper::kHair[0], keeper::kHair[1]);
   Brow(c, f.x(108), f.y(48), f.x(127), f.y(48.5), 3.2, 2.4, keeper::kHair[0], keeper::kHair[1]);
@@ -140,19 +143,19 @@ void KeeperFace(Canvas &c, const Frame &f) {
 
 // The pilot of the ZOZE: a young man with dark blue-black hair in a flight suit of the player's
 // colours, deep blue with silver-white armour and cyan trim. Six shades each, the outline first.
-const Ramp kPilotHair = {Rgb(10, 10, 22),  Rgb(24, 26, 46),   Rgb(38, 42, 70),
-                                 Rgb(56, 62, 98),  Rgb(84, 94, 136),  Rgb(128, 140, 184)};
-const Ramp kPilotSkin = {Rgb(88, 40, 32),   Rgb(178, 106, 86),  Rgb(222, 148, 118),
-                                 Rgb(246, 196, 162), Rgb(255, 222, 196), Rgb(255, 240, 226)};
+const Ramp kPilotHair = {Rgb(10, 10, 22), Rgb(24, 26, 46),  Rgb(38, 42, 70),
+                         Rgb(56, 62, 98), Rgb(84, 94, 136), Rgb(128, 140, 184)};
+const Ramp kPilotSkin = {Rgb(88, 40, 32),    Rgb(178, 106, 86),  Rgb(222, 148, 118),
+                         Rgb(246, 196, 162), Rgb(255, 222, 196), Rgb(255, 240, 226)};
 const Ramp kSuit = {Rgb(8, 12, 40),   Rgb(16, 30, 88),   Rgb(26, 52, 140),
-                            Rgb(40, 82, 190), Rgb(84, 132, 232), Rgb(156, 196, 255)};
+                    Rgb(40, 82, 190), Rgb(84, 132, 232), Rgb(156, 196, 255)};
 const Ramp kArmour = {Rgb(30, 36, 64),    Rgb(86, 100, 136),  Rgb(150, 162, 190),
-                              Rgb(206, 214, 232), Rgb(238, 242, 252), Rgb(255, 255, 255)};
+                      Rgb(206, 214, 232), Rgb(238, 242, 252), Rgb(255, 255, 255)};
 const Ramp kTrim = {Rgb(4, 24, 48),    Rgb(10, 60, 110),   Rgb(18, 120, 180),
-                            Rgb(50, 190, 236), Rgb(150, 236, 255), Rgb(230, 255, 255)};
+                    Rgb(50, 190, 236), Rgb(150, 236, 255), Rgb(230, 255, 255)};
 
-const EyeInks kPilotEyes = {Rgb(20, 14, 24),  Rgb(150, 86, 70),  Rgb(248, 246, 244), Rgb(190, 190, 214),
-                            Rgb(16, 40, 90),  Rgb(40, 96, 180),  Rgb(110, 180, 240), Rgb(8, 16, 40)};
+const EyeInks kPilotEyes = {Rgb(20, 14, 24), Rgb(150, 86, 70), Rgb(248, 246, 244), Rgb(190, 190, 214),
+                            Rgb(16, 40, 90), Rgb(40, 96, 180), Rgb(110, 180, 240), Rgb(8, 16, 40)};
 
 enum PilotLabel { kPNeck = 1, kPBody, kPArmour, kPCollar, kPFace, kPHair };
 
@@ -240,13 +243,15 @@ Part PilotHair() {
          kPilotHair[3]);
   p.bevel(kPilotHair, 2, 2);
   // The back of the head and the lower spikes lie in shade.
-  p.clip(Path(182, 40).bend(220, 62, 234, 96).to(234, 180).to(168, 180).bend(194, 110, 182, 40), kPilotHair[2]);
+  p.clip(Path(182, 40).bend(220, 62, 234, 96).to(234, 180).to(168, 180).bend(194, 110, 182, 40),
+         kPilotHair[2]);
   // Each spike's parting runs along its middle from the clump it grows from.
-  const double tips[][2] = {{95, 101}, {88, 84}, {124, 120}, {140, 118}, {160, 150}, {226, 62}, {230, 90}, {224, 118}, {208, 170}};
+  const double tips[][2] = {{95, 101}, {88, 84},  {124, 120}, {140, 118}, {160, 150},
+                            {226, 62}, {230, 90}, {224, 118}, {208, 170}};
   for (const auto &t : tips) {
     double bx = 150 + (t[0] - 150) * 0.45, by = 72 + (t[1] - 72) * 0.45;
-    p.clipStroke(bx, by, bx + (t[0] - bx) * 0.4, by + (t[1] - by) * 0.3, t[0] + (bx - t[0]) * 0.25, t[1] + (by - t[1]) * 0.2,
-                 t[0], t[1], kPilotHair[1]);
+    p.clipStroke(bx, by, bx + (t[0] - bx) * 0.4, by + (t[1] - by) * 0.3, t[0] + (bx - t[0]) * 0.25,
+                 t[1] + (by - t[1]) * 0.2, t[0], t[1], kPilotHair[1]);
   }
   // The shine where the light catches the crown: short streaks along the hair.
   for (int i = 0; i < 6; ++i) {
@@ -291,7 +296,11 @@ Part PilotBody() {
 // The armour over his near shoulder in two plates, with the cyan stripe of the ZOZE's livery.
 Part PilotArmour() {
   Part p(kPW, kPH);
-  p.fill(Path(120, 236).bend(78, 236, 46, 256).bend(32, 270, 28, 300).to(50, 306).bend(56, 282, 70, 272)
+  p.fill(Path(120, 236)
+             .bend(78, 236, 46, 256)
+             .bend(32, 270, 28, 300)
+             .to(50, 306)
+             .bend(56, 282, 70, 272)
              .bend(96, 260, 122, 258),
          kArmour[3]);
   p.bevel(kArmour, 2, 3);
@@ -307,7 +316,12 @@ Part PilotArmour() {
 // The suit's high white collar, open at the throat.
 Part PilotCollar() {
   Part p(kPW, kPH);
-  p.fill(Path(114, 194).bend(150, 182, 190, 186).to(198, 232).bend(160, 246, 118, 240).to(124, 224).to(140, 212)
+  p.fill(Path(114, 194)
+             .bend(150, 182, 190, 186)
+             .to(198, 232)
+             .bend(160, 246, 118, 240)
+             .to(124, 224)
+             .to(140, 212)
              .to(130, 198),
          kArmour[3]);
   p.cut(Path(121, 196).to(140, 204).to(127, 222));
@@ -319,10 +333,13 @@ Part PilotCollar() {
 
 // The squadron's patch on his chest plate: a blue shield with a cyan chevron, the ZOZE's nose.
 void Patch(Canvas &c, int x, int y) {
-  c.fillPolygon({x - 9.0, y - 10.0, x + 9.0, y - 10.0, x + 9.0, y + 3.0, x + 0.0, y + 11.0, x - 9.0, y + 3.0}, kArmour[0]);
-  c.fillPolygon({x - 8.0, y - 9.0, x + 8.0, y - 9.0, x + 8.0, y + 2.5, x + 0.0, y + 9.5, x - 8.0, y + 2.5}, kSuit[3]);
+  c.fillPolygon({x - 9.0, y - 10.0, x + 9.0, y - 10.0, x + 9.0, y + 3.0, x + 0.0, y + 11.0, x - 9.0, y + 3.0},
+                kArmour[0]);
+  c.fillPolygon({x - 8.0, y - 9.0, x + 8.0, y - 9.0, x + 8.0, y + 2.5, x + 0.0, y + 9.5, x - 8.0, y + 2.5},
+                kSuit[3]);
   c.fillPolygon({x - 8.0, y - 9.0, x + 8.0, y - 9.0, x + 8.0, y - 7.0, x - 8.0, y - 7.0}, kSuit[4]);
-  c.fillPolygon({x - 6.0, y + 3.0, x + 0.0, y - 6.0, x + 6.0, y + 3.0, x + 3.0, y + 3.0, x + 0.0, y - 1.5, x - 3.0, y + 3.0},
+  c.fillPolygon({x - 6.0, y + 3.0, x + 0.0, y - 6.0, x + 6.0, y + 3.0, x + 3.0, y + 3.0, x + 0.0, y - 1.5,
+                 x - 3.0, y + 3.0},
                 kTrim[4]);
   c.set(x, y - 5, Rgb(255, 255, 255));
 }

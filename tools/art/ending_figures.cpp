@@ -23,6 +23,7 @@ constexpr int kW = 275, kH = 215;
 
 // Dusk versions of the characters' colours (outline first): what their backs look like with the
 // sun in front of them.
+// clang-format off
 const Ramp kHairDark = {Rgb(8, 8, 18), Rgb(18, 18, 34), Rgb(28, 30, 52), Rgb(40, 44, 72), Rgb(62, 66, 102), Rgb(96, 100, 140)};
 const Ramp kSuit = {Rgb(6, 8, 28), Rgb(12, 20, 58), Rgb(20, 34, 92), Rgb(30, 52, 130), Rgb(60, 92, 178), Rgb(120, 150, 220)};
 const Ramp kArmour = {Rgb(24, 26, 48), Rgb(62, 66, 100), Rgb(100, 104, 140), Rgb(140, 144, 176), Rgb(186, 188, 214), Rgb(236, 236, 250)};
@@ -33,6 +34,7 @@ const Ramp kCoat = {Rgb(22, 22, 42), Rgb(70, 70, 104), Rgb(112, 112, 146), Rgb(1
 const Ramp kTeal = {Rgb(6, 32, 40), Rgb(10, 62, 74), Rgb(18, 96, 104), Rgb(30, 130, 136), Rgb(80, 180, 176), Rgb(150, 226, 210)};
 const Ramp kCoral = {Rgb(40, 8, 14), Rgb(96, 22, 32), Rgb(146, 36, 48), Rgb(190, 60, 70), Rgb(224, 104, 100), Rgb(250, 164, 150)};
 const Ramp kStone = {Rgb(8, 6, 16), Rgb(20, 14, 30), Rgb(32, 22, 44), Rgb(46, 30, 58), Rgb(70, 42, 70), Rgb(120, 70, 84)};
+// clang-format on
 const Argb kGold = Rgb(232, 184, 48), kGoldLight = Rgb(255, 236, 140);
 
 // The warm rim: covered pixels of the part whose left or upper-left neighbour lies outside it.
@@ -41,7 +43,8 @@ void Rim(Part &p, double strength) {
   for (int y = 0; y < kH; ++y)
     for (int x = 0; x < kW; ++x) {
       if (!before.covered(x, y)) continue;
-      bool left = !before.covered(x - 1, y), upLeft = !before.covered(x - 1, y - 1) && !before.covered(x, y - 1);
+      bool left = !before.covered(x - 1, y),
+           upLeft = !before.covered(x - 1, y - 1) && !before.covered(x, y - 1);
       if (left || upLeft) p.c.set(x, y, Mix(before.get(x, y), Rgb(255, 190, 110), strength));
     }
 }
@@ -51,8 +54,18 @@ void Rim(Part &p, double strength) {
 Part PilotLegs() {
   Part p(kW, kH);
   // Standing easy, feet apart, in the suit's trousers and flight boots.
-  p.fill(Path(60, 110).to(96, 110).bend(99, 150, 98, 170).to(100, 192).to(86, 193).to(85, 170).bend(80, 140, 78, 124)
-             .bend(76, 140, 72, 170).to(72, 193).to(57, 192).to(59, 170).bend(57, 140, 60, 110),
+  p.fill(Path(60, 110)
+             .to(96, 110)
+             .bend(99, 150, 98, 170)
+             .to(100, 192)
+             .to(86, 193)
+             .to(85, 170)
+             .bend(80, 140, 78, 124)
+             .bend(76, 140, 72, 170)
+             .to(72, 193)
+             .to(57, 192)
+             .to(59, 170)
+             .bend(57, 140, 60, 110),
          kSuit[3]);
   p.bevel(kSuit, 1, 2);
   p.clip(Path(56, 164).to(74, 164).to(74, 194).to(55, 194), kArmour[2]);  // boots
@@ -69,9 +82,21 @@ Part PilotLegs() {
 Part PilotBody() {
   Part p(kW, kH);
   // Shoulders, the back of the suit tapering to the belt, and both arms.
-  p.fill(Path(70, 48).to(86, 48).bend(104, 50, 108, 60).bend(112, 74, 110, 92).to(112, 118).to(104, 120)
-             .to(100, 98).bend(98, 108, 97, 114).to(59, 114).bend(58, 108, 56, 98).to(52, 120).to(44, 118)
-             .to(46, 92).bend(44, 74, 48, 60).bend(52, 50, 70, 48),
+  p.fill(Path(70, 48)
+             .to(86, 48)
+             .bend(104, 50, 108, 60)
+             .bend(112, 74, 110, 92)
+             .to(112, 118)
+             .to(104, 120)
+             .to(100, 98)
+             .bend(98, 108, 97, 114)
+             .to(59, 114)
+             .bend(58, 108, 56, 98)
+             .to(52, 120)
+             .to(44, 118)
+             .to(46, 92)
+             .bend(44, 74, 48, 60)
+             .bend(52, 50, 70, 48),
          kSuit[3]);
   p.bevel(kSuit, 1, 2);
   // The arms part from the back.
@@ -110,7 +135,11 @@ Part PilotHands() {
 // stripe over its crown, the edge of the cyan visor showing at its front.
 Part Helmet() {
   Part p(kW, kH);
-  p.fill(Path(106, 110).bend(106, 100, 116, 100).bend(128, 100, 128, 113).bend(128, 124, 118, 126).to(108, 126)
+  p.fill(Path(106, 110)
+             .bend(106, 100, 116, 100)
+             .bend(128, 100, 128, 113)
+             .bend(128, 124, 118, 126)
+             .to(108, 126)
              .bend(104, 120, 106, 110),
          kArmour[3]);
   p.bevel(kArmour, 2, 2);
@@ -158,7 +187,8 @@ Part PilotHair() {
              .bend(68, 12, 78, 12),
          kHairDark[3]);
   p.bevel(kHairDark, 1, 2);
-  for (double t : {64.0, 72.0, 80.0, 88.0}) p.clipStroke(78, 16, t, 24, t + (t - 78) * 0.3, 32, t + (t - 78) * 0.4, 42, kHairDark[1]);
+  for (double t : {64.0, 72.0, 80.0, 88.0})
+    p.clipStroke(78, 16, t, 24, t + (t - 78) * 0.3, 32, t + (t - 78) * 0.4, 42, kHairDark[1]);
   p.c.outline(kHairDark[0]);
   return p;
 }
@@ -168,8 +198,12 @@ Part PilotHair() {
 Part KeeperLegs() {
   Part p(kW, kH);
   // Dark stockings and shoes under the coat, her weight on her right foot.
-  p.fill(Path(201, 140).to(214, 140).bend(214, 160, 211, 176).to(211, 186).to(203, 186).bend(202, 170, 203, 160), kSuit[2]);
-  p.fill(Path(216, 140).to(229, 140).bend(228, 160, 227, 176).to(228, 186).to(219, 186).bend(217, 170, 217, 160), kSuit[2]);
+  p.fill(
+      Path(201, 140).to(214, 140).bend(214, 160, 211, 176).to(211, 186).to(203, 186).bend(202, 170, 203, 160),
+      kSuit[2]);
+  p.fill(
+      Path(216, 140).to(229, 140).bend(228, 160, 227, 176).to(228, 186).to(219, 186).bend(217, 170, 217, 160),
+      kSuit[2]);
   p.bevel(kSuit, 1, 1);
   p.fill(Path(202, 185).to(212, 185).to(213, 193).to(200, 193), kCoral[1]);  // her shoes
   p.fill(Path(218, 185).to(228, 185).to(230, 193).to(217, 193), kCoral[1]);
@@ -198,7 +232,7 @@ Part KeeperCoat() {
   p.bevel(kCoat, 1, 2);
   p.clipStroke(195, 84, 196, 96, 196, 104, 197, 112, kCoat[1]);  // the sleeves
   p.clipStroke(233, 84, 233, 96, 233, 104, 232, 112, kCoat[1]);
-  p.clipLine(215, 118, 215, 150, 1, kCoat[1]);                   // the vent at the back
+  p.clipLine(215, 118, 215, 150, 1, kCoat[1]);  // the vent at the back
   p.clipStroke(181, 145, 204, 145, 226, 145, 252, 147, kTeal[3], 3);
   p.clipStroke(222, 120, 230, 132, 238, 140, 246, 146, kCoat[2]);  // the wind's fold in the hem
   p.c.outline(kCoat[0]);
@@ -305,7 +339,8 @@ ART_SHEET(TOKU37) {
   Rim(keeperRock, 0.45);
   f.paste(pilotRock, 1);
   f.paste(keeperRock, 1);
-  std::vector<Part> pilot = {PilotLegs(), PilotBody(), PilotShoulders(), PilotHands(), PilotHead(), PilotHair(), Helmet()};
+  std::vector<Part> pilot = {PilotLegs(), PilotBody(), PilotShoulders(), PilotHands(),
+                             PilotHead(), PilotHair(), Helmet()};
   std::vector<Part> keeper = {KeeperLegs(), KeeperCoat(), KeeperHands(), KeeperHair()};
   for (Part &p : pilot) {
     Rim(p, 0.7);

@@ -16,7 +16,7 @@
 namespace qel::art {
 namespace {
 
-constexpr int kHorizon = 334;                  // the line where sky meets sea
+constexpr int kHorizon = 334;  // the line where sky meets sea
 constexpr double kSunX = 175, kSunY = 316, kSunR = 30;
 
 // The sky from the night above to the glow round the sun.
@@ -49,10 +49,10 @@ const Ramp kCloud = {Rgb(30, 18, 58),    Rgb(50, 28, 80),    Rgb(74, 38, 102),  
                      Rgb(240, 142, 112), Rgb(250, 174, 110), Rgb(255, 206, 132), Rgb(255, 234, 180)};
 
 struct Bank {
-  double y;        // the underside
-  double heap;     // the tallest heap, in rows
-  double x0, x1;   // where the bank runs
-  double broken;   // 0 one long bank .. 1 a string of separate clouds
+  double y;       // the underside
+  double heap;    // the tallest heap, in rows
+  double x0, x1;  // where the bank runs
+  double broken;  // 0 one long bank .. 1 a string of separate clouds
   int seed;
 };
 
@@ -80,7 +80,8 @@ std::vector<double> BankHeights(const Bank &b, int w) {
       for (int x = static_cast<int>(cx - reach); x <= cx + reach; ++x) {
         if (x < 0 || x >= w) continue;
         double u = (x + 0.5 - cx) / reach;
-        if (std::fabs(u) < 1) h[static_cast<std::size_t>(x)] = std::max(h[static_cast<std::size_t>(x)], r * std::sqrt(1 - u * u));
+        if (std::fabs(u) < 1)
+          h[static_cast<std::size_t>(x)] = std::max(h[static_cast<std::size_t>(x)], r * std::sqrt(1 - u * u));
       }
     cx += std::max(3.0, reach * (0.55 + 0.5 * Hash01(k, 3, b.seed)));
   }
@@ -107,8 +108,10 @@ CloudMap Clouds(int w, int h) {
     for (int x = 0; x < w; ++x) {
       double tall = heights[static_cast<std::size_t>(x)];
       if (tall < 1) continue;
-      tall += 1.6 * (ValueNoise(x + 0.5, 3, 5, 1, b.seed + 60) - 0.5) * std::min(1.0, tall / 6);  // small lumps
-      int under = static_cast<int>(std::lround(b.y + 1.4 * (ValueNoise(x + 0.5, 9, 70, 1, b.seed + 80) - 0.5)));
+      tall +=
+          1.6 * (ValueNoise(x + 0.5, 3, 5, 1, b.seed + 60) - 0.5) * std::min(1.0, tall / 6);  // small lumps
+      int under =
+          static_cast<int>(std::lround(b.y + 1.4 * (ValueNoise(x + 0.5, 9, 70, 1, b.seed + 80) - 0.5)));
       int over = static_cast<int>(std::lround(under - tall));
       for (int y = std::max(0, over); y < std::min(h, under); ++y) {
         std::size_t i = m.at_(x, y);
@@ -131,11 +134,11 @@ Argb CloudColour(const CloudMap &m, int x, int y) {
   double f = tall > 1 ? static_cast<double>(below) / (tall - 1) : 0;  // 0 underside .. 1 top
   double body = 2.2 + 3.0 * high + 1.5 * near;
   double level;
-  if (below == 0) level = body + 3.6 + 1.6 * near;      // the rim lit by the sun below
-  else if (f < 0.28) level = body + 2.2 + 0.8 * near;   // the lit underside
+  if (below == 0) level = body + 3.6 + 1.6 * near;     // the rim lit by the sun below
+  else if (f < 0.28) level = body + 2.2 + 0.8 * near;  // the lit underside
   else if (f < 0.62) level = body + 0.8;
   else level = body;
-  if (above == 0 && tall > 3) level -= 1;               // the heaped tops, turned from the sun
+  if (above == 0 && tall > 3) level -= 1;  // the heaped tops, turned from the sun
   int i = static_cast<int>(std::lround(level + Dither(x, y) * 0.5));
   return kCloud[static_cast<std::size_t>(std::clamp(i, 0, 11))];
 }
@@ -169,7 +172,8 @@ void Stars(Canvas &c) {
     Argb col = b > 0.8 ? Rgb(232, 226, 255) : b > 0.45 ? Rgb(150, 140, 200) : Rgb(92, 80, 150);
     c.set(x, y, col);
     if (b > 0.93) {  // the brightest ones get a small cross
-      for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) c.set(x + dx, y + dy, Rgb(110, 98, 170));
+      for (auto [dx, dy] : {std::pair{1, 0}, {-1, 0}, {0, 1}, {0, -1}})
+        c.set(x + dx, y + dy, Rgb(110, 98, 170));
     }
   }
 }
@@ -242,10 +246,10 @@ void Sea(Canvas &c) {
 Mask WreckShape(int w, int h) {
   Mask m(w, h);
   // The hull, sloping down to the water at both ends, its deck broken in places.
-  m.poly({0, 65, 6, 58, 20, 52, 60, 50, 64, 47, 92, 47, 96, 49, 150, 48, 208, 49, 212, 46, 246, 46, 250, 50,
-          282, 52, 294, 57, 300, 65});
-  m.poly({34, 52, 40, 44, 48, 44, 52, 50});                  // a deck house
-  m.poly({262, 52, 266, 41, 284, 41, 288, 52});              // the launcher bay
+  m.poly({0,  65,  6,  58,  20, 52,  60, 50,  64, 47,  92, 47,  96, 49,  150,
+          48, 208, 49, 212, 46, 246, 46, 250, 50, 282, 52, 294, 57, 300, 65});
+  m.poly({34, 52, 40, 44, 48, 44, 52, 50});      // a deck house
+  m.poly({262, 52, 266, 41, 284, 41, 288, 52});  // the launcher bay
   m.rect(270, 37, 9, 4);
   // The core's citadel and its dome, torn open on the far side.
   m.poly({104, 49, 112, 36, 188, 36, 196, 49});
@@ -293,7 +297,7 @@ ART_SHEET(TOKU14) {
       c.set(x, y, col);
     }
   // The last fires still burning in the wreck.
-  const int embers[][2] = {{40, 49}, {71, 48}, {98, 48}, {124, 44}, {131, 46}, {169, 45}, {178, 42},
+  const int embers[][2] = {{40, 49},  {71, 48},  {98, 48},  {124, 44}, {131, 46}, {169, 45}, {178, 42},
                            {201, 47}, {238, 40}, {252, 51}, {268, 47}, {280, 49}, {140, 40}, {58, 34}};
   for (const auto &e : embers) {
     if (!m.at(e[0], e[1]) || !m.at(e[0] + 1, e[1])) continue;
@@ -306,7 +310,8 @@ ART_SHEET(BG0) {
   const CloudMap clouds = Clouds(c.w, kHorizon);
   for (int y = 0; y < kHorizon; ++y)
     for (int x = 0; x < c.w; ++x)
-      c.set(x, y, clouds.at(x, y) ? CloudColour(clouds, x, y) : kSky.pick(SkyLevel(x + 0.5, y + 0.5), x, y, 0.45));
+      c.set(x, y,
+            clouds.at(x, y) ? CloudColour(clouds, x, y) : kSky.pick(SkyLevel(x + 0.5, y + 0.5), x, y, 0.45));
   Stars(c);
   Sun(c, clouds);
   Sea(c);
@@ -316,7 +321,8 @@ ART_SHEET(BG0) {
 // screen. Each of its 20 rows stands for 16 or 17 screen rows, so it is shaded across only: its
 // colours are the sky's own at that height, lightened towards a white core.
 ART_SHEET(TOKU51) {
-  static const double kProfile[14] = {0.22, 0.3, 0.42, 0.55, 0.68, 0.8, 0.92, 0.92, 0.8, 0.68, 0.55, 0.42, 0.3, 0.22};
+  static const double kProfile[14] = {0.22, 0.3, 0.42, 0.55, 0.68, 0.8, 0.92,
+                                      0.92, 0.8, 0.68, 0.55, 0.42, 0.3, 0.22};
   for (int r = 0; r < c.h; ++r) {
     double y = (r + 0.5) * 330.0 / c.h;
     Argb sky = kSky.at(SkyLevel(kSunX, y) * 15);

@@ -76,8 +76,9 @@ void PlatePoly(Canvas &c, const Poly &p, const Metal &m, int bevel, int seed, bo
 }
 
 void PlateRect(Canvas &c, int x, int y, int w, int h, const Metal &m, int bevel, bool mirror = true) {
-  PlatePoly(c, {double(x), double(y), double(x + w), double(y), double(x + w), double(y + h),
-                double(x), double(y + h)},
+  PlatePoly(c,
+            {double(x), double(y), double(x + w), double(y), double(x + w), double(y + h), double(x),
+             double(y + h)},
             m, bevel, x * 7 + y, mirror);
 }
 
@@ -124,9 +125,9 @@ void Vents(Canvas &c, int x, int y, int w, int n, bool mirror = true) {
 // The outer silhouette: a central keep, swept wings with gun towers at their tips and armoured
 // spurs pointing down at the player.
 void Body(Canvas &c) {
-  PlatePoly(c, {252, 0, 34, 0, 26, 20, 26, 128, 40, 150, 66, 150, 110, 176, 150, 178, 150, 246,
-                196, 256, 252, 256},
-            kHull, 2, 11);
+  PlatePoly(
+      c, {252, 0, 34, 0, 26, 20, 26, 128, 40, 150, 66, 150, 110, 176, 150, 178, 150, 246, 196, 256, 252, 256},
+      kHull, 2, 11);
   // Wing armour, earthy plates on the purple hull.
   PlatePoly(c, {146, 22, 66, 14, 44, 30, 44, 118, 70, 136, 146, 150}, kArmour, 2, 12);
   PlatePoly(c, {54, 38, 132, 40, 132, 128, 74, 122, 54, 108}, kOlive, 1, 13);
@@ -189,7 +190,8 @@ void CoreCollar(Canvas &c) {
   c.fillCircle(cx + 2, cy + 2, 30, Rgb(40, 30, 56));
   for (int i = 0; i < 12; ++i) {
     double a = i * 3.14159265358979 / 6;
-    int x = static_cast<int>(std::lround(cx + 37 * std::cos(a))), y = static_cast<int>(std::lround(cy + 37 * std::sin(a)));
+    int x = static_cast<int>(std::lround(cx + 37 * std::cos(a))),
+        y = static_cast<int>(std::lround(cy + 37 * std::sin(a)));
     c.set(x, y, Rgb(190, 180, 210));
     c.set(x + 1, y + 1, kInk);
   }
@@ -271,10 +273,9 @@ Argb Ember(double heat, int x, int y) {
 struct Burn {
   double x, y, r;
 };
-const Burn kBurns[] = {{252, 62, 38},  {96, 84, 26},  {404, 70, 22}, {250, 196, 30},
-                       {196, 150, 16}, {330, 118, 14}, {60, 132, 12}, {440, 140, 12},
-                       {170, 40, 12},  {360, 210, 14}, {40, 60, 10},  {300, 28, 12},
-                       {206, 112, 9},  {296, 114, 8}};
+const Burn kBurns[] = {{252, 62, 38},  {96, 84, 26},  {404, 70, 22},  {250, 196, 30}, {196, 150, 16},
+                       {330, 118, 14}, {60, 132, 12}, {440, 140, 12}, {170, 40, 12},  {360, 210, 14},
+                       {40, 60, 10},   {300, 28, 12}, {206, 112, 9},  {296, 114, 8}};
 
 void Burns(Canvas &c, const Canvas &hull) {
   for (const Burn &b : kBurns)
@@ -362,7 +363,8 @@ Argb EarthSurface(int x, int y, double depth) {
   Argb out = Mix(Rgb(6, 14, 40), c, std::clamp(std::round((lit + 0.2 * Dither(x, y)) * 5) / 5, 0.2, 1.0));
   // Sun glint on the sea below the sun.
   double gx = (x - kSunX) / 18.0, gy = (y - 190) / 30.0;
-  if (c == Rgb(22, 74, 170) && gx * gx + gy * gy < 1) out = Mix(out, Rgb(255, 230, 170), 0.7 * (1 - gx * gx - gy * gy));
+  if (c == Rgb(22, 74, 170) && gx * gx + gy * gy < 1)
+    out = Mix(out, Rgb(255, 230, 170), 0.7 * (1 - gx * gx - gy * gy));
   return out;
 }
 
@@ -370,7 +372,8 @@ Argb SightAt(int x, int y) {
   double d = std::hypot(x - kEarthX, y - kEarthY) - kEarthR;  // < 0 on the Earth
   double sun = std::hypot(x - kSunX, y - kSunY);
   if (d < -6) return EarthSurface(x, y, -d);
-  if (d < 0) return Mix(Rgb(130, 200, 255), Rgb(255, 210, 140), std::clamp(1 - std::fabs(x - kSunX) / 90, 0.0, 1.0));
+  if (d < 0)
+    return Mix(Rgb(130, 200, 255), Rgb(255, 210, 140), std::clamp(1 - std::fabs(x - kSunX) / 90, 0.0, 1.0));
   Argb col = SpaceAt(x, y);
   if (d < 14) col = Mix(col, Rgb(90, 160, 255), 0.85 * (1 - d / 14) + 0.1 * Dither(x, y));
   if (sun < 13) return Rgb(255, 255, 240);

@@ -12,7 +12,8 @@ namespace {
 
 // Lighting across the rows of a tube, top lit: > 0 lifts towards white, < 0 darkens.
 // The first and last rows sit under the HUD's box outline and the edge below it.
-constexpr std::array<double, 15> kTall = {-0.65, 0.6, 0.4, 0.2, 0.05, 0, 0, 0, 0, -0.1, -0.18, -0.28, -0.38, -0.48, -0.65};
+constexpr std::array<double, 15> kTall = {-0.65, 0.6,  0.4,   0.2,   0.05,  0,     0,    0,
+                                          0,     -0.1, -0.18, -0.28, -0.38, -0.48, -0.65};
 constexpr std::array<double, 10> kLow = {-0.65, 0.55, 0.3, 0.1, 0, 0, -0.15, -0.3, -0.45, -0.65};
 
 Argb Light(Argb base, double lift) {
@@ -22,9 +23,9 @@ Argb Light(Argb base, double lift) {
 struct BarStyle {
   const Stop *stops;
   int stopCount;
-  int length;     // the width that means "full"
-  int notch;      // pixels per notch
-  bool hazard;    // diagonal warning stripes
+  int length;   // the width that means "full"
+  int notch;    // pixels per notch
+  bool hazard;  // diagonal warning stripes
 };
 
 template <std::size_t N>

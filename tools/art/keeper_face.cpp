@@ -10,13 +10,16 @@ namespace qel::art::keeper {
 namespace {
 
 const std::vector<Ink> kEyeInks = {
-    {'K', Rgb(36, 14, 14)},    {'k', Rgb(138, 74, 60)},  {'S', Rgb(253, 248, 244)}, {'s', Rgb(200, 192, 216)},
-    {'D', Rgb(12, 74, 68)},    {'I', Rgb(22, 140, 114)}, {'L', Rgb(92, 208, 160)},  {'P', Rgb(8, 36, 32)},
-    {'W', Rgb(255, 255, 255)},
+    {'K', Rgb(36, 14, 14)},    {'k', Rgb(138, 74, 60)}, {'S', Rgb(253, 248, 244)},
+    {'s', Rgb(200, 192, 216)}, {'D', Rgb(12, 74, 68)},  {'I', Rgb(22, 140, 114)},
+    {'L', Rgb(92, 208, 160)},  {'P', Rgb(8, 36, 32)},   {'W', Rgb(255, 255, 255)},
 };
 const std::vector<Ink> kBrowInks = {{'B', kHair[0]}, {'b', kHair[1]}};
 const std::vector<Ink> kMouthInks = {
-    {'M', Rgb(122, 40, 40)}, {'m', Rgb(208, 128, 112)}, {'R', Rgb(142, 32, 48)}, {'T', Rgb(232, 128, 138)},
+    {'M', Rgb(122, 40, 40)},
+    {'m', Rgb(208, 128, 112)},
+    {'R', Rgb(142, 32, 48)},
+    {'T', Rgb(232, 128, 138)},
 };
 
 // Her right eye (picture left), 20 wide: the outer corner is at column 0. The iris spans
@@ -74,7 +77,8 @@ void Eye(Canvas &c, const Glyph &g, int cell, bool mirrored, bool open) {
 
 // Her right brow (picture left), the outer end at column 0.
 const Glyph kBrows[4] = {
-    {{"", "", "......bBBBBBb.......", "...bBBBBBBBBBBBb....", ".bBBb.........bBBb..", "bb.................."}},
+    {{"", "", "......bBBBBBb.......", "...bBBBBBBBBBBBb....", ".bBBb.........bBBb..",
+      "bb.................."}},
     {{"", "...............bBBb.", "...........bBBBBBb..", ".......bBBBBBb......", "...bBBBBb...........",
       ".bBBb...............", "bb.................."}},
     {{"......bBBBBBb.......", "...bBBBBBBBBBBBb....", ".bBBb.........bBBBb.", "bb..............bb..", ""}},
@@ -87,8 +91,8 @@ const Glyph kMouths[5] = {
     {{"", "", "......MMMMM......", ".....MRRRRRM.....", ".....MRRRRRM.....", "......MMMMM......"}},
     {{"", "", "", "....M.......M....", ".....MMMMMMM.....", ".......mmm......."}},
     {{"", "", "", "......MMMMM......", "....MM.....MM....", "...M.........M..."}},
-    {{"", "...MMMMMMMMMMM...", "...MRRRRRRRRRM...", "....MRRRRRRRM....", "....MRRTTTRRM....", ".....MRTTTRM.....",
-      "......MMMMM......"}},
+    {{"", "...MMMMMMMMMMM...", "...MRRRRRRRRRM...", "....MRRRRRRRM....", "....MRRTTTRRM....",
+      ".....MRTTTRM.....", "......MMMMM......"}},
 };
 
 }  // namespace

@@ -31,7 +31,8 @@ Path &Path::curve(double c1x, double c1y, double c2x, double c2y, double x, doub
 
 Path &Path::bend(double cx, double cy, double x, double y) {
   double x0 = xy_[xy_.size() - 2], y0 = xy_[xy_.size() - 1];
-  return curve(x0 + 2.0 / 3 * (cx - x0), y0 + 2.0 / 3 * (cy - y0), x + 2.0 / 3 * (cx - x), y + 2.0 / 3 * (cy - y), x, y);
+  return curve(x0 + 2.0 / 3 * (cx - x0), y0 + 2.0 / 3 * (cy - y0), x + 2.0 / 3 * (cx - x),
+               y + 2.0 / 3 * (cy - y), x, y);
 }
 
 std::vector<double> Frame::map(const std::vector<double> &xy) const {
@@ -67,12 +68,13 @@ void Part::clipLine(double x1, double y1, double x2, double y2, double thick, Ar
       if (shape.covered(x, y) && c.covered(x, y)) c.set(x, y, colour);
 }
 
-void Part::clipStroke(double x0, double y0, double c1x, double c1y, double c2x, double c2y, double x1, double y1,
-                      Argb colour, double thick) {
+void Part::clipStroke(double x0, double y0, double c1x, double c1y, double c2x, double c2y, double x1,
+                      double y1, Argb colour, double thick) {
   Path p(x0, y0);
   p.curve(c1x, c1y, c2x, c2y, x1, y1);
   const auto &xy = p.pts();
-  for (std::size_t i = 2; i + 1 < xy.size(); i += 2) clipLine(xy[i - 2], xy[i - 1], xy[i], xy[i + 1], thick, colour);
+  for (std::size_t i = 2; i + 1 < xy.size(); i += 2)
+    clipLine(xy[i - 2], xy[i - 1], xy[i], xy[i + 1], thick, colour);
 }
 
 void Part::cut(const Path &p) {
@@ -135,7 +137,8 @@ void Figure::paste(const Part &p, int lab) {
       }
 }
 
-void Figure::castShadow(int receiver, std::initializer_list<int> casters, int dx, int dy, int reach, const Ramp &r) {
+void Figure::castShadow(int receiver, std::initializer_list<int> casters, int dx, int dy, int reach,
+                        const Ramp &r) {
   std::vector<int> before = label;
   Canvas src = c;
   auto isCaster = [&](int x, int y) {

@@ -15,18 +15,18 @@ namespace qel::art::keeper {
 
 // The keeper's colours: auburn hair, fair skin, a cream coat with teal trim, a coral ribbon. Each
 // ramp has six shades: outline (0), deep shadow (1), shadow (2), base (3), light (4), highlight (5).
-constexpr Ramp kHair = {Rgb(42, 14, 10), Rgb(96, 30, 20), Rgb(140, 52, 26), Rgb(184, 82, 42), Rgb(220, 122, 62),
-                        Rgb(248, 178, 110)};
-constexpr Ramp kSkin = {Rgb(96, 44, 36), Rgb(194, 116, 100), Rgb(234, 160, 134), Rgb(252, 210, 182),
-                        Rgb(255, 230, 210), Rgb(255, 246, 236)};
-constexpr Ramp kCoat = {Rgb(26, 28, 48), Rgb(90, 96, 132), Rgb(148, 156, 190), Rgb(214, 220, 238),
-                        Rgb(240, 242, 250), Rgb(255, 255, 255)};
-constexpr Ramp kTeal = {Rgb(8, 40, 48), Rgb(14, 80, 90), Rgb(24, 122, 128), Rgb(40, 168, 168), Rgb(96, 208, 200),
-                        Rgb(168, 240, 224)};
-constexpr Ramp kCoral = {Rgb(58, 8, 16), Rgb(122, 20, 36), Rgb(184, 40, 56), Rgb(224, 72, 80), Rgb(248, 128, 120),
-                         Rgb(255, 192, 176)};
-constexpr Ramp kGold = {Rgb(58, 36, 0), Rgb(122, 80, 0), Rgb(184, 128, 16), Rgb(232, 184, 48), Rgb(248, 224, 112),
-                        Rgb(255, 252, 208)};
+constexpr Ramp kHair = {Rgb(42, 14, 10),  Rgb(96, 30, 20),   Rgb(140, 52, 26),
+                        Rgb(184, 82, 42), Rgb(220, 122, 62), Rgb(248, 178, 110)};
+constexpr Ramp kSkin = {Rgb(96, 44, 36),    Rgb(194, 116, 100), Rgb(234, 160, 134),
+                        Rgb(252, 210, 182), Rgb(255, 230, 210), Rgb(255, 246, 236)};
+constexpr Ramp kCoat = {Rgb(26, 28, 48),    Rgb(90, 96, 132),   Rgb(148, 156, 190),
+                        Rgb(214, 220, 238), Rgb(240, 242, 250), Rgb(255, 255, 255)};
+constexpr Ramp kTeal = {Rgb(8, 40, 48),    Rgb(14, 80, 90),   Rgb(24, 122, 128),
+                        Rgb(40, 168, 168), Rgb(96, 208, 200), Rgb(168, 240, 224)};
+constexpr Ramp kCoral = {Rgb(58, 8, 16),   Rgb(122, 20, 36),   Rgb(184, 40, 56),
+                         Rgb(224, 72, 80), Rgb(248, 128, 120), Rgb(255, 192, 176)};
+constexpr Ramp kGold = {Rgb(58, 36, 0),    Rgb(122, 80, 0),    Rgb(184, 128, 16),
+                        Rgb(232, 184, 48), Rgb(248, 224, 112), Rgb(255, 252, 208)};
 
 // A closed outline from straight and cubic Bézier segments, flattened to polygon points.
 class Path {

@@ -36,8 +36,8 @@ Part BackHair(const Layout &l) {
              .curve(161, 26, 137, 4, 101, 6),
          kHair[2]);
   for (double x : {58.0, 70.0, 133.0, 146.0})
-    p.clipStroke(x, 40, x - (x < 101 ? 8 : -8), 80, x - (x < 101 ? 14 : -14), 120, x - (x < 101 ? 16 : -16), 170,
-                 kHair[1]);
+    p.clipStroke(x, 40, x - (x < 101 ? 8 : -8), 80, x - (x < 101 ? 14 : -14), 120, x - (x < 101 ? 16 : -16),
+                 170, kHair[1]);
   p.c.outline(kHair[0]);
   return p;
 }
@@ -76,7 +76,8 @@ Part Body(const Layout &l) {
     p.clipLine(159, 270, 158, b, 1, kCoat[1]);
   }
   p.clip(Path(166, 150).bend(161, 210, 160, 270).to(160, b).to(192, b).to(189, 210).to(186, 150), kCoat[2]);
-  p.clip(Path(120, 112).bend(150, 150, 148, 270).to(148, b).to(158, b).to(158, 270).bend(160, 150, 128, 112), kCoat[2]);
+  p.clip(Path(120, 112).bend(150, 150, 148, 270).to(148, b).to(158, b).to(158, 270).bend(160, 150, 128, 112),
+         kCoat[2]);
   // Folds where the sleeves bend.
   p.clipStroke(22, 190, 28, 200, 30, 214, 30, 226, kCoat[2]);
   p.clipStroke(181, 190, 175, 200, 173, 214, 173, 226, kCoat[1]);
@@ -96,7 +97,8 @@ Part Body(const Layout &l) {
 Part Forearms(const Layout &l) {
   Part p(l.w, l.h, l.f);
   p.fill(Path(14, 196).to(44, 194).bend(62, 222, 90, 231).to(84, 257).bend(48, 246, 12, 224), kCoat[3]);
-  p.fill(Path(189, 196).to(159, 194).bend(141, 222, 113, 231).to(119, 257).bend(155, 246, 191, 224), kCoat[3]);
+  p.fill(Path(189, 196).to(159, 194).bend(141, 222, 113, 231).to(119, 257).bend(155, 246, 191, 224),
+         kCoat[3]);
   p.bevel(kCoat, 1, 2);
   p.gradient(kCoat, 40, 200, 120, 2, 4);
   p.clipStroke(30, 214, 46, 226, 62, 232, 74, 236, kCoat[2]);
@@ -125,7 +127,8 @@ Part Hands(const Layout &l) {
   Part p(l.w, l.h, l.f);
   for (bool right : {false, true}) {
     auto x = [&](double v) { return right ? 203 - v : v; };
-    p.fill(Path(x(80), 234).bend(x(90), 232, x(94), 238).to(x(94), 252).bend(x(88), 258, x(80), 254), kSkin[3]);
+    p.fill(Path(x(80), 234).bend(x(90), 232, x(94), 238).to(x(94), 252).bend(x(88), 258, x(80), 254),
+           kSkin[3]);
     for (double y : {241.0, 246.0, 251.0}) p.clipLine(x(89), y, x(94), y, 1, kSkin[2]);
   }
   p.bevel(kSkin, 1, 1);
@@ -138,8 +141,16 @@ void Badge(Part &p) {
   Path shield(122, 186);
   shield.to(134, 186).to(134, 193).bend(134, 198, 128, 200).bend(122, 198, 122, 193);
   p.fill(shield, kTeal[3]);
-  p.clip(Path(128, 188).to(129.5, 191.5).to(132.5, 191.5).to(130, 193.5).to(131, 197).to(128, 195).to(125, 197)
-             .to(126, 193.5).to(123.5, 191.5).to(126.5, 191.5),
+  p.clip(Path(128, 188)
+             .to(129.5, 191.5)
+             .to(132.5, 191.5)
+             .to(130, 193.5)
+             .to(131, 197)
+             .to(128, 195)
+             .to(125, 197)
+             .to(126, 193.5)
+             .to(123.5, 191.5)
+             .to(126.5, 191.5),
          kGold[4]);
   p.dot(122, 186, kTeal[5]);
   p.rect(121, 185, 15, 1, kGold[2]);
@@ -174,7 +185,8 @@ Part Collar(const Layout &l) {
 Part Ribbon(const Layout &l) {
   Part p(l.w, l.h, l.f);
   p.fill(Path(101, 121).to(88, 114).to(86, 127).to(101, 123).to(116, 127).to(115, 114), kCoral[3]);
-  p.fill(Path(99, 123).to(94, 140).to(99, 137).to(101, 142).to(103, 137).to(108, 140).to(103, 123), kCoral[2]);
+  p.fill(Path(99, 123).to(94, 140).to(99, 137).to(101, 142).to(103, 137).to(108, 140).to(103, 123),
+         kCoral[2]);
   p.bevel(kCoral, 1, 1);
   p.ellipse(101.5, 122, 3, 3, kCoral[4]);
   p.dot(100, 121, kCoral[5]);
@@ -208,11 +220,13 @@ Part Face(const Layout &l) {
   const Frame &f = l.f;
   for (double bx : {84.0, 119.0}) {
     const double cx = f.x(bx), cy = f.y(68);
-    const int reachX = static_cast<int>(std::lround(f.len(6))), reachY = static_cast<int>(std::lround(f.len(2)));
+    const int reachX = static_cast<int>(std::lround(f.len(6))),
+              reachY = static_cast<int>(std::lround(f.len(2)));
     for (int y = static_cast<int>(cy) - reachY; y <= static_cast<int>(cy) + reachY; ++y)
       for (int x = static_cast<int>(cx) - reachX; x <= static_cast<int>(cx) + reachX; ++x) {
         double dx = (x - cx) / f.len(6.5), dy = (y - cy) / f.len(2.5);
-        if (dx * dx + dy * dy <= 1 && BayerRank(x, y) < 8 && p.c.covered(x, y)) p.c.set(x, y, Rgb(248, 176, 164));
+        if (dx * dx + dy * dy <= 1 && BayerRank(x, y) < 8 && p.c.covered(x, y))
+          p.c.set(x, y, Rgb(248, 176, 164));
       }
   }
   Nose(p);
@@ -221,8 +235,9 @@ Part Face(const Layout &l) {
 }
 
 // The bangs' lower edge from her right temple (picture right) to her left one: notches and tips.
-const double kBangs[][2] = {{138, 40}, {135, 56}, {130, 37}, {125, 42}, {119, 33}, {112, 42}, {106, 34},
-                            {101.5, 49}, {97, 34}, {91, 42}, {84, 33}, {78, 42}, {73, 37}, {68, 56}, {65, 40}};
+const double kBangs[][2] = {{138, 40}, {135, 56}, {130, 37},   {125, 42}, {119, 33},
+                            {112, 42}, {106, 34}, {101.5, 49}, {97, 34},  {91, 42},
+                            {84, 33},  {78, 42},  {73, 37},    {68, 56},  {65, 40}};
 
 Path FrontHairOutline() {
   // Her right lock (picture left) in two strands, full round the ear, ending on her chest.
@@ -257,10 +272,12 @@ void HairStrands(Part &p) {
   for (int i = 0; i <= 12; ++i) {
     double a = 3.14159265 * (1.12 + 0.76 * i / 12), x = 101.5 + 44 * std::cos(a), y = 46 + 26 * std::sin(a);
     double ux = (x - 101.5) / 60, uy = (y - 4) / 60, len = i % 3 == 1 ? 7 : 5;
-    p.clipLine(x - ux * len, y - uy * len, x + ux * len * 0.4, y + uy * len * 0.4, 2, x < 108 ? kHair[5] : kHair[4]);
+    p.clipLine(x - ux * len, y - uy * len, x + ux * len * 0.4, y + uy * len * 0.4, 2,
+               x < 108 ? kHair[5] : kHair[4]);
   }
   // The far side of the head and of the right lock turn from the light.
-  p.clip(Path(130, 8).curve(150, 16, 158, 40, 158, 70).bend(158, 110, 142, 164).to(150, 164).to(165, 8), kHair[2]);
+  p.clip(Path(130, 8).curve(150, 16, 158, 40, 158, 70).bend(158, 110, 142, 164).to(150, 164).to(165, 8),
+         kHair[2]);
 }
 
 Part FrontHair(const Layout &l) {
@@ -275,9 +292,10 @@ Part FrontHair(const Layout &l) {
 // A star clip in her hair and the crew's earpiece.
 Part Trinkets(const Layout &l) {
   Part p(l.w, l.h, l.f);
-  p.fill(Path(66, 24).to(69, 29).to(75, 29).to(70, 33).to(72, 39).to(66, 35).to(60, 39).to(62, 33).to(57, 29)
-             .to(63, 29),
-         kGold[3]);
+  p.fill(
+      Path(66, 24).to(69, 29).to(75, 29).to(70, 33).to(72, 39).to(66, 35).to(60, 39).to(62, 33).to(57, 29).to(
+          63, 29),
+      kGold[3]);
   p.bevel(kGold, 1, 1);
   p.dot(65, 29, kGold[5]);
   p.rect(150, 56, 6, 12, kCoat[3]);

@@ -10,12 +10,12 @@
 namespace qel::art::keeper {
 namespace {
 
-constexpr Ramp kSteel = {Rgb(10, 14, 28), Rgb(22, 30, 50), Rgb(34, 46, 72), Rgb(46, 60, 92), Rgb(66, 84, 120),
-                         Rgb(104, 124, 160)};
-constexpr Ramp kCrate = {Rgb(40, 18, 6), Rgb(96, 44, 16), Rgb(150, 76, 28), Rgb(196, 110, 44), Rgb(232, 150, 70),
-                         Rgb(252, 200, 120)};
-constexpr Ramp kCan = {Rgb(8, 30, 24), Rgb(20, 64, 52), Rgb(36, 102, 80), Rgb(56, 140, 104), Rgb(100, 184, 138),
-                       Rgb(170, 226, 190)};
+constexpr Ramp kSteel = {Rgb(10, 14, 28), Rgb(22, 30, 50),  Rgb(34, 46, 72),
+                         Rgb(46, 60, 92), Rgb(66, 84, 120), Rgb(104, 124, 160)};
+constexpr Ramp kCrate = {Rgb(40, 18, 6),    Rgb(96, 44, 16),   Rgb(150, 76, 28),
+                         Rgb(196, 110, 44), Rgb(232, 150, 70), Rgb(252, 200, 120)};
+constexpr Ramp kCan = {Rgb(8, 30, 24),    Rgb(20, 64, 52),    Rgb(36, 102, 80),
+                       Rgb(56, 140, 104), Rgb(100, 184, 138), Rgb(170, 226, 190)};
 
 // A box lit from the top left: light top and left edges, dark bottom and right ones, an outline.
 void Block(Canvas &c, int x, int y, int w, int h, const Ramp &r) {

@@ -44,6 +44,7 @@ struct Glyph {
   std::vector<std::vector<Pt>> tails;  // set off from the rest of the letter by a dark slit
 };
 
+// clang-format off
 Glyph GlyphOf(char ch) {
   const double T = kStem, C = kCut;
   switch (ch) {
@@ -85,6 +86,7 @@ Glyph GlyphOf(char ch) {
     default: return {60, {}, {}, {}};
   }
 }
+// clang-format on
 
 // Extra space between a pair of letters, in design units (negative: closer).
 double Kern(char a, char b) {
@@ -168,9 +170,9 @@ using FaceFn = std::function<Argb(int x, int y)>;
 // What the chrome reflects and the colours round it. The title's is a white sky over a dark
 // horizon and cyan water, ringed in blue; the ending's reflects the sunset.
 struct Metal {
-  Stop sky[3];   // the upper half of the face, t 0 .. 0.47
-  Stop sea[5];   // the lower half, t 0.50 .. 1.3
-  Argb rimLit, rimShade, rimSide;          // the face's bevels
+  Stop sky[3];                                      // the upper half of the face, t 0 .. 0.47
+  Stop sea[5];                                      // the lower half, t 0.50 .. 1.3
+  Argb rimLit, rimShade, rimSide;                   // the face's bevels
   Argb sideLitNear, sideLitFar, sideNear, sideFar;  // the extruded sides, below and right
   Argb bandIn, bandInLit, bandOut, bandOutLit;      // the glow band between the ink lines
   Argb glintInner, glintOuter, glintCorner;         // the rays of a glint
@@ -178,21 +180,47 @@ struct Metal {
 
 const Metal kBlueChrome = {
     {{0.0, Rgb(255, 255, 255)}, {0.22, Rgb(228, 236, 250)}, {0.47, Rgb(140, 158, 192)}},
-    {{0.50, Rgb(26, 40, 92)}, {0.60, Rgb(34, 78, 160)}, {0.80, Rgb(64, 156, 226)}, {1.0, Rgb(188, 240, 255)},
+    {{0.50, Rgb(26, 40, 92)},
+     {0.60, Rgb(34, 78, 160)},
+     {0.80, Rgb(64, 156, 226)},
+     {1.0, Rgb(188, 240, 255)},
      {1.3, Rgb(230, 252, 255)}},
-    Rgb(255, 255, 255), Rgb(12, 22, 64), Rgb(120, 150, 200),
-    Rgb(46, 82, 168), Rgb(22, 38, 96), Rgb(30, 52, 120), Rgb(14, 24, 70),
-    Rgb(40, 150, 240), Rgb(130, 220, 255), Rgb(16, 64, 176), Rgb(40, 120, 220),
-    Rgb(210, 250, 255), Rgb(110, 210, 255), Rgb(170, 230, 255)};
+    Rgb(255, 255, 255),
+    Rgb(12, 22, 64),
+    Rgb(120, 150, 200),
+    Rgb(46, 82, 168),
+    Rgb(22, 38, 96),
+    Rgb(30, 52, 120),
+    Rgb(14, 24, 70),
+    Rgb(40, 150, 240),
+    Rgb(130, 220, 255),
+    Rgb(16, 64, 176),
+    Rgb(40, 120, 220),
+    Rgb(210, 250, 255),
+    Rgb(110, 210, 255),
+    Rgb(170, 230, 255)};
 
 const Metal kSunsetChrome = {
     {{0.0, Rgb(255, 255, 244)}, {0.22, Rgb(255, 232, 196)}, {0.47, Rgb(214, 150, 150)}},
-    {{0.50, Rgb(52, 24, 72)}, {0.60, Rgb(112, 40, 104)}, {0.80, Rgb(226, 102, 84)}, {1.0, Rgb(255, 196, 110)},
+    {{0.50, Rgb(52, 24, 72)},
+     {0.60, Rgb(112, 40, 104)},
+     {0.80, Rgb(226, 102, 84)},
+     {1.0, Rgb(255, 196, 110)},
      {1.3, Rgb(255, 240, 200)}},
-    Rgb(255, 255, 240), Rgb(40, 14, 48), Rgb(214, 150, 150),
-    Rgb(120, 46, 96), Rgb(70, 24, 66), Rgb(84, 30, 76), Rgb(42, 14, 46),
-    Rgb(240, 132, 52), Rgb(255, 214, 120), Rgb(176, 52, 40), Rgb(232, 112, 56),
-    Rgb(255, 246, 210), Rgb(255, 190, 100), Rgb(255, 222, 150)};
+    Rgb(255, 255, 240),
+    Rgb(40, 14, 48),
+    Rgb(214, 150, 150),
+    Rgb(120, 46, 96),
+    Rgb(70, 24, 66),
+    Rgb(84, 30, 76),
+    Rgb(42, 14, 46),
+    Rgb(240, 132, 52),
+    Rgb(255, 214, 120),
+    Rgb(176, 52, 40),
+    Rgb(232, 112, 56),
+    Rgb(255, 246, 210),
+    Rgb(255, 190, 100),
+    Rgb(255, 222, 150)};
 
 // Chrome: t runs 0 (top of the letters) to 1 (their base line).
 Argb ChromeAt(const Metal &m, double t, int x, int y) {
@@ -241,7 +269,8 @@ void PaintLogo(Canvas &c, const std::vector<Piece> &pieces, const Look &look) {
     // The piece's own shadow on what lies under it.
     for (int y = 0; y < c.h; ++y)
       for (int x = 0; x < c.w; ++x)
-        if (!p.shape.on(x, y) && before.covered(x, y) && (p.shape.on(x - 1, y - 1) || p.shape.on(x - 2, y - 2)))
+        if (!p.shape.on(x, y) && before.covered(x, y) &&
+            (p.shape.on(x - 1, y - 1) || p.shape.on(x - 2, y - 2)))
           c.set(x, y, Shade(before.get(x, y), 0.45));
     all.add(p.shape);
   }
@@ -342,20 +371,21 @@ std::vector<Piece> Emblem(int w, int h, double cx, double cy, double r) {
   Shape disc(w, h);
   disc.circle(t, {cx, cy}, r);
   pieces.push_back({disc,
-                   [=](int x, int y) {
-                     double px = x + 0.5 - cx, py = y + 0.5 - cy;
-                     double v = std::hypot(px + r * 0.4, py + r * 0.4) / (r * 1.5);
-                     double q = std::floor(std::clamp(1 - v, 0.0, 1.0) * 4 + Dither(x, y)) / 4;
-                     Argb base = Mix(Rgb(6, 12, 40), Rgb(24, 50, 120), q);
-                     // The orbit: a tilted ellipse, brighter on its lit upper-left half.
-                     const double a = -0.45, ca = std::cos(a), sa = std::sin(a);
-                     double ex = (px * ca + py * sa) / (r * 0.86), ey = (-px * sa + py * ca) / (r * 0.34);
-                     double e = std::sqrt(ex * ex + ey * ey);
-                     if (std::fabs(e - 1) * r * 0.34 < 0.55) return ey < 0 ? Rgb(150, 230, 255) : Rgb(40, 130, 220);
-                     if (Hash01(x, y, 517) > 0.975) return Rgb(170, 200, 255);
-                     return base;
-                   },
-                   0});
+                    [=](int x, int y) {
+                      double px = x + 0.5 - cx, py = y + 0.5 - cy;
+                      double v = std::hypot(px + r * 0.4, py + r * 0.4) / (r * 1.5);
+                      double q = std::floor(std::clamp(1 - v, 0.0, 1.0) * 4 + Dither(x, y)) / 4;
+                      Argb base = Mix(Rgb(6, 12, 40), Rgb(24, 50, 120), q);
+                      // The orbit: a tilted ellipse, brighter on its lit upper-left half.
+                      const double a = -0.45, ca = std::cos(a), sa = std::sin(a);
+                      double ex = (px * ca + py * sa) / (r * 0.86), ey = (-px * sa + py * ca) / (r * 0.34);
+                      double e = std::sqrt(ex * ex + ey * ey);
+                      if (std::fabs(e - 1) * r * 0.34 < 0.55)
+                        return ey < 0 ? Rgb(150, 230, 255) : Rgb(40, 130, 220);
+                      if (Hash01(x, y, 517) > 0.975) return Rgb(170, 200, 255);
+                      return base;
+                    },
+                    0});
   Shape ring(w, h);
   ring.circle(t, {cx, cy}, r);
   Shape inner(w, h);
@@ -373,8 +403,10 @@ std::vector<Piece> Emblem(int w, int h, double cx, double cy, double r) {
   Shape flames(w, h), wings(w, h), livery(w, h), rails(w, h), body(w, h), canopy(w, h);
   flames.ellipse(t, P(2.5, 16), 1.6 * s, 3 * s).ellipse(t, P(-2.5, 16), 1.6 * s, 3 * s);
   wings.poly(t, Sym({{2, -7}, {13, 5}, {13, 11}, {9, 11}, {3, 9}}));
-  livery.poly(t, {P(4, -1), P(11, 6), P(11, 8), P(4, 2)}).poly(t, {P(-4, -1), P(-11, 6), P(-11, 8), P(-4, 2)});
-  rails.rect(t, cx + 12.5 * s, cy - 5 * s, 2.2 * s, 17 * s).rect(t, cx - 14.7 * s, cy - 5 * s, 2.2 * s, 17 * s);
+  livery.poly(t, {P(4, -1), P(11, 6), P(11, 8), P(4, 2)})
+      .poly(t, {P(-4, -1), P(-11, 6), P(-11, 8), P(-4, 2)});
+  rails.rect(t, cx + 12.5 * s, cy - 5 * s, 2.2 * s, 17 * s)
+      .rect(t, cx - 14.7 * s, cy - 5 * s, 2.2 * s, 17 * s);
   body.poly(t, Sym({{0, -21}, {2, -15}, {3, -5}, {3.6, 10}, {2.6, 14}}));
   canopy.poly(t, Sym({{0, -15}, {1.5, -10}, {1, -6}}));
   // The whole fighter, one pixel larger, in ink: its outline on the disc.
@@ -406,7 +438,8 @@ ART_SHEET(HAI5) {
   // A glass streak under the letters, pointing at the version line.
   Shape bar(c.w, c.h);
   const double top = 79, bottom = 86;
-  bar.poly(Plain(), {{l.x0 + 4, bottom}, {l.x0 + 34, top}, {334, top}, {334 - (bottom - top) * l.slant, bottom}});
+  bar.poly(Plain(),
+           {{l.x0 + 4, bottom}, {l.x0 + 34, top}, {334, top}, {334 - (bottom - top) * l.slant, bottom}});
   pieces.push_back({bar, GlassBar(top, bottom - top, l.x0, 334), 1});
   PaintLogo(c, pieces, {3, 2});
   // Glints where the light strikes the outer corners: the Q's top left, the last E's top right

@@ -79,7 +79,8 @@ void CheckJoins(const TileLayout &l, const char *card) {
     for (std::size_t k = 0; k < l.rows[r].size(); ++k) {
       const tiles::Tile &t = TileOf(l, l.rows[r][k]);
       const tiles::Tile *right = k + 1 < l.rows[r].size() ? &TileOf(l, l.rows[r][k + 1]) : nullptr;
-      const tiles::Tile *below = r + 1 < l.rows.size() && k < l.rows[r + 1].size() ? &TileOf(l, l.rows[r + 1][k]) : nullptr;
+      const tiles::Tile *below =
+          r + 1 < l.rows.size() && k < l.rows[r + 1].size() ? &TileOf(l, l.rows[r + 1][k]) : nullptr;
       const char *bad = nullptr;
       if (right && t.edge[tiles::kRight] != right->edge[tiles::kLeft]) bad = right->name.c_str();
       if (below && t.edge[tiles::kBottom] != below->edge[tiles::kTop]) bad = below->name.c_str();
@@ -98,8 +99,8 @@ void PaintTiles(Canvas &c, const Canvas &sheet, const TileLayout &l, const char 
     for (std::size_t k = 0; k < l.rows[r].size(); ++k) {
       const int code = CodeOf(l, l.rows[r][k]);
       if (!opaque && code == 0) continue;
-      Blit(c, sheet, (code / 10) * kTile, (code % 10) * kTile, kTile, kTile, l.x + static_cast<int>(k) * kTile,
-           l.y + static_cast<int>(r) * kTile, opaque);
+      Blit(c, sheet, (code / 10) * kTile, (code % 10) * kTile, kTile, kTile,
+           l.x + static_cast<int>(k) * kTile, l.y + static_cast<int>(r) * kTile, opaque);
     }
 }
 
@@ -136,16 +137,17 @@ void Zoze(Canvas &c, int x, int y) {
   Blit(c, ship, 0, 0, 32, 32, x, y, false);
 }
 
-const std::vector<Legend> kHull = {{'.', 0},  {'o', 8},  {'H', 9},  {'r', 50}, {'7', 51}, {'^', 52}, {'L', 53},
-                                   {'[', 54}, {'1', 55}, {'J', 56}, {']', 57}, {'2', 58}, {'_', 59}, {'3', 60},
-                                   {'4', 61}, {'#', 62}, {'I', 63}, {'=', 64}, {'+', 65}, {'Y', 66}, {'T', 67},
-                                   {'g', 68}, {'t', 69}};
-const std::vector<Legend> kDust = {{'.', 0},  {',', 2},  {'@', 3},  {'`', 4},  {'r', 10}, {'7', 11}, {'^', 12},
-                                   {'L', 13}, {'[', 14}, {'1', 15}, {'J', 16}, {']', 17}, {'2', 18}, {'_', 19},
-                                   {'3', 20}, {'4', 21}, {'#', 22}, {'*', 23}, {':', 24}, {'%', 25}, {'o', 26},
-                                   {'O', 27}, {'0', 28}, {'Q', 29}};
-const std::vector<Legend> kRock = {{'.', 0},  {'r', 34}, {'7', 35}, {'^', 36}, {'L', 37}, {'[', 38}, {'1', 39},
-                                   {'J', 40}, {']', 42}, {'2', 43}, {'_', 44}, {'3', 45}, {'4', 46}, {'#', 47}};
+const std::vector<Legend> kHull = {{'.', 0},  {'o', 8},  {'H', 9},  {'r', 50}, {'7', 51}, {'^', 52},
+                                   {'L', 53}, {'[', 54}, {'1', 55}, {'J', 56}, {']', 57}, {'2', 58},
+                                   {'_', 59}, {'3', 60}, {'4', 61}, {'#', 62}, {'I', 63}, {'=', 64},
+                                   {'+', 65}, {'Y', 66}, {'T', 67}, {'g', 68}, {'t', 69}};
+const std::vector<Legend> kDust = {{'.', 0},  {',', 2},  {'@', 3},  {'`', 4},  {'r', 10}, {'7', 11},
+                                   {'^', 12}, {'L', 13}, {'[', 14}, {'1', 15}, {'J', 16}, {']', 17},
+                                   {'2', 18}, {'_', 19}, {'3', 20}, {'4', 21}, {'#', 22}, {'*', 23},
+                                   {':', 24}, {'%', 25}, {'o', 26}, {'O', 27}, {'0', 28}, {'Q', 29}};
+const std::vector<Legend> kRock = {{'.', 0},  {'r', 34}, {'7', 35}, {'^', 36}, {'L', 37},
+                                   {'[', 38}, {'1', 39}, {'J', 40}, {']', 42}, {'2', 43},
+                                   {'_', 44}, {'3', 45}, {'4', 46}, {'#', 47}};
 const std::vector<Legend> kFleet = {{'.', 0},  {'*', 5},  {'%', 6},  {'O', 7},  {'p', 70}, {'q', 71},
                                     {'n', 72}, {'b', 73}, {'{', 74}, {'u', 75}, {'d', 76}, {'}', 77},
                                     {'v', 78}, {'w', 79}, {'y', 80}, {'z', 81}, {'F', 82}};
@@ -171,7 +173,8 @@ const Canvas &NearSheet() {
 // 1: the space station under construction. A deck module with its lights and a half-built one
 // hung on a construction girder, dim dust behind, and the ZOZE flying up between them.
 ART_SHEET(STHAI1) {
-  PaintTiles(c, FarSheet(), {tiles::Layer::Far, {",..r^7", "..r1*]", "..L3:]", "...L_J"}, kDust, -6, -22}, "STHAI1");
+  PaintTiles(c, FarSheet(), {tiles::Layer::Far, {",..r^7", "..r1*]", "..L3:]", "...L_J"}, kDust, -6, -22},
+             "STHAI1");
   Stars(c, 11, 34);
   PaintTiles(c, NearSheet(), {tiles::Layer::Near, {"#]..I.", "o].rY7", "_J.[t]"}, kHull, -16, -8}, "STHAI1");
   Zoze(c, 52, 44);
@@ -202,7 +205,8 @@ ART_SHEET(STHAI3) {
 // cratered moon beyond its edge.
 ART_SHEET(STHAI4) {
   PaintTiles(c, FarSheet(), {tiles::Layer::Far, {"#cC#we", "C##csd", "#c#C##"}, kMoon, -10, -18}, "STHAI4");
-  PaintTiles(c, NearSheet(), {tiles::Layer::Near, {"hi#M].", "jk:o].", "____J."}, kFloor, -12, -16}, "STHAI4");
+  PaintTiles(c, NearSheet(), {tiles::Layer::Near, {"hi#M].", "jk:o].", "____J."}, kFloor, -12, -16},
+             "STHAI4");
   static const Canvas tank = Render("EN17");
   Blit(c, tank, 0, 0, 32, 32, 50, 18, false);
   Zoze(c, 122, 40);

@@ -28,7 +28,8 @@ double Threshold2(int x, int y) {
 // ---- noise ---------------------------------------------------------------------------------
 
 double Hash01(int x, int y, int seed) {
-  std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8DA6B343u ^ static_cast<std::uint32_t>(y) * 0xD8163841u ^
+  std::uint32_t h = static_cast<std::uint32_t>(x) * 0x8DA6B343u ^
+                    static_cast<std::uint32_t>(y) * 0xD8163841u ^
                     static_cast<std::uint32_t>(seed) * 0xCB1AB31Fu;
   h ^= h >> 13;
   h *= 0x5BD1E995u;

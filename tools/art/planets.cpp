@@ -12,7 +12,6 @@
 namespace qel::art {
 namespace {
 
-
 // Value noise on the plane (no wrapping), for bands and continents.
 double PlaneNoise(double x, double y, int seed) {
   double total = 0, amp = 0.5;
@@ -24,7 +23,8 @@ double PlaneNoise(double x, double y, int seed) {
     tx = tx * tx * (3 - 2 * tx);
     ty = ty * ty * (3 - 2 * ty);
     auto h = [&](int a, int b) { return Hash01(a, b, seed + octave * 101); };
-    double v = (h(ix, iy) * (1 - tx) + h(ix + 1, iy) * tx) * (1 - ty) + (h(ix, iy + 1) * (1 - tx) + h(ix + 1, iy + 1) * tx) * ty;
+    double v = (h(ix, iy) * (1 - tx) + h(ix + 1, iy) * tx) * (1 - ty) +
+               (h(ix, iy + 1) * (1 - tx) + h(ix + 1, iy + 1) * tx) * ty;
     total += amp * (v * 2 - 1);
     amp *= 0.5;
   }

@@ -22,8 +22,8 @@ struct RegisterArt {
 };
 
 // Place at namespace scope in a file of tools/art/: ART_SHEET(TOKU4) { ... draws into c ... }
-#define ART_SHEET(NAME)                                              \
-  static void Draw_##NAME(::qel::art::Canvas &c);                    \
+#define ART_SHEET(NAME)                                               \
+  static void Draw_##NAME(::qel::art::Canvas &c);                     \
   static ::qel::art::RegisterArt register_##NAME(#NAME, Draw_##NAME); \
   static void Draw_##NAME(::qel::art::Canvas &c)
 

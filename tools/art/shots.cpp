@@ -27,7 +27,7 @@ Argb BeamColour(int across, int along, bool thick) {
     bool bead = along % 12 < 3 && across > 0 && across < 6;
     return bead ? Mix(c, kWhite, 0.6) : c;
   }
-  static const std::array<Argb, 14> profile = {kNavy, kDeep, kBlue, kBlue, kCyan, kPale, kWhite,
+  static const std::array<Argb, 14> profile = {kNavy,  kDeep, kBlue, kBlue, kCyan, kPale, kWhite,
                                                kWhite, kPale, kCyan, kBlue, kBlue, kDeep, kNavy};
   Argb c = profile[static_cast<std::size_t>(across)];
   for (int strand = 0; strand < 2; ++strand) {
@@ -108,14 +108,9 @@ void Shell(Canvas &c) {
 // ---- the shadow shot, shaped like the word WISH ---------------------------------------------
 
 const char *const kWish[8] = {
-    "XX...XX.XX..XXXXX.XX..XX",
-    "XX...XX.XX.XXXXXX.XX..XX",
-    "XX...XX.XX.XX.....XX..XX",
-    "XX.X.XX.XX.XXXXX..XXXXXX",
-    "XX.X.XX.XX..XXXXX.XXXXXX",
-    "XXXXXXX.XX.....XX.XX..XX",
-    "XXX.XXX.XX.XXXXXX.XX..XX",
-    "XX...XX.XX.XXXXX..XX..XX",
+    "XX...XX.XX..XXXXX.XX..XX", "XX...XX.XX.XXXXXX.XX..XX", "XX...XX.XX.XX.....XX..XX",
+    "XX.X.XX.XX.XXXXX..XXXXXX", "XX.X.XX.XX..XXXXX.XXXXXX", "XXXXXXX.XX.....XX.XX..XX",
+    "XXX.XXX.XX.XXXXXX.XX..XX", "XX...XX.XX.XXXXX..XX..XX",
 };
 
 // Grows every covered pixel of `src` by one into `dst` in colour `col` (a glow ring).
@@ -151,14 +146,14 @@ void Wish(Canvas &c) {
 
 }  // namespace
 
-ART_SHEET(TOKU11) { Beam(c, true, false); }   // laser level 1, vertical (top part shown)
-ART_SHEET(TOKU6) { Beam(c, false, false); }   // laser level 1, horizontal (left part shown)
-ART_SHEET(TOKU47) { Beam(c, true, true); }    // laser level 2, vertical
-ART_SHEET(TOKU48) { Beam(c, false, true); }   // laser level 2, horizontal
-ART_SHEET(TOKU10) { Bolt(c); }                // only the first cell is used
+ART_SHEET(TOKU11) { Beam(c, true, false); }  // laser level 1, vertical (top part shown)
+ART_SHEET(TOKU6) { Beam(c, false, false); }  // laser level 1, horizontal (left part shown)
+ART_SHEET(TOKU47) { Beam(c, true, true); }   // laser level 2, vertical
+ART_SHEET(TOKU48) { Beam(c, false, true); }  // laser level 2, horizontal
+ART_SHEET(TOKU10) { Bolt(c); }               // only the first cell is used
 ART_SHEET(TOKU12) { Tracer(c); }
 ART_SHEET(TOKU13) { Ball(c, 5, 5, 4.5); }
-ART_SHEET(TOKU44) { Ball(c, 8, 8, 7.5); }     // only the top cell is used
+ART_SHEET(TOKU44) { Ball(c, 8, 8, 7.5); }  // only the top cell is used
 ART_SHEET(TOKU15) { Shell(c); }
 ART_SHEET(TOKU19) { Wish(c); }
 

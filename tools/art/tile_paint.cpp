@@ -35,7 +35,8 @@ Mask TileMask() { return Mask(-kPad, -kPad, kSpan, kSpan); }
 namespace {
 
 bool CornerIn(int corners, bool right, bool bottom) {
-  int bit = bottom ? (right ? tiles::kCornerBR : tiles::kCornerBL) : (right ? tiles::kCornerTR : tiles::kCornerTL);
+  int bit =
+      bottom ? (right ? tiles::kCornerBR : tiles::kCornerBL) : (right ? tiles::kCornerTR : tiles::kCornerTL);
   return (corners & bit) != 0;
 }
 

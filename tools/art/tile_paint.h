@@ -29,7 +29,9 @@ struct Padded {
   std::array<T, kSpan * kSpan> v{};
   T &at(int x, int y) { return v[static_cast<std::size_t>((y + kPad) * kSpan + x + kPad)]; }
   T at(int x, int y) const { return v[static_cast<std::size_t>((y + kPad) * kSpan + x + kPad)]; }
-  static bool inside(int x, int y) { return x >= -kPad && y >= -kPad && x < kTile + kPad && y < kTile + kPad; }
+  static bool inside(int x, int y) {
+    return x >= -kPad && y >= -kPad && x < kTile + kPad && y < kTile + kPad;
+  }
 };
 // A mask of the paint kit over the tile and its padding.
 Mask TileMask();

@@ -39,7 +39,7 @@ struct Family {
   const char *base;      // material of a clear corner; "-" is nothing (the near layer's hole)
   const char *material;  // material of a set corner
   Style style;
-  int baseCode;          // the tile with no corner set
+  int baseCode;  // the tile with no corner set
   std::array<int, 13> codes;
 };
 
@@ -59,6 +59,7 @@ struct Tile {
 };
 
 inline const std::vector<Family> &Families() {
+  // clang-format off
   static const std::vector<Family> families = {
       // Far layer.
       {"dust", Layer::Far, "space", "dust", Style::Round, 0, {10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22}},
@@ -71,6 +72,7 @@ inline const std::vector<Family> &Families() {
       {"fleet", Layer::Near, "-", "fleet", Style::Blocky, 0, {70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81, 82}},
       {"cloud", Layer::Near, "-", "cloud", Style::Round, 0, {23, 31, 32, 33, 48, 49, 83, 84, 85, 86, 87, 88, 89}},
   };
+  // clang-format on
   return families;
 }
 
@@ -95,7 +97,9 @@ inline const char *CornerSetName(int corners) {
 
 namespace detail {
 
-inline std::string Corner(const Family &f, int corners, int bit) { return (corners & bit) ? f.material : f.base; }
+inline std::string Corner(const Family &f, int corners, int bit) {
+  return (corners & bit) ? f.material : f.base;
+}
 
 inline std::string Link(int links, int bit, char kind) {
   return (links & bit) ? std::string(":") + kind : std::string();
@@ -112,10 +116,14 @@ inline Tile FamilyTile(const Family &f, int code, int corners, const std::string
   t.corners = corners;
   t.links = links;
   t.detail = decor;
-  t.edge[kTop] = Corner(f, corners, kCornerTL) + "|" + Corner(f, corners, kCornerTR) + Link(links, kLinkTop, linkKind);
-  t.edge[kBottom] = Corner(f, corners, kCornerBL) + "|" + Corner(f, corners, kCornerBR) + Link(links, kLinkBottom, linkKind);
-  t.edge[kLeft] = Corner(f, corners, kCornerTL) + "|" + Corner(f, corners, kCornerBL) + Link(links, kLinkLeft, linkKind);
-  t.edge[kRight] = Corner(f, corners, kCornerTR) + "|" + Corner(f, corners, kCornerBR) + Link(links, kLinkRight, linkKind);
+  t.edge[kTop] =
+      Corner(f, corners, kCornerTL) + "|" + Corner(f, corners, kCornerTR) + Link(links, kLinkTop, linkKind);
+  t.edge[kBottom] = Corner(f, corners, kCornerBL) + "|" + Corner(f, corners, kCornerBR) +
+                    Link(links, kLinkBottom, linkKind);
+  t.edge[kLeft] =
+      Corner(f, corners, kCornerTL) + "|" + Corner(f, corners, kCornerBL) + Link(links, kLinkLeft, linkKind);
+  t.edge[kRight] =
+      Corner(f, corners, kCornerTR) + "|" + Corner(f, corners, kCornerBR) + Link(links, kLinkRight, linkKind);
   return t;
 }
 
@@ -143,7 +151,9 @@ inline Tile StampPart(Layer layer, int code, const std::string &stamp, int w, in
   t.detail = stamp;
   t.part = part;
   const int col = part % w, row = part / w;
-  auto inner = [&](const char *axis, int a, int b) { return stamp + ":" + axis + std::to_string(a) + "." + std::to_string(b); };
+  auto inner = [&](const char *axis, int a, int b) {
+    return stamp + ":" + axis + std::to_string(a) + "." + std::to_string(b);
+  };
   if (row > 0) t.edge[kTop] = inner("h", row, col);
   if (row < h - 1) t.edge[kBottom] = inner("h", row + 1, col);
   if (col > 0) t.edge[kLeft] = inner("v", row, col);
@@ -154,7 +164,8 @@ inline Tile StampPart(Layer layer, int code, const std::string &stamp, int w, in
 inline void AddFamilies(std::vector<Tile> &out) {
   for (const Family &f : Families())
     for (std::size_t i = 0; i < kCornerSets.size(); ++i)
-      out.push_back(FamilyTile(f, f.codes[i], kCornerSets[i], std::string(f.name) + "_" + CornerSetName(kCornerSets[i])));
+      out.push_back(FamilyTile(f, f.codes[i], kCornerSets[i],
+                               std::string(f.name) + "_" + CornerSetName(kCornerSets[i])));
 }
 
 inline void AddFarTiles(std::vector<Tile> &out) {
@@ -165,7 +176,8 @@ inline void AddFarTiles(std::vector<Tile> &out) {
   out.push_back(Plain(L, 2, "space_stars", space));
   out.push_back(Plain(L, 3, "space_galaxy", space));
   out.push_back(Plain(L, 4, "space_glow", space));
-  for (int i = 0; i < 4; ++i) out.push_back(Plain(L, 5 + i, "warp_" + std::string(1, static_cast<char>('a' + i)), "warp"));
+  for (int i = 0; i < 4; ++i)
+    out.push_back(Plain(L, 5 + i, "warp_" + std::string(1, static_cast<char>('a' + i)), "warp"));
   Tile mouth = Plain(L, 9, "warp_mouth", "warp_mouth");  // space below, the tunnel above
   mouth.edge[kTop] = "warp";
   mouth.edge[kBottom] = space;
@@ -214,7 +226,8 @@ inline void AddNearTiles(std::vector<Tile> &out) {
   const Layer L = Layer::Near;
   const std::string none = "-|-";
   out.push_back(Plain(L, 0, "empty", none));
-  for (int i = 0; i < 4; ++i) out.push_back(Plain(L, 1 + i, "streak_" + std::string(1, static_cast<char>('a' + i)), none));
+  for (int i = 0; i < 4; ++i)
+    out.push_back(Plain(L, 1 + i, "streak_" + std::string(1, static_cast<char>('a' + i)), none));
   const Family &fleet = FamilyNamed("fleet"), &hull = FamilyNamed("hull"), &floor = FamilyNamed("floor");
   out.push_back(FamilyTile(fleet, 5, 15, "fleet_lights", 0, "lights"));
   out.push_back(FamilyTile(fleet, 6, 15, "fleet_vents", 0, "vents"));

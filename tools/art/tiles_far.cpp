@@ -16,11 +16,13 @@ using namespace tilepaint;
 using tiles::Tile;
 
 const Argb kSpace = Rgb(4, 5, 14);
+// clang-format off
 const Ramp kDustRamp{Rgb(4, 5, 14), Rgb(12, 10, 28), Rgb(22, 15, 42), Rgb(34, 22, 54), Rgb(48, 30, 66), Rgb(68, 42, 80)};
 const Ramp kMoonRamp{Rgb(10, 12, 20), Rgb(26, 28, 40), Rgb(40, 42, 56), Rgb(56, 58, 72), Rgb(76, 78, 92), Rgb(102, 104, 116)};
 const Ramp kSeaRamp{Rgb(8, 22, 64), Rgb(14, 34, 86), Rgb(20, 46, 104), Rgb(36, 70, 128), Rgb(80, 120, 170)};
 const Ramp kLandRamp{Rgb(36, 46, 26), Rgb(52, 68, 34), Rgb(70, 88, 42), Rgb(96, 96, 52), Rgb(122, 110, 70)};
 const Ramp kDeckRamp{Rgb(10, 10, 16), Rgb(24, 26, 36), Rgb(34, 36, 50), Rgb(46, 48, 64), Rgb(62, 64, 84), Rgb(86, 88, 110)};
+// clang-format on
 
 using Paint = std::function<void(int x, int y, Argb c)>;
 
@@ -59,7 +61,8 @@ double PitShade(int x, int y, int seed, int count, double rmax) {
 Argb MoonPixel(const Mask &m, const Padded<std::uint8_t> &depth, int x, int y) {
   const int d = depth.at(x, y);
   double f = Facing(m, x, y, 4), rim = d < 4 ? 1.0 - (d - 1) / 3.0 : 0.0;
-  double v = 0.5 + 0.12 * TileNoise(x + 0.5, y + 0.5, 131) + 0.35 * PitShade(x, y, 133, 5, 3) + 0.45 * f * rim;
+  double v =
+      0.5 + 0.12 * TileNoise(x + 0.5, y + 0.5, 131) + 0.35 * PitShade(x, y, 133, 5, 3) + 0.45 * f * rim;
   return kMoonRamp.pick(std::clamp(v, 0.05, 1.0), x, y);
 }
 
@@ -84,7 +87,9 @@ void DrawFamilyTile(Canvas &sheet, const Tile &t) {
   ForTile([&](int x, int y) {
     Argb c;
     if (material == "land") {
-      c = shape.at(x, y) ? LandPixel(shape, depth, x, y) : ring.at(x, y) ? Rgb(120, 160, 196) : SeaPixel(x, y);
+      c = shape.at(x, y)  ? LandPixel(shape, depth, x, y)
+          : ring.at(x, y) ? Rgb(120, 160, 196)
+                          : SeaPixel(x, y);
     } else if (shape.at(x, y)) {
       c = material == "dust" ? DustPixel(shape, depth, x, y) : MoonPixel(shape, depth, x, y);
     } else {
@@ -93,8 +98,11 @@ void DrawFamilyTile(Canvas &sheet, const Tile &t) {
     Put(sheet, t.code, x, y, c);
   });
   if (t.family->base == std::string("space"))  // stars only where space shows
-    Stars([&](int x, int y, Argb c) { if (!shape.at(x, y) && !ring.at(x, y)) Put(sheet, t.code, x, y, c); },
-          t.code * 13, 2, 70);
+    Stars(
+        [&](int x, int y, Argb c) {
+          if (!shape.at(x, y) && !ring.at(x, y)) Put(sheet, t.code, x, y, c);
+        },
+        t.code * 13, 2, 70);
 }
 
 // --- Decorations ---------------------------------------------------------------------------
@@ -103,10 +111,12 @@ void Sphere(const Paint &put, double cx, double cy, double r, const Ramp &ramp, 
   for (int y = static_cast<int>(cy - r - 2); y <= cy + r + 2; ++y)
     for (int x = static_cast<int>(cx - r - 2); x <= cx + r + 2; ++x) {
       double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
-      double a = std::atan2(dy, dx), lump = 1 + 0.18 * std::sin(a * 3 + seed) + 0.08 * std::sin(a * 5 + seed * 2);
+      double a = std::atan2(dy, dx),
+             lump = 1 + 0.18 * std::sin(a * 3 + seed) + 0.08 * std::sin(a * 5 + seed * 2);
       double d = std::hypot(dx, dy) / (r * lump);
       if (d > 1) continue;
-      double v = 0.65 - 0.5 * (dx + dy) / (r * 1.5) - 0.2 * d + 0.1 * TileNoise(x * 2 + 0.5, y * 2 + 0.5, seed);
+      double v =
+          0.65 - 0.5 * (dx + dy) / (r * 1.5) - 0.2 * d + 0.1 * TileNoise(x * 2 + 0.5, y * 2 + 0.5, seed);
       put(x, y, ramp.pick(std::clamp(v, 0.05, 1.0), x, y, 0.7));
     }
 }
@@ -116,8 +126,8 @@ void Crater(const Paint &put, double cx, double cy, double r) {
     for (int x = static_cast<int>(cx - r - 2); x <= cx + r + 2; ++x) {
       double dx = x + 0.5 - cx, dy = y + 0.5 - cy, d = std::hypot(dx, dy);
       if (d > r + 1.2) continue;
-      double v = d > r ? 0.62 - 0.2 * (dx + dy) / (r * 1.4)      // the raised rim, lit outside
-                       : 0.35 + 0.35 * (dx + dy) / (r * 1.4);   // the far wall catches the light
+      double v = d > r ? 0.62 - 0.2 * (dx + dy) / (r * 1.4)    // the raised rim, lit outside
+                       : 0.35 + 0.35 * (dx + dy) / (r * 1.4);  // the far wall catches the light
       put(x, y, kMoonRamp.pick(std::clamp(v, 0.05, 1.0), x, y, 0.8));
     }
 }
@@ -145,7 +155,8 @@ void DustDetail(const Tile &t, const Paint &put) {
   if (t.detail == "dark")
     for (int y = 5; y < 27; ++y)
       for (int x = 5; x < 27; ++x)
-        if (TileNoise(x + 0.5, y + 0.5, 41) > 0.05 + 0.05 * std::hypot(x - 16, y - 16) / 4) put(x, y, kDustRamp[1]);
+        if (TileNoise(x + 0.5, y + 0.5, 41) > 0.05 + 0.05 * std::hypot(x - 16, y - 16) / 4)
+          put(x, y, kDustRamp[1]);
 }
 
 void LandDetail(const Tile &t, const Paint &put) {
@@ -154,7 +165,8 @@ void LandDetail(const Tile &t, const Paint &put) {
       int x = 5 + static_cast<int>(Hash01(i, 0, 3) * 19), y = 5 + static_cast<int>(Hash01(i, 1, 3) * 19);
       int w = 3 + static_cast<int>(Hash01(i, 2, 3) * 4);
       for (int j = 0; j < w; ++j)
-        for (int k = 0; k < w - 1; ++k) put(x + j, y + k, j == 0 || k == 0 ? Rgb(120, 116, 104) : Rgb(70, 66, 62));
+        for (int k = 0; k < w - 1; ++k)
+          put(x + j, y + k, j == 0 || k == 0 ? Rgb(120, 116, 104) : Rgb(70, 66, 62));
       put(x + w, y + 1, Rgb(30, 34, 20));
     }
   if (t.detail == "forest")
@@ -189,8 +201,10 @@ void DrawWarp(Canvas &sheet, const Tile &t) {
     double window = std::pow(std::sin(3.14159265 * (y + 0.5) / 32), 2);
     double pulse = 0;
     for (int i = 0; i < 4; ++i) {
-      double lx = 2 + Hash01(i, 0, seed) * 28, ly = 6 + Hash01(i, 1, seed) * 20, len = 4 + Hash01(i, 2, seed) * 8;
-      if (std::fabs(x + 0.5 - lx) < 1.2 && std::fabs(y + 0.5 - ly) < len) pulse = std::max(pulse, 1 - std::fabs(y + 0.5 - ly) / len);
+      double lx = 2 + Hash01(i, 0, seed) * 28, ly = 6 + Hash01(i, 1, seed) * 20,
+             len = 4 + Hash01(i, 2, seed) * 8;
+      if (std::fabs(x + 0.5 - lx) < 1.2 && std::fabs(y + 0.5 - ly) < len)
+        pulse = std::max(pulse, 1 - std::fabs(y + 0.5 - ly) / len);
     }
     double glow = 0.25 * (TileNoise(x + 0.5, y + 0.5, seed) + 1) * window;
     c = Mix(c, Rgb(64, 48, 160), glow);
@@ -211,8 +225,9 @@ void DrawSpace(Canvas &sheet, const Tile &t) {
   Fill(sheet, t.code, [](int, int) { return kSpace; });
   Paint put = Painter(sheet, t.code);
   Stars(put, t.code * 7 + 1, t.name == "space_stars" ? 7 : 3, t.name == "space_stars" ? 150 : 90);
-  if (t.name == "space_stars") put(20, 12, Rgb(220, 220, 255)), put(19, 12, Rgb(90, 90, 130)), put(21, 12, Rgb(90, 90, 130)),
-                                put(20, 11, Rgb(90, 90, 130)), put(20, 13, Rgb(90, 90, 130));
+  if (t.name == "space_stars")
+    put(20, 12, Rgb(220, 220, 255)), put(19, 12, Rgb(90, 90, 130)), put(21, 12, Rgb(90, 90, 130)),
+        put(20, 11, Rgb(90, 90, 130)), put(20, 13, Rgb(90, 90, 130));
   if (t.name == "space_galaxy")
     for (int i = 0; i < 60; ++i) {
       double a = i * 0.35, r = 1 + i * 0.12;
@@ -270,9 +285,14 @@ void DrawDeck(Canvas &sheet, const Tile &t) {
         put(x, y, x == 5 || y == 5 ? kDeckRamp[5] : x == 26 || y == 26 ? kDeckRamp[0] : kDeckRamp[3]);
   if (t.name == "deck_pad")
     ForTile([&](int x, int y) {
-      double d = std::max(std::fabs(x + 0.5 - 16) * 0.87 + std::fabs(y + 0.5 - 16) * 0.5, std::fabs(y + 0.5 - 16));
-      if (d < 13) put(x, y, d > 11.5 ? kDeckRamp[0] : d > 10 ? ((x + y) % 4 < 2 ? Rgb(230, 120, 20) : Rgb(40, 24, 10))
-                            : d > 9 ? kDeckRamp[5] : kDeckRamp.pick(0.3 - 0.2 * (x + y - 32) / 20.0, x, y));
+      double d =
+          std::max(std::fabs(x + 0.5 - 16) * 0.87 + std::fabs(y + 0.5 - 16) * 0.5, std::fabs(y + 0.5 - 16));
+      if (d < 13)
+        put(x, y,
+            d > 11.5 ? kDeckRamp[0]
+            : d > 10 ? ((x + y) % 4 < 2 ? Rgb(230, 120, 20) : Rgb(40, 24, 10))
+            : d > 9  ? kDeckRamp[5]
+                     : kDeckRamp.pick(0.3 - 0.2 * (x + y - 32) / 20.0, x, y));
     });
   if (t.links) {
     const double hw = 2.5;
@@ -280,7 +300,9 @@ void DrawDeck(Canvas &sheet, const Tile &t) {
       bool v = (t.links & tiles::kLinkTop) && std::fabs(x + 0.5 - 16) < hw + 1;
       bool h = (t.links & tiles::kLinkLeft) && std::fabs(y + 0.5 - 16) < hw + 1;
       if (!v && !h) return;
-      double across = v && h ? std::min(std::fabs(x + 0.5 - 16), std::fabs(y + 0.5 - 16)) : v ? std::fabs(x + 0.5 - 16) : std::fabs(y + 0.5 - 16);
+      double across = v && h ? std::min(std::fabs(x + 0.5 - 16), std::fabs(y + 0.5 - 16))
+                      : v    ? std::fabs(x + 0.5 - 16)
+                             : std::fabs(y + 0.5 - 16);
       int along = v ? Wrap32(y) : Wrap32(x);
       Argb glow = along % 8 < 2 ? Rgb(255, 180, 120) : Rgb(200, 40, 24);
       put(x, y, across > hw ? kDeckRamp[0] : across > hw - 1 ? Rgb(110, 20, 14) : glow);
@@ -294,20 +316,24 @@ void DrawCore(Canvas &sheet) {
   Canvas &p = s.pic;
   for (int y = 0; y < 96; ++y)
     for (int x = 0; x < 96; ++x) {
-      double dx = x + 0.5 - 48, dy = y + 0.5 - 48, d = std::hypot(dx, dy), lit = -(dx + dy) / (d + 1e-9) / 1.414;
+      double dx = x + 0.5 - 48, dy = y + 0.5 - 48, d = std::hypot(dx, dy),
+             lit = -(dx + dy) / (d + 1e-9) / 1.414;
       Argb c = DeckTexture(x, y);
-      if (d < 44) c = kDeckRamp.pick(0.35 - 0.25 * lit, x, y);           // the pit wall, lit on its far side
+      if (d < 44) c = kDeckRamp.pick(0.35 - 0.25 * lit, x, y);  // the pit wall, lit on its far side
       if (d < 44 && d > 41) c = kDeckRamp[d > 43 ? 0 : 5];
       if (d < 36) c = kDeckRamp.pick(0.45 + 0.2 * std::sin(std::atan2(dy, dx) * 12) * 0.5, x, y);
       if (d < 36 && d > 34) c = Rgb(150, 24, 20);
       if (d < 26) c = kDeckRamp.pick(0.25 + 0.25 * (d / 26), x, y);
-      if (d < 26 && (static_cast<int>(std::atan2(dy, dx) * 8 / 3.14159265 + 16) % 2 == 0) && d > 20) c = Rgb(90, 20, 18);
+      if (d < 26 && (static_cast<int>(std::atan2(dy, dx) * 8 / 3.14159265 + 16) % 2 == 0) && d > 20)
+        c = Rgb(90, 20, 18);
       if (d < 10) c = Mix(Rgb(255, 200, 120), Rgb(180, 20, 16), d / 10);
       p.set(x, y, c);
     }
   const int codes[9] = {57, 58, 59, 60, 61, 62, 64, 65, 66};
   for (int part = 0; part < 9; ++part)
-    ForTile([&](int x, int y) { Put(sheet, codes[part], x, y, p.get((part % 3) * 32 + x, (part / 3) * 32 + y)); });
+    ForTile([&](int x, int y) {
+      Put(sheet, codes[part], x, y, p.get((part % 3) * 32 + x, (part / 3) * 32 + y));
+    });
 }
 
 void DrawBasin(Canvas &sheet) {
@@ -321,7 +347,8 @@ void DrawBasin(Canvas &sheet) {
   Crater(put, 32, 32, 22);
   Crater(put, 26, 36, 4);
   for (int part = 0; part < 4; ++part)
-    ForTile([&](int x, int y) { Put(sheet, 45 + part, x, y, p.get((part % 2) * 32 + x, (part / 2) * 32 + y)); });
+    ForTile(
+        [&](int x, int y) { Put(sheet, 45 + part, x, y, p.get((part % 2) * 32 + x, (part / 2) * 32 + y)); });
 }
 
 void DrawSingle(Canvas &sheet, const Tile &t) {
@@ -339,9 +366,12 @@ void DrawSingle(Canvas &sheet, const Tile &t) {
         put(x, y, Rgb(150, 190, 220)), put(x + 1, y, Rgb(110, 150, 200)), put(x + 2, y, Rgb(150, 190, 220));
       }
     if (t.name == "sea_wake")
-      for (int y = 4; y < 28; ++y) put(15 - (28 - y) / 5, y, Rgb(130, 170, 210)), put(17 + (28 - y) / 5, y, Rgb(130, 170, 210));
+      for (int y = 4; y < 28; ++y)
+        put(15 - (28 - y) / 5, y, Rgb(130, 170, 210)), put(17 + (28 - y) / 5, y, Rgb(130, 170, 210));
     if (t.name == "sea_wake") put(16, 4, Rgb(200, 200, 200)), put(16, 5, Rgb(90, 90, 96));
-    if (t.name == "sea_isle") Sphere(put, 16, 16, 6, Ramp{kLandRamp[0], Rgb(150, 138, 96), kLandRamp[2], kLandRamp[3], kLandRamp[4]}, 5);
+    if (t.name == "sea_isle")
+      Sphere(put, 16, 16, 6, Ramp{kLandRamp[0], Rgb(150, 138, 96), kLandRamp[2], kLandRamp[3], kLandRamp[4]},
+             5);
   } else {
     DrawSpace(sheet, t);
   }

@@ -21,12 +21,18 @@ struct Look {
   std::function<Argb(int x, int y)> texture;
 };
 
-const Ramp kHullRamp{kInk, Rgb(52, 50, 68), Rgb(78, 76, 98), Rgb(108, 106, 130), Rgb(146, 144, 170), Rgb(196, 194, 216)};
-const Ramp kFleetRamp{Rgb(20, 16, 10), Rgb(58, 54, 30), Rgb(84, 80, 44), Rgb(112, 108, 60), Rgb(146, 140, 82), Rgb(188, 180, 116)};
-const Ramp kFloorRamp{Rgb(20, 16, 12), Rgb(84, 74, 58), Rgb(118, 106, 84), Rgb(150, 138, 110), Rgb(182, 170, 138), Rgb(214, 204, 174)};
-const Ramp kRockRamp{Rgb(22, 14, 10), Rgb(58, 42, 32), Rgb(84, 64, 48), Rgb(112, 88, 66), Rgb(142, 116, 90), Rgb(178, 152, 122)};
-const Ramp kCloudRamp{Rgb(64, 76, 112), Rgb(110, 124, 158), Rgb(146, 158, 188), Rgb(180, 190, 212), Rgb(206, 212, 228), Rgb(232, 236, 246)};
-const Ramp kGirderRamp{Rgb(40, 20, 6), Rgb(106, 60, 16), Rgb(156, 96, 28), Rgb(200, 134, 44), Rgb(236, 176, 72), Rgb(255, 222, 140)};
+const Ramp kHullRamp{
+    kInk, Rgb(52, 50, 68), Rgb(78, 76, 98), Rgb(108, 106, 130), Rgb(146, 144, 170), Rgb(196, 194, 216)};
+const Ramp kFleetRamp{Rgb(20, 16, 10),   Rgb(58, 54, 30),   Rgb(84, 80, 44),
+                      Rgb(112, 108, 60), Rgb(146, 140, 82), Rgb(188, 180, 116)};
+const Ramp kFloorRamp{Rgb(20, 16, 12),    Rgb(84, 74, 58),    Rgb(118, 106, 84),
+                      Rgb(150, 138, 110), Rgb(182, 170, 138), Rgb(214, 204, 174)};
+const Ramp kRockRamp{Rgb(22, 14, 10),  Rgb(58, 42, 32),   Rgb(84, 64, 48),
+                     Rgb(112, 88, 66), Rgb(142, 116, 90), Rgb(178, 152, 122)};
+const Ramp kCloudRamp{Rgb(64, 76, 112),   Rgb(110, 124, 158), Rgb(146, 158, 188),
+                      Rgb(180, 190, 212), Rgb(206, 212, 228), Rgb(232, 236, 246)};
+const Ramp kGirderRamp{Rgb(40, 20, 6),    Rgb(106, 60, 16),  Rgb(156, 96, 28),
+                       Rgb(200, 134, 44), Rgb(236, 176, 72), Rgb(255, 222, 140)};
 
 // Plates 16 pixels square with bevelled seams and rivets.
 Argb HullTexture(int x, int y) {
@@ -124,7 +130,8 @@ bool TrussAt(double across, double along) {
 
 Mask GirderBody(int links) {
   Mask run = LinkCoverage(links, 6.5), body = TileMask();
-  const bool node = links != (tiles::kLinkTop | tiles::kLinkBottom) && links != (tiles::kLinkLeft | tiles::kLinkRight) &&
+  const bool node = links != (tiles::kLinkTop | tiles::kLinkBottom) &&
+                    links != (tiles::kLinkLeft | tiles::kLinkRight) &&
                     __builtin_popcount(static_cast<unsigned>(links)) > 2;
   ForPadded([&](int x, int y) {
     if (!run.at(x, y)) return;
@@ -167,7 +174,8 @@ void Mount(const Paint &put, const Ramp &r, double radius, double well, Argb wel
   Disc(put, 16, 16, well, wellColour);
   for (int i = 0; i < 8; ++i) {
     double a = i * 3.14159265 / 4;
-    put(static_cast<int>(16 + std::cos(a) * (radius - 3)), static_cast<int>(16 + std::sin(a) * (radius - 3)), r[5]);
+    put(static_cast<int>(16 + std::cos(a) * (radius - 3)), static_cast<int>(16 + std::sin(a) * (radius - 3)),
+        r[5]);
   }
 }
 
@@ -240,9 +248,9 @@ void RunwayLights(const Paint &put) {
 }
 
 void Decorate(const Tile &t, const Paint &put) {
-  const Ramp &r = t.family->material == std::string("fleet") ? kFleetRamp
+  const Ramp &r = t.family->material == std::string("fleet")   ? kFleetRamp
                   : t.family->material == std::string("floor") ? kFloorRamp
-                                                                : kHullRamp;
+                                                               : kHullRamp;
   const std::string &d = t.detail;
   if (d == "lights" && t.family->material == std::string("hull")) {
     Windows(put, Rgb(255, 214, 110), r[0], 9, 3);
@@ -299,13 +307,17 @@ void DrawStreaks(Canvas &sheet, const Tile &t) {
   const int seed = t.code * 17;
   for (int i = 0; i < 3; ++i) {
     int x = 3 + static_cast<int>(Hash01(i, 0, seed) * 25);
-    int y0 = 3 + static_cast<int>(Hash01(i, 1, seed) * 10), len = 8 + static_cast<int>(Hash01(i, 2, seed) * 16);
+    int y0 = 3 + static_cast<int>(Hash01(i, 1, seed) * 10),
+        len = 8 + static_cast<int>(Hash01(i, 2, seed) * 16);
     len = std::min(len, 28 - y0);
     for (int y = y0 - 1; y <= y0 + len; ++y) {
       Put(sheet, t.code, x - 1, y, Rgb(24, 40, 120));
       Put(sheet, t.code, x + 1, y, Rgb(24, 40, 120));
       double v = static_cast<double>(y - y0) / len;
-      Put(sheet, t.code, x, y, v < 0.25 ? Rgb(120, 160, 255) : v < 0.7 ? Rgb(200, 232, 255) : Rgb(255, 255, 255));
+      Put(sheet, t.code, x, y,
+          v < 0.25  ? Rgb(120, 160, 255)
+          : v < 0.7 ? Rgb(200, 232, 255)
+                    : Rgb(255, 255, 255));
     }
   }
 }

@@ -14,7 +14,9 @@ struct Finding {
   std::string text;
 };
 
-std::string Rows(int a, int b) { return a == b ? "row " + std::to_string(a) : "rows " + std::to_string(a) + ".." + std::to_string(b); }
+std::string Rows(int a, int b) {
+  return a == b ? "row " + std::to_string(a) : "rows " + std::to_string(a) + ".." + std::to_string(b);
+}
 
 // Joins the rules make on purpose where no drawing could meet: at the end of the warp the far
 // layer jumps from the tunnel to open space (row 30, or 29 when the near layer's step made the
@@ -56,15 +58,21 @@ class Checker {
   }
 
   void markerAt(int row, int col, int c) {
-    const std::string what = "marker " + std::to_string(c) + " (" + MarkerName(c) + ") in column " + std::to_string(col);
+    const std::string what =
+        "marker " + std::to_string(c) + " (" + MarkerName(c) + ") in column " + std::to_string(col);
     for (int stage : usage_.stages)
       if (!MarkerTile(stage, c))
-        return error(row, what + ": stage " + std::to_string(stage) + " does not turn it into an enemy, it would draw nothing");
-    if (!usage_.shown[static_cast<std::size_t>(row)]) return error(row, what + ": " + Rows(row, row) + " is never shown");
+        return error(row, what + ": stage " + std::to_string(stage) +
+                              " does not turn it into an enemy, it would draw nothing");
+    if (!usage_.shown[static_cast<std::size_t>(row)])
+      return error(row, what + ": " + Rows(row, row) + " is never shown");
     if (usage_.shownAtLoad[static_cast<std::size_t>(row)])
-      return error(row, what + ": " + Rows(row, row) + " is painted when the stage loads, where markers spawn nothing and leave a hole");
+      return error(row, what + ": " + Rows(row, row) +
+                            " is painted when the stage loads, where markers spawn nothing and leave a hole");
     if (usage_.looped[static_cast<std::size_t>(row)])
-      return error(row, what + ": " + Rows(row, row) + " lies in a loop of the scroll rules, so the enemy would come back every time round");
+      return error(row,
+                   what + ": " + Rows(row, row) +
+                       " lies in a loop of the scroll rules, so the enemy would come back every time round");
   }
 
   void markers() {
@@ -82,14 +90,19 @@ class Checker {
       for (int c = 0; c < kColumns; ++c) {
         const Tile *a = tileAt(upper, c, stage), *b = tileAt(lower, c, stage);
         if (!a || !b || a->edge[tiles::kBottom] == b->edge[tiles::kTop]) continue;
-        if (bad.empty()) first = "the bottom of " + describe(a, tiles::kBottom) + " does not meet the top of " + describe(b, tiles::kTop);
+        if (bad.empty())
+          first = "the bottom of " + describe(a, tiles::kBottom) + " does not meet the top of " +
+                  describe(b, tiles::kTop);
         bad.push_back(c);
       }
       if (bad.empty()) continue;
-      std::string where = "column " + std::to_string(bad.front()) + (bad.size() > 1 ? " (and " + std::to_string(bad.size() - 1) + " more)" : "");
-      std::string how = lower == upper + 1 ? "row " + std::to_string(upper) + " above row " + std::to_string(lower)
-                                           : "stage " + std::to_string(stage) + " shows row " + std::to_string(upper) +
-                                                 " right above row " + std::to_string(lower) + " (a wrap or jump of its scroll rules)";
+      std::string where = "column " + std::to_string(bad.front()) +
+                          (bad.size() > 1 ? " (and " + std::to_string(bad.size() - 1) + " more)" : "");
+      std::string how = lower == upper + 1
+                            ? "row " + std::to_string(upper) + " above row " + std::to_string(lower)
+                            : "stage " + std::to_string(stage) + " shows row " + std::to_string(upper) +
+                                  " right above row " + std::to_string(lower) +
+                                  " (a wrap or jump of its scroll rules)";
       error(upper, how + ", " + where + ": " + first);
     }
   }
@@ -101,9 +114,9 @@ class Checker {
       for (int c = 0; c + 1 < kColumns; ++c) {
         const Tile *a = tileAt(r, c, stage), *b = tileAt(r, c + 1, stage);
         if (!a || !b || a->edge[tiles::kRight] == b->edge[tiles::kLeft]) continue;
-        error(r, "row " + std::to_string(r) + ", columns " + std::to_string(c) + " and " + std::to_string(c + 1) +
-                     ": the right side of " + describe(a, tiles::kRight) + " does not meet the left side of " +
-                     describe(b, tiles::kLeft));
+        error(r, "row " + std::to_string(r) + ", columns " + std::to_string(c) + " and " +
+                     std::to_string(c + 1) + ": the right side of " + describe(a, tiles::kRight) +
+                     " does not meet the left side of " + describe(b, tiles::kLeft));
       }
     }
   }
@@ -121,8 +134,11 @@ void CheckWritten(const MapSource &map, const Usage &usage, Diagnostics &diag) {
       continue;
     }
     int e = r;
-    while (e + 1 < kRows && usage.shown[static_cast<std::size_t>(e + 1)] && !map.rowLine[static_cast<std::size_t>(e + 1)]) ++e;
-    diag.add(map.path, map.headerLine, Rows(r, e) + (r == e ? " is" : " are") + " shown on screen but not written");
+    while (e + 1 < kRows && usage.shown[static_cast<std::size_t>(e + 1)] &&
+           !map.rowLine[static_cast<std::size_t>(e + 1)])
+      ++e;
+    diag.add(map.path, map.headerLine,
+             Rows(r, e) + (r == e ? " is" : " are") + " shown on screen but not written");
     r = e + 1;
   }
 }

@@ -48,16 +48,21 @@ struct Parser {
     words >> ch >> codeText >> name;
     int code = 0;
     if (!headerSeen) return error("the legend must come after the \"map\" line");
-    if (ch.size() != 1 || ch == "|" || !ParseInt(codeText, code)) return error("expected \"tile CHARACTER CODE [NAME]\"");
+    if (ch.size() != 1 || ch == "|" || !ParseInt(codeText, code))
+      return error("expected \"tile CHARACTER CODE [NAME]\"");
     if (map.legend.count(ch[0])) return error(std::string("character '") + ch + "' is given twice");
     if (IsMarker(code) && map.layer == tiles::Layer::Near) {
       if (!name.empty() && name != MarkerName(code))
         return error("code " + codeText + " is the " + MarkerName(code) + " marker, not \"" + name + "\"");
     } else {
-      const tiles::Tile *tile = code <= tiles::LastCode(map.layer) ? tiles::FindTile(map.layer, code) : nullptr;
+      const tiles::Tile *tile =
+          code <= tiles::LastCode(map.layer) ? tiles::FindTile(map.layer, code) : nullptr;
       const char *layerName = map.layer == tiles::Layer::Far ? "far" : "near";
-      if (!tile) return error(std::string("code ") + codeText + " is no " + layerName + " tile" +
-                              (map.layer == tiles::Layer::Near && code >= 90 && code < 100 ? " (the near sheet ends at 89)" : ""));
+      if (!tile)
+        return error(std::string("code ") + codeText + " is no " + layerName + " tile" +
+                     (map.layer == tiles::Layer::Near && code >= 90 && code < 100
+                          ? " (the near sheet ends at 89)"
+                          : ""));
       if (!name.empty() && name != tile->name)
         return error("code " + codeText + " is \"" + tile->name + "\", not \"" + name + "\"");
     }

@@ -20,8 +20,9 @@ struct MapSource {
   std::string name;  // "st1a": the output is name + ".map"
   tiles::Layer layer = tiles::Layer::Far;
   int headerLine = 0;
-  std::vector<std::uint8_t> grid = std::vector<std::uint8_t>(kGridBytes, 0);  // row r, column c at r * 256 + c
-  std::array<int, 256> rowLine{};  // source line of each written row, 0 where none
+  std::vector<std::uint8_t> grid =
+      std::vector<std::uint8_t>(kGridBytes, 0);  // row r, column c at r * 256 + c
+  std::array<int, 256> rowLine{};                // source line of each written row, 0 where none
   std::map<char, int> legend;
 
   int at(int row, int col) const { return grid[static_cast<std::size_t>(row * 256 + col)]; }

@@ -57,8 +57,8 @@ struct Parser {
       error("wave code " + std::to_string(value) + " calls no enemies");
       return false;
     }
-    if (IsMarker(value) || (value <= tiles::LastCode(tiles::Layer::Near) &&
-                            tiles::FindTile(tiles::Layer::Near, value)))
+    if (IsMarker(value) ||
+        (value <= tiles::LastCode(tiles::Layer::Near) && tiles::FindTile(tiles::Layer::Near, value)))
       return true;
     error("code " + std::to_string(value) + " is no near tile and no marker");
     return false;
@@ -69,8 +69,8 @@ struct Parser {
     auto [it, fresh] = given.emplace(key, line);
     if (!fresh)
       return error("stage " + std::to_string(stage) + " row " + std::to_string(row) + " column " +
-                   std::to_string(col) + " is given twice (first on line " +
-                   std::to_string(it->second) + ")");
+                   std::to_string(col) + " is given twice (first on line " + std::to_string(it->second) +
+                   ")");
     out.cells.push_back({stage, grid, col, row, value});
     out.lines.push_back(line);
   }
@@ -119,20 +119,16 @@ struct Parser {
       std::istringstream words(raw.substr(0, raw.find('#')));
       std::string first;
       if (!(words >> first)) continue;
-      if (first == "stage")
-        stageLine(words);
-      else if (first == "schedule" || first == "near")
-        cellLine(first, words);
-      else
-        error("unknown line (expected \"stage\", \"schedule\", \"near\" or a # comment)");
+      if (first == "stage") stageLine(words);
+      else if (first == "schedule" || first == "near") cellLine(first, words);
+      else error("unknown line (expected \"stage\", \"schedule\", \"near\" or a # comment)");
     }
   }
 };
 
 }  // namespace
 
-bool ParsePatchSource(const std::string &path, const std::string &text, PatchSource &out,
-                      Diagnostics &diag) {
+bool ParsePatchSource(const std::string &path, const std::string &text, PatchSource &out, Diagnostics &diag) {
   const std::size_t before = diag.errors.size();
   out = PatchSource();
   out.path = path;

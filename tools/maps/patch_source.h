@@ -17,7 +17,6 @@ struct PatchSource {
 };
 
 // Reads the patch source; false (with messages) for anything the game could not apply as meant.
-bool ParsePatchSource(const std::string &path, const std::string &text, PatchSource &out,
-                      Diagnostics &diag);
+bool ParsePatchSource(const std::string &path, const std::string &text, PatchSource &out, Diagnostics &diag);
 
 }  // namespace qel::maps

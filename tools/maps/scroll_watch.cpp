@@ -40,9 +40,7 @@ int ProbeCode(int column, int row, bool scrolled) {
   return 0;
 }
 
-Pixel ProbeColour(int code) {
-  return static_cast<Pixel>(code + 1);
-}
+Pixel ProbeColour(int code) { return static_cast<Pixel>(code + 1); }
 
 // The band's grid row (with kScrolledBit when painted while scrolling), or kNowhere.
 int DecodeBand(const Surface &s, int band) {
@@ -202,8 +200,7 @@ class StagePlayer {
     g_.shell.FRAMECNT = 0;
     now_ = Moment();
     for (int L = 0; L < 2; ++L) {
-      for (int k = 0; k < kBands; ++k)
-        bands(L)[static_cast<std::size_t>(k)] = DecodeBand(surface(L), k);
+      for (int k = 0; k < kBands; ++k) bands(L)[static_cast<std::size_t>(k)] = DecodeBand(surface(L), k);
       note(L);
     }
     if (cut_) cutSurfaces();
@@ -253,8 +250,7 @@ class StagePlayer {
       st.LROW[i] = m.row[i], st.LSUB[i] = m.sub[i], st.LSPEED[i] = m.speed[i];
     st.STARSPEED = m.starSpeed;
     for (int L = 0; L < 2; ++L) {
-      for (int k = 0; k * kTile < surface(L).h; ++k)
-        paintBand(L, k, bands(L)[static_cast<std::size_t>(k)]);
+      for (int k = 0; k * kTile < surface(L).h; ++k) paintBand(L, k, bands(L)[static_cast<std::size_t>(k)]);
       stamp(L);
       note(L);
     }
@@ -368,8 +364,7 @@ int MarkerTile(int stage, int code) {
   return m ? m->tile : 0;
 }
 
-bool PlayStages(const std::set<std::string> &names, std::map<std::string, Usage> &usage,
-                std::string *error) {
+bool PlayStages(const std::set<std::string> &names, std::map<std::string, Usage> &usage, std::string *error) {
   TempFolder temp;
   if (temp.path().empty()) return *error = "cannot make a temporary folder", false;
   const std::string sheetsDir = temp.path() + "/sheets", dataDir = temp.path() + "/d";

@@ -30,8 +30,7 @@ struct Usage {
 
 // By map name ("st1a" ...), for every stage that loads one of `names` (all maps when empty).
 // False, with the reason, when the game could not be set up to play.
-bool PlayStages(const std::set<std::string> &names, std::map<std::string, Usage> &usage,
-                std::string *error);
+bool PlayStages(const std::set<std::string> &names, std::map<std::string, Usage> &usage, std::string *error);
 
 // The tile a resolved marker draws on this stage (0 when the code is no marker there).
 int MarkerTile(int stage, int code);
