@@ -24,6 +24,5 @@ add_executable(music_check tools/music_check.cpp)
 target_compile_options(music_check PRIVATE ${QELVANE_WARNINGS})
 target_link_libraries(music_check PRIVATE qelvane_sdlhost)
 
-add_dependencies(qelvane_tests music)
-target_compile_definitions(qelvane_tests PRIVATE QELVANE_ABC2MIDI="${ABC2MIDI_PROGRAM}")
+target_compile_definitions(qelvane_tool_tests PRIVATE QELVANE_ABC2MIDI="${ABC2MIDI_PROGRAM}")
 add_dependencies(qelvane_bench music)

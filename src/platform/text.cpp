@@ -7,8 +7,6 @@
 #include <cstdlib>
 #include <vector>
 
-#include "game.h"
-
 namespace qel {
 
 // Glyphs are rendered 1-bit: a glyph pixel is either written in full colour or not at all,
@@ -134,11 +132,6 @@ int TextRenderer::Width(const std::string &utf8, int size, bool italic) {
   int w = 0;
   for (std::size_t i = 0; i < utf8.size();) w += glyph(NextCodepoint(utf8, i), size, italic).advance;
   return w;
-}
-
-void DrawText(Game &g, Surface &target, const std::string &text, int size, int colour, int x, int y,
-              int italic) {
-  g.text->Draw(target, text, size, QBColor(colour), x, y, italic == 1);
 }
 
 }  // namespace qel

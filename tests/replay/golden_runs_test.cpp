@@ -2,7 +2,7 @@
 // what each ends with: the play state's hash, the picture, the sounds asked for and the state
 // dump. A change that should not alter the game must leave every line of golden_runs.txt as it is.
 // After a change that is meant to alter the game, write the file again with
-//   QELVANE_UPDATE_GOLDEN=1 build/tests/qelvane_tests --gtest_filter=GoldenRuns.*
+//   QELVANE_UPDATE_GOLDEN=1 build/tests/qelvane_core_tests --gtest_filter=GoldenRuns.*
 // and commit it with the change.
 #include <gtest/gtest.h>
 
