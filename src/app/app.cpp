@@ -95,10 +95,14 @@ bool WriteTextFile(const std::string &path, const std::string &text) {
   return static_cast<bool>(f);
 }
 
-void WriteOutputs(const AppOptions &opts, const Game &g) {
+// The screenshot is the game's picture; with the hit boxes shown it is the picture as presented,
+// outlines and all, which the headless host keeps.
+void WriteOutputs(const AppOptions &opts, const Game &g, const Host *host = nullptr) {
   if (!opts.screenshot.empty()) {
     std::string error;
-    if (!WritePng(opts.screenshot, g.surf.MSCREEN, {}, &error))
+    const auto *headless = dynamic_cast<const HeadlessHost *>(host);
+    const Surface &picture = opts.hitboxes && headless ? headless->lastFrame : g.surf.MSCREEN;
+    if (!WritePng(opts.screenshot, picture, {}, &error))
       std::fprintf(stderr, "qelvane: cannot write the screenshot: %s\n", error.c_str());
   }
   if (!opts.dumpState.empty() && !WriteTextFile(opts.dumpState, DumpStateJson(g) + "\n"))
@@ -354,7 +358,7 @@ int RunGame(const AppOptions &opts, Host &host) {
   game->shell.maxPasses = opts.passes;
   int code = Main(*game);
   if (recorder) recorder->Finish();
-  WriteOutputs(opts, *game);
+  WriteOutputs(opts, *game, &host);
   if (reportHost && !WriteTextFile(opts.report, reportHost->report.Json() + "\n")) {
     std::fprintf(stderr, "qelvane: cannot write %s\n", opts.report.c_str());
     if (code == 0) code = 1;

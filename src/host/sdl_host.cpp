@@ -202,16 +202,16 @@ bool SdlHost::CreateWindowAndRenderer(std::string *error) {
   const Uint32 flags = SDL_WINDOW_RESIZABLE | (fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, layout.width, layout.height,
                              flags);
-  if (window_) {
-    const WindowLayout smallest = LayoutWindow(1);
-    SDL_SetWindowMinimumSize(window_, smallest.width, smallest.height);
-  }
   if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
   if (window_ && !renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
   if (!renderer_ || !CreateTextures()) {
     *error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
   }
+  // Never smaller than the picture at 1x. Set once the renderer exists: on X11 an OpenGL renderer
+  // makes the window anew, and the new one would not carry a limit set before.
+  const WindowLayout smallest = LayoutWindow(1);
+  SDL_SetWindowMinimumSize(window_, smallest.width, smallest.height);
   return true;
 }
 

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "host/headless_host.h"
+#include "hud/hitbox_view.h"
 #include "platform/png_io.h"
+#include "replay/replay_test_support.h"
 #include "support/test_game.h"
 
 namespace qel {
@@ -111,6 +114,26 @@ TEST(HeadlessRun, WritesTheScreenAndTheStateAndKeepsTheSave) {
   EXPECT_EQ(shot.h, 480);
   EXPECT_NE(test::ReadBytes(dir.file("state.json")).find("\"scene\": 11"), std::string::npos);
   EXPECT_EQ(test::ReadBytes(dir.file("data.dat")).size(), 32u);  // Esc saved
+}
+
+// With --hitboxes the screenshot is the picture as presented, with the outlines; the game's own
+// picture under them is the same as without.
+TEST(HeadlessRun, TheScreenshotShowsTheHitBoxesWhenAskedFor) {
+  test::TempDir dir;
+  const std::string data = test::CopyBuildData(dir);
+  auto shoot = [&](const std::string &name, const std::string &extra) {
+    EXPECT_EQ(RunQelvane("--headless --data " + data + " --stage 2 --seed 3 --invincible --passes 300" +
+                         " --screenshot " + dir.file(name) + extra),
+              0);
+    Surface shot;
+    EXPECT_TRUE(ReadPng(dir.file(name), shot));
+    return shot;
+  };
+  const Surface plain = shoot("plain.png", ""), outlined = shoot("outlined.png", " --hitboxes");
+  auto count = [](const Surface &s, Pixel colour) { return std::count(s.px.begin(), s.px.end(), colour); };
+  EXPECT_GT(count(outlined, hitbox_colour::kShip), 20);
+  EXPECT_LT(count(plain, hitbox_colour::kShip), count(outlined, hitbox_colour::kShip));
+  EXPECT_NE(outlined.px, plain.px);
 }
 
 TEST(HeadlessRun, BadCommandLinesAndScriptsFailClearly) {
