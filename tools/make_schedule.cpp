@@ -40,53 +40,47 @@ struct Quiet {
   const char *why;
 };
 
-struct BossCall {
-  int time;
-  int size;  // enemies the call creates at most
-};
-
 struct Loop {
   int from, to;
 };
 
+// The schedule's own rules of a stage: the last row it reads and the rows that must stay empty
+// (the ones after the boss; the ones between the warning and the boss come from the script).
 struct StageRules {
   int lastRow = -1;  // the last row the stage reads; -1: the stage has no schedule
   std::vector<Quiet> quiet;
-  std::vector<BossCall> bosses;
+  std::vector<qel::ScriptedBoss> bosses;
   std::vector<Loop> loops;
 };
 
-int Group(int n) { return qel::BossGroupSize(n, 2); }
-
-// The largest group of the boss rush, whichever order it is drawn in.
-int RushGroup() {
-  int most = 0;
-  for (int n = 1; n <= 7; ++n) most = std::max(most, Group(n));
-  return most;
-}
-
-// clang-format off
 std::array<StageRules, 10> MakeRules() {
-  const Quiet warning14{134, 140, "between the warning and the boss"};
-  const Quiet won14{141, 146, "after the boss: the stage is won"};
   std::array<StageRules, 10> r;
-  for (int s = 1; s <= 4; ++s) r[s] = {146, {warning14, won14}, {{4200, Group(s)}}, {}};
-  r[5] = {113,
-          {{100, 106, "between the warning and the boss"}, {107, 113, "after the boss: the stage is won"}},
-          {{510, 1}, {1020, 1}, {1500, 1}, {2010, 1}, {3200, Group(5)}},
-          {{18, 22}, {35, 39}, {51, 55}, {68, 72}}};
-  r[6] = {100, {{94, 100, "while the fortress bursts and the ship flies away"}},
-          {{1000, Group(6)}, {2000, Group(7)}, {2800, Group(8)}}, {}};
-  r[7] = {141, {{134, 141, "after the mother computer: the stage is won"}},
-          {{200, Group(2)}, {800, Group(3)}, {1600, Group(1)}, {2400, Group(4)}, {3200, Group(5)}, {4011, Group(9)}},
-          {}};
+  // clang-format off
+  for (int s = 1; s <= 4; ++s) r[s] = {146, {{141, 146, "after the boss: the stage is won"}}, {}, {}};
+  r[5] = {113, {{107, 113, "after the boss: the stage is won"}}, {}, {}};
+  r[6] = {100, {{94, 100, "while the fortress bursts and the ship flies away"}}, {}, {}};
+  r[7] = {141, {{134, 141, "after the mother computer: the stage is won"}}, {}, {}};
   r[8] = {31, {{24, 31, "after the last boss: the rush is won"}}, {}, {}};
-  for (int t = 100; t <= 700; t += 100) r[8].bosses.push_back({t, RushGroup()});
-  r[9] = {73, {{54, 58, "between the warning and the boss"}, {59, 73, "after the boss: the story lines show"}},
-          {{1750, 1}}, {}};
+  r[9] = {73, {{59, 73, "after the boss: the story lines show"}}, {}, {}};
+  // clang-format on
+  // What the game's script calls: the boss calls, the rows from the warning to the first boss
+  // after it, and the rows a warp loop repeats.
+  for (int s = 1; s <= 9; ++s) {
+    r[s].bosses = qel::ScriptedBossesOf(s);
+    const int warning = qel::WarningTimeOf(s);
+    for (const qel::ScriptedBoss &b : r[s].bosses)
+      if (warning >= 0 && b.time > warning) {
+        r[s].quiet.push_back({(warning + kRowFrames - 1) / kRowFrames, b.time / kRowFrames,
+                              "between the warning and the boss"});
+        break;
+      }
+  }
+  for (const qel::ClockLoop &l : qel::WarpClockLoops())
+    r[5].loops.push_back({l.back / kRowFrames, l.above / kRowFrames});
   return r;
 }
 
+// clang-format off
 bool IsGroundVehicle(int code) { return code >= 22 && code <= 25; }
 bool IsRock(int code) { return code >= 40 && code <= 42; }
 bool HasGround(int stage) { return stage == 1 || stage == 4 || stage == 6 || stage == 7; }
@@ -200,7 +194,7 @@ void CheckPlace(Source &src, const StageRules &rules, int stage, int row, const 
 }
 
 // The waves still flying when a boss call comes, plus the call, must fit in the table.
-void CheckRoom(Source &src, const Column &col, const BossCall &b, int stage) {
+void CheckRoom(Source &src, const Column &col, const qel::ScriptedBoss &b, int stage) {
   int alive = 0, lastLine = 0;
   for (int row = 0; row < kSide; ++row) {
     int t = row * kRowFrames;
@@ -246,7 +240,7 @@ void Check(Source &src, const std::array<Column, 10> &cols) {
       CheckCode(src, s, row, c);
       if (c.code != 0) CheckPlace(src, rules[s], s, row, c);
     }
-    for (const BossCall &b : rules[s].bosses) CheckRoom(src, cols[s], b, s);
+    for (const qel::ScriptedBoss &b : rules[s].bosses) CheckRoom(src, cols[s], b, s);
     for (const Loop &l : rules[s].loops) CheckLoop(src, cols[s], l, s);
   }
 }

@@ -237,6 +237,33 @@ StageClock StageClockOf(int stage) {
   return clock;
 }
 
+std::vector<ScriptedBoss> ScriptedBossesOf(int stage) {
+  std::vector<ScriptedBoss> bosses;
+  if (stage < 1 || stage > 9) return bosses;
+  const StageScript &script = kScripts[stage];
+  for (int i = 0; i < script.count; ++i) {
+    const Event &ev = script.events[i];
+    if (ev.what == Ev::Group) bosses.push_back({ev.time, BossGroupSize(ev.arg, 2)});
+    if (ev.what == Ev::TimedBoss || ev.what == Ev::FirstBoss) bosses.push_back({ev.time, 1});
+  }
+  if (stage == 8) {
+    int largest = 0;
+    for (int boss = 1; boss <= 7; ++boss) largest = std::max(largest, BossGroupSize(kRushGroup[boss], 2));
+    for (int t = kRushFirst; t <= kRushLast; t += kRushEvery) bosses.push_back({t, largest});
+  }
+  std::sort(bosses.begin(), bosses.end(),
+            [](const ScriptedBoss &a, const ScriptedBoss &b) { return a.time < b.time; });
+  return bosses;
+}
+
+int WarningTimeOf(int stage) {
+  if (stage < 1 || stage > 9) return -1;
+  const StageScript &script = kScripts[stage];
+  for (int i = 0; i < script.count; ++i)
+    if (script.events[i].what == Ev::Warning) return script.events[i].time;
+  return -1;
+}
+
 int WaveSize(int code) {
   if (code < 1 || code > 49) return 0;
   return kWaveLastPosition[code] + 1;

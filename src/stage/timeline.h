@@ -39,4 +39,13 @@ struct StageClock {
 // From the stage's script; stages without one have no holds.
 StageClock StageClockOf(int stage);
 
+// What the script of a stage calls, as the schedule's checks need it: each boss call with the
+// most enemies it can create (the harder version's groups; for the rush, its largest group),
+// and when the boss warning sounds.
+struct ScriptedBoss {
+  int time, size;
+};
+std::vector<ScriptedBoss> ScriptedBossesOf(int stage);
+int WarningTimeOf(int stage);  // -1: the stage has no warning
+
 }  // namespace qel

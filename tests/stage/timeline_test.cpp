@@ -346,6 +346,28 @@ TEST_F(TimelineTest, TheFlyByLeadsIntoTheEnding) {
   EXPECT_GT(passes, 100);  // the flight takes its time
 }
 
+// The boss calls the schedule is checked against are the script's own: each comes when the
+// clock is held for it, and the rush calls one boss a hold.
+TEST(ScriptedBosses, AreTheCallsTheClockIsHeldFor) {
+  for (int stage = 1; stage <= 9; ++stage) {
+    const std::vector<ScriptedBoss> bosses = ScriptedBossesOf(stage);
+    const StageClock clock = StageClockOf(stage);
+    int held = 0;
+    for (const ScriptedBoss &b : bosses) {
+      EXPECT_GE(b.size, 1) << "stage " << stage << " at " << b.time;
+      for (const ClockHold &h : clock.holds) held += h.from == b.time;
+    }
+    // The warp's timed bosses hold the clock in loops of their own, not at their call.
+    const int timed = stage == 5 ? 4 : 0;
+    EXPECT_EQ(held + timed, static_cast<int>(bosses.size())) << "stage " << stage;
+  }
+  EXPECT_EQ(ScriptedBossesOf(8).size(), 7u);
+  EXPECT_EQ(ScriptedBossesOf(9).front().time, 1750);
+  EXPECT_TRUE(ScriptedBossesOf(0).empty());
+  EXPECT_EQ(WarningTimeOf(6), -1);
+  EXPECT_LT(WarningTimeOf(1), ScriptedBossesOf(1).back().time);
+}
+
 // The schedule compiler, run as the build runs it.
 class ScheduleTest : public ::testing::Test {
  protected:
@@ -387,6 +409,8 @@ TEST_F(ScheduleTest, WavesThatCannotPlayAreRefused) {
            "stage 1\n10: 45\n",                   // no catalogue entry
            "stage 1\n10: 50\n",                   // not a wave
            "stage 9\n55: 1\n",                    // between the warning and the boss
+           "stage 1\n136: 1\n",                   // between the warning and the boss
+           "stage 5\n103: 1\n",                   // between the warning and the boss
            "stage 1\n143: 1\n",                   // after the boss
            "stage 1\n200: 1\n",                   // never read
            "stage 9\n10: 22\n",                   // vehicles in open space
