@@ -16,6 +16,7 @@
 #include "game.h"
 #include "host/headless_host.h"
 #include "hud/hitbox_view.h"
+#include "platform/file_io.h"
 #include "platform/png_io.h"
 #include "replay/playback.h"
 #include "replay/recording_host.h"
@@ -60,20 +61,11 @@ int CountLive(const Table &table) {
   return n;
 }
 
-bool ReadFile(const std::string &path, std::string *out) {
-  std::ifstream f(path, std::ios::binary);
-  if (!f) return false;
-  std::ostringstream ss;
-  ss << f.rdbuf();
-  *out = ss.str();
-  return true;
-}
-
 bool LoadScript(const std::string &path, Host &host, std::string *error) {
   auto *headless = dynamic_cast<HeadlessHost *>(&host);
-  std::string text;
-  if (!ReadFile(path, &text)) {
-    *error = "cannot read the input script " + path;
+  std::string text, why;
+  if (ReadWholeFile(path, &text, &why) != ReadResult::Ok) {
+    *error = "cannot read the input script " + why;
     return false;
   }
   std::vector<ScriptedEvent> events;

@@ -47,6 +47,7 @@ int main(int argc, char **argv) {
   if (opts.headless) {
     // Headless runs are for tests and tools: the player's settings file plays no part.
     qel::HeadlessHost host;
+    host.echoMessageBoxes = true;
     return qel::RunGame(opts, host);
   }
   const qel::KeyNames keyNames = qel::SdlKeyNames();

@@ -6,10 +6,14 @@
 #include <sstream>
 
 #include "host/user_dirs.h"
+#include "platform/file_io.h"
 
 namespace qel {
 
 namespace {
+
+// A settings file is a page of text; anything much larger is not one.
+constexpr std::size_t kMaxSettingsBytes = 1 << 20;
 
 std::string Trim(const std::string &s) {
   const std::size_t a = s.find_first_not_of(" \t\r");
@@ -243,15 +247,13 @@ void LoadSettingsFile(const std::string &path, const KeyNames &names, UserSettin
     out << DefaultSettingsText(names);
     return;
   }
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  if (in) text << in.rdbuf();
-  if (!in) {
-    std::fprintf(stderr, "qelvane: cannot read %s: using the defaults\n", path.c_str());
+  std::string text, why;
+  if (ReadWholeFile(path, &text, &why, kMaxSettingsBytes) != ReadResult::Ok) {
+    std::fprintf(stderr, "qelvane: cannot read %s: using the defaults\n", why.c_str());
     return;
   }
   std::vector<std::string> problems;
-  ParseSettings(text.str(), names, settings, &problems);
+  ParseSettings(text, names, settings, &problems);
   for (const std::string &p : problems)
     std::fprintf(stderr, "qelvane: %s:%s (ignored)\n", path.c_str(), p.c_str());
 }

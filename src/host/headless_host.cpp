@@ -1,7 +1,10 @@
 #include "host/headless_host.h"
 
+#include "platform/file_io.h"
+
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <sstream>
 #include <utility>
 
@@ -69,7 +72,7 @@ bool ParseInputScript(const std::string &text, std::vector<ScriptedEvent> *event
     long long pass = -1;
     ScriptedEvent se;
     if (!(words >> pass) || pass < 0 || !ParseEvent(words, &se.event)) {
-      if (error) *error = "line " + std::to_string(number) + ": cannot read \"" + line + "\"";
+      if (error) *error = "line " + std::to_string(number) + ": cannot read \"" + Excerpt(line) + "\"";
       return false;
     }
     se.pass = static_cast<std::uint64_t>(pass);
@@ -114,6 +117,8 @@ void HeadlessHost::Present(const Surface &mscreen) {
 
 void HeadlessHost::MessageBox(const std::string &title, const std::string &text) {
   messageBoxes.push_back(title + ": " + text);
+  // Nobody sees a box here: what it says goes to standard error.
+  if (echoMessageBoxes) std::fprintf(stderr, "qelvane: %s: %s\n", title.c_str(), text.c_str());
 }
 
 bool HeadlessHost::JoyRead(int id, JoyPos &pos) {

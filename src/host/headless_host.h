@@ -76,6 +76,7 @@ class HeadlessHost : public Host {
   bool menuEnabled[kMenuItems] = {true, true, true};
   bool cursorVisible = true;
   std::vector<std::string> messageBoxes;  // "title: text"
+  bool echoMessageBoxes = false;          // each box also on standard error (the headless program)
   std::vector<std::string> musicLog;      // "open PATH", "play", "close", "rewind"
   std::vector<std::string> sounds;
   bool musicOpen = false;

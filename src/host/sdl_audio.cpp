@@ -3,18 +3,19 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <string>
+
+#include "platform/file_io.h"
 
 namespace qel {
 
 namespace {
 
 bool ReadFile(const std::string &path, std::vector<std::uint8_t> &bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  std::string read;
+  if (ReadWholeFile(path, &read) != ReadResult::Ok) return false;
+  bytes.assign(read.begin(), read.end());
+  return true;
 }
 
 // Any WAV SDL can read, turned into mono floats at the output's rate.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file_io.h"
 #include "shell/version.h"
 
 namespace qel {
@@ -243,21 +244,9 @@ bool DecodeReplay(const std::string &bytes, Replay *r, std::string *error) {
 }
 
 bool ReadReplayFile(const std::string &path, Replay *r, std::string *error) {
-  struct stat st {};
-  if (stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
-    *error = "cannot read " + path +
-             (stat(path.c_str(), &st) == 0 ? ": not a file" : ": " + std::string(std::strerror(errno)));
-    return false;
-  }
-  std::string bytes;
-  std::FILE *f = std::fopen(path.c_str(), "rb");
-  char buf[65536];
-  std::size_t n = 0;
-  while (f && (n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.append(buf, n);
-  bool ok = f && !std::ferror(f);
-  if (f) std::fclose(f);
-  if (!ok) {
-    *error = "cannot read " + path;
+  std::string bytes, why;
+  if (ReadWholeFile(path, &bytes, &why) != ReadResult::Ok) {
+    *error = "cannot read " + why;
     return false;
   }
   if (!DecodeReplay(bytes, r, error)) {
@@ -268,17 +257,10 @@ bool ReadReplayFile(const std::string &path, Replay *r, std::string *error) {
 }
 
 bool WriteReplayFile(const std::string &path, const Replay &r, std::string *error) {
-  std::string bytes = EncodeReplay(r);
-  std::string tmp = path + ".new";
-  std::FILE *f = std::fopen(tmp.c_str(), "wb");
-  bool ok = f != nullptr && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (f) ok = (std::fclose(f) == 0) && ok;
-  if (ok) ok = std::rename(tmp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    *error = "cannot write " + path + ": " + std::strerror(errno);
-    std::remove(tmp.c_str());
-  }
-  return ok;
+  std::string why;
+  if (WriteFileSafely(path, EncodeReplay(r), &why)) return true;
+  *error = why;
+  return false;
 }
 
 }  // namespace qel

@@ -3,14 +3,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <iterator>
+#include <string>
 #include <vector>
 
 #include "game.h"
+#include "platform/file_io.h"
 
 namespace qel {
 
@@ -40,9 +38,34 @@ bool DirWritable(const std::string &dir) { return access(dir.c_str(), W_OK | X_O
 
 bool FileExists(const std::string &path) { return access(path.c_str(), F_OK) == 0; }
 
-std::vector<std::uint8_t> ReadAll(const std::string &path) {
-  std::ifstream f(path, std::ios::binary);
-  return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(f), {});
+// A save is 32 bytes; whatever follows them is kept as it is, up to this much.
+constexpr std::size_t kMaxSaveBytes = 1 << 20;
+
+// The save's bytes, or none when there is no readable file; a file that is there but cannot be
+// read is reported.
+std::vector<std::uint8_t> ReadSaveFile(const std::string &path) {
+  std::string bytes, error;
+  const ReadResult r = ReadWholeFile(path, &bytes, &error, kMaxSaveBytes);
+  if (r != ReadResult::Ok && r != ReadResult::Missing)
+    std::fprintf(stderr, "qelvane: %s; the settings start from their defaults\n", error.c_str());
+  return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+// A damaged save (cut short by a write that never finished) is kept beside it before the next
+// save replaces it, under the first free name of data.dat.damaged, data.dat.damaged.2 ...
+void KeepDamagedSave(const std::string &path, const std::vector<std::uint8_t> &bytes) {
+  std::string kept = path + ".damaged";
+  for (int n = 2; FileExists(kept) && n < 100; ++n) kept = path + ".damaged." + std::to_string(n);
+  std::string error;
+  if (FileExists(kept) || !WriteFileSafely(kept, std::string(bytes.begin(), bytes.end()), &error)) {
+    std::fprintf(stderr, "qelvane: %s is damaged (%zu bytes) and could not be kept: %s\n", path.c_str(),
+                 bytes.size(), error.empty() ? "too many kept already" : error.c_str());
+    return;
+  }
+  std::fprintf(stderr,
+               "qelvane: %s is damaged (%zu bytes instead of %d); the settings start from their defaults "
+               "and the damaged file is kept as %s\n",
+               path.c_str(), bytes.size(), kSaveFileSize, kept.c_str());
 }
 
 std::string UserSavePath(Game &g) {
@@ -88,11 +111,14 @@ void LoadSave(Game &g) {
   std::string path = SavePath(g);
   // An installed game whose player has not saved yet may still ship a file in its data folder.
   if (!FileExists(path)) path = g.config.dataDir + "/data.dat";
-  std::vector<std::uint8_t> bytes = g.config.useSaveBytes ? g.config.saveBytes : ReadAll(path);
+  std::vector<std::uint8_t> bytes = g.config.useSaveBytes ? g.config.saveBytes : ReadSaveFile(path);
   g.settings.loadedBytes.assign(bytes.begin(),
                                 bytes.begin() + std::min<std::size_t>(bytes.size(), kSaveFileSize));
-  // A short file is a damaged one (a write that was cut off): keep every default.
-  if (bytes.size() < static_cast<std::size_t>(kSaveFileSize)) return;
+  // A short file is a damaged one (a write that was cut off): keep every default, and the file.
+  if (bytes.size() < static_cast<std::size_t>(kSaveFileSize)) {
+    if (!bytes.empty() && !g.config.useSaveBytes && g.config.writeSave) KeepDamagedSave(path, bytes);
+    return;
+  }
   Settings &s = g.settings;
   for (int i = 0; i < 16; ++i) {
     s.SAVEBUF[i] = static_cast<std::int16_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
@@ -109,26 +135,18 @@ bool WriteSave(Game &g) {
   if (!g.config.writeSave) return true;  // a replay: the player's save stays as it is
 
   std::string path = SavePath(g);
-  std::vector<std::uint8_t> bytes = ReadAll(path);  // bytes beyond the settings are kept
+  std::string bytes, error;
+  ReadWholeFile(path, &bytes, nullptr, kMaxSaveBytes);  // bytes beyond the settings are kept
   if (bytes.size() < static_cast<std::size_t>(kSaveFileSize)) bytes.resize(kSaveFileSize);
   auto head = EncodeSave(s.SAVEBUF);
   std::copy(head.begin(), head.end(), bytes.begin());
 
-  // Write a new file and rename it over the old one, so that a program killed in the middle
-  // of saving leaves the previous save intact.
-  std::string tmp = path + ".new";
-  std::FILE *f = std::fopen(tmp.c_str(), "wb");
-  bool ok = f != nullptr;
-  if (ok) ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  if (f) ok = (std::fflush(f) == 0) && ok && fsync(fileno(f)) == 0;
-  if (f) ok = (std::fclose(f) == 0) && ok;
-  if (ok) ok = std::rename(tmp.c_str(), path.c_str()) == 0;
-  if (!ok) {
-    std::fprintf(stderr, "qelvane: the settings could not be saved to %s: %s\n", path.c_str(),
-                 std::strerror(errno));
-    std::remove(tmp.c_str());
+  // A program killed in the middle of saving leaves the previous save intact.
+  if (!WriteFileSafely(path, bytes, &error)) {
+    std::fprintf(stderr, "qelvane: the settings could not be saved: %s\n", error.c_str());
+    return false;
   }
-  return ok;
+  return true;
 }
 
 void InitTables(Game &g) {

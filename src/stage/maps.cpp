@@ -1,9 +1,8 @@
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "game.h"
+#include "platform/file_io.h"
 #include "platform/random.h"
 #include "shell/window.h"
 #include "stage/hard_patches.h"
@@ -20,8 +19,11 @@ namespace {
 void ReadGrid(Game &g, const std::string &name, Grid &grid) {
   CheckDataFiles(g, name);
   std::string path = g.config.dataDir + "/" + name;
-  std::ifstream f(path, std::ios::binary);
-  std::vector<char> bytes((std::istreambuf_iterator<char>(f)), {});
+  std::string bytes, error;
+  if (ReadWholeFile(path, &bytes, &error, grid.size() + 1) != ReadResult::Ok) {
+    std::fprintf(stderr, "qelvane: %s\n", error.c_str());
+    EndForDataFile(g);
+  }
   if (bytes.size() != grid.size()) {
     std::fprintf(stderr, "qelvane: %s has %zu bytes instead of %d\n", path.c_str(), bytes.size(),
                  kMapFileSize);
@@ -80,10 +82,14 @@ void LoadStageLayers(Game &g, int stage) {
 // the stage, so without a readable file it plays as the easier version does, and says so.
 void ApplyHardPatches(Game &g, int stage) {
   const std::string path = g.config.dataDir + "/" + kHardPatchFile;
-  std::ifstream f(path, std::ios::binary);
   std::vector<PatchCell> cells;
-  std::string why = "is missing";
-  if (!f || !DecodePatches(std::string((std::istreambuf_iterator<char>(f)), {}), &cells, &why)) {
+  std::string bytes, why;
+  if (ReadWholeFile(path, &bytes, &why) != ReadResult::Ok) {
+    std::fprintf(stderr, "qelvane: %s; stage %d plays without the harder version's cells\n", why.c_str(),
+                 stage);
+    return;
+  }
+  if (!DecodePatches(bytes, &cells, &why)) {
     std::fprintf(stderr, "qelvane: %s %s; stage %d plays without the harder version's cells\n", path.c_str(),
                  why.c_str(), stage);
     return;

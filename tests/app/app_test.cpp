@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <random>
 
 #include "host/headless_host.h"
 #include "hud/hitbox_view.h"
@@ -93,10 +95,13 @@ TEST(StateDump, HasEveryKey) {
   EXPECT_EQ(json.back(), '}');
 }
 
-// The real program, run headless.
-int RunQelvane(const std::string &args) {
-  std::string cmd = std::string(QELVANE_BUILD_DIR) + "/qelvane " + args + " >/dev/null 2>&1";
+// The real program, run headless; what it says on standard error goes to *said when asked for.
+int RunQelvane(const std::string &args, std::string *said = nullptr) {
+  test::TempDir out;
+  std::string cmd = std::string(QELVANE_BUILD_DIR) + "/qelvane " + args + " >/dev/null 2>" +
+                    (said ? out.file("stderr") : std::string("/dev/null"));
   int status = std::system(cmd.c_str());
+  if (said) *said = test::ReadBytes(out.file("stderr"));
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
@@ -134,6 +139,59 @@ TEST(HeadlessRun, TheScreenshotShowsTheHitBoxesWhenAskedFor) {
   EXPECT_GT(count(outlined, hitbox_colour::kShip), 20);
   EXPECT_LT(count(plain, hitbox_colour::kShip), count(outlined, hitbox_colour::kShip));
   EXPECT_NE(outlined.px, plain.px);
+}
+
+// A map that is missing, a folder, cut short or too long ends the run with a message that
+// names it, and the game's own message box on standard error; garbage of the right size plays.
+TEST(HeadlessRun, ADamagedMapEndsTheRunWithAMessageNamingIt) {
+  test::TempDir dir;
+  const std::string data = test::CopyBuildData(dir);
+  const std::string map = data + "/st1b.map";
+  const std::string run = "--headless --data " + data + " --stage 1 --passes 100";
+  std::string said;
+  auto damage = [&](auto how) {
+    std::filesystem::remove_all(map);
+    how();
+  };
+  damage([&] { std::filesystem::create_directory(map); });
+  EXPECT_EQ(RunQelvane(run, &said), 1);
+  EXPECT_NE(said.find("st1b.map: is a folder, not a file"), std::string::npos) << said;
+  EXPECT_NE(said.find("ファイルがありません"), std::string::npos) << said;
+  damage([] {});
+  EXPECT_EQ(RunQelvane(run, &said), 1);
+  EXPECT_NE(said.find("ファイルがありません"), std::string::npos) << said;
+  for (std::size_t size : {std::size_t{0}, std::size_t{65535}, std::size_t{65537}, std::size_t{1} << 22}) {
+    damage([&] { test::WriteBytes(map, std::string(size, '\x07')); });
+    EXPECT_EQ(RunQelvane(run, &said), 1) << size;
+    EXPECT_NE(said.find("st1b.map"), std::string::npos) << size << ": " << said;
+  }
+  std::mt19937 random(3);
+  std::string garbage(65536, '\0');
+  for (char &c : garbage) c = static_cast<char>(random());
+  damage([&] { test::WriteBytes(map, garbage); });
+  EXPECT_EQ(RunQelvane(run, &said), 0) << said;
+}
+
+// Scripts with absurd values are refused with the line's number, and a long line is cut in the
+// message; the run does not start.
+TEST(HeadlessRun, AbsurdScriptLinesAreRefusedWithAShortMessage) {
+  test::TempDir dir;
+  for (const std::string &bad : {std::string("99999999999999999999999 down Z\n"), std::string("-5 down Z\n"),
+                                 std::string("5 down Z\n\x01\x02\xff\n"), std::string("7 wobble Z\n"),
+                                 "3 down " + std::string(10'000'000, 'Q') + "\n"}) {
+    test::WriteBytes(dir.file("bad.txt"), bad);
+    std::string said;
+    EXPECT_EQ(
+        RunQelvane("--headless --passes 5 --data " + dir.path() + " --script " + dir.file("bad.txt"), &said),
+        1);
+    EXPECT_NE(said.find("line "), std::string::npos) << said.substr(0, 200);
+    EXPECT_LT(said.size(), 400u);
+  }
+  std::filesystem::create_directory(dir.file("folder"));
+  std::string said;
+  EXPECT_EQ(
+      RunQelvane("--headless --passes 5 --data " + dir.path() + " --script " + dir.file("folder"), &said), 1);
+  EXPECT_NE(said.find("is a folder"), std::string::npos) << said;
 }
 
 TEST(HeadlessRun, BadCommandLinesAndScriptsFailClearly) {

@@ -99,6 +99,61 @@ TEST_F(SaveTest, AShortFileIsDamagedAndChangesNothing) {
   EXPECT_EQ(t.g().shell.WAITMS, 30);
 }
 
+// The player's clear marks may be in what is left of a damaged save: it is kept beside the new
+// one, each damaged file under a name of its own, and the message says where.
+TEST_F(SaveTest, ADamagedSaveIsKeptBesideTheNewOne) {
+  for (int size : {1, 31}) {
+    const std::string damaged = Le16({0, 0, 1, 1, 3, 3, 3, 0, 0, 0, 1, 2, 3, 4, 0, 0}).substr(0, size);
+    test::WriteBytes(savePath(), damaged);
+    testing::internal::CaptureStderr();
+    InitTables(t.g());
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("is damaged (" + std::to_string(size) + " bytes"), std::string::npos) << said;
+    EXPECT_EQ(t.g().settings.OPTION, DefaultOptions());
+    ASSERT_TRUE(WriteSave(t.g()));
+    EXPECT_EQ(test::ReadBytes(savePath()), kDefaultsFile);
+  }
+  EXPECT_EQ(test::ReadBytes(savePath() + ".damaged").size(), 1u);
+  EXPECT_EQ(test::ReadBytes(savePath() + ".damaged.2").size(), 31u);
+}
+
+// A replay's start never touches the player's files, damaged or not.
+TEST_F(SaveTest, AReplayLeavesADamagedSaveAlone) {
+  test::WriteBytes(savePath(), "abc");
+  t.g().config.writeSave = false;
+  InitTables(t.g());
+  EXPECT_FALSE(std::filesystem::exists(savePath() + ".damaged"));
+}
+
+// Something that is no file where the save should be: the defaults, a message naming it, and a
+// save that says it failed and leaves it as it was.
+TEST_F(SaveTest, AFolderInPlaceOfTheSaveKeepsTheDefaultsAndIsLeftAlone) {
+  std::filesystem::create_directory(savePath());
+  testing::internal::CaptureStderr();
+  InitTables(t.g());
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("data.dat: is a folder"), std::string::npos);
+  EXPECT_EQ(t.g().settings.OPTION, DefaultOptions());
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(WriteSave(t.g()));
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be saved"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(savePath()));
+  EXPECT_FALSE(std::filesystem::exists(savePath() + ".new"));
+}
+
+// A save that cannot be written (here the temporary name is taken by a folder, as a full disk or
+// a read-only folder would refuse it) leaves the old save as it was.
+TEST_F(SaveTest, AFailedSaveLeavesTheOldOneWhole) {
+  const std::string old = Le16({0, 45, 1, 1, 3, 3, 3, 0, 0, 0, 1, 2, 3, 4, 0, 0});
+  test::WriteBytes(savePath(), old);
+  InitTables(t.g());
+  std::filesystem::create_directory(savePath() + ".new");
+  t.g().settings.OPTION[kOptMusicOff] = 0;
+  testing::internal::CaptureStderr();
+  EXPECT_FALSE(WriteSave(t.g()));
+  EXPECT_NE(testing::internal::GetCapturedStderr().find("could not be saved"), std::string::npos);
+  EXPECT_EQ(test::ReadBytes(savePath()), old);
+}
+
 TEST_F(SaveTest, WritingKeepsBytesBeyondTheSettingsAndLeavesNoTemporaryFile) {
   test::WriteBytes(savePath(), kDefaultsFile + "tail");
   InitTables(t.g());
