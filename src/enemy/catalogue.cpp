@@ -218,7 +218,7 @@ constexpr EnemyType kTypes[] = {
 
 // Every type has all it needs to be created and to act, once, in order, and none is a number
 // a dying boss takes.
-constexpr bool EveryTypeComplete() {
+[[maybe_unused]] constexpr bool EveryTypeComplete() {
   int previous = 0;
   for (const EnemyType &t : kTypes) {
     const Look &l = t.look;
@@ -229,7 +229,10 @@ constexpr bool EveryTypeComplete() {
   }
   return true;
 }
+// Instrumented builds cannot compare function addresses while compiling; the normal build checks.
+#ifndef QELVANE_INSTRUMENTED
 static_assert(EveryTypeComplete(), "an enemy type lacks its start or behaviour, or comes twice");
+#endif
 
 void ApplyLook(Game &g, Enemy &e, const Look &l) {
   e.SHEET = l.sheet, e.W = l.w, e.H = l.h;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "platform/file_io.h"
@@ -11,19 +12,43 @@ namespace qel {
 
 namespace {
 
-bool ReadFile(const std::string &path, std::vector<std::uint8_t> &bytes) {
-  std::string read;
-  if (ReadWholeFile(path, &read) != ReadResult::Ok) return false;
-  bytes.assign(read.begin(), read.end());
-  return true;
+std::uint32_t Le32(const std::uint8_t *p) {
+  return p[0] | (std::uint32_t{p[1]} << 8) | (std::uint32_t{p[2]} << 16) | (std::uint32_t{p[3]} << 24);
 }
 
+// Whether the bytes are a whole WAV file of a kind a sound effect can be: every chunk inside the
+// file, a format of 1 to 8 channels at 4 to 192 kHz. SDL's reader believes the sizes a header
+// claims and would ask for gigabytes on a few damaged bytes, so they are checked here first.
+bool WavIsWhole(const std::uint8_t *bytes, std::size_t size) {
+  if (size < 12 || std::memcmp(bytes, "RIFF", 4) != 0 || std::memcmp(bytes + 8, "WAVE", 4) != 0) return false;
+  bool format = false, data = false;
+  for (std::size_t at = 12; at + 8 <= size;) {
+    const std::uint32_t length = Le32(bytes + at + 4);
+    if (length > size - at - 8) return false;
+    if (std::memcmp(bytes + at, "fmt ", 4) == 0) {
+      if (length < 16) return false;
+      const std::uint8_t *f = bytes + at + 8;
+      const int channels = f[2] | (f[3] << 8);
+      const std::uint32_t frequency = Le32(f + 4);
+      if (channels < 1 || channels > 8 || frequency < 4000 || frequency > 192000) return false;
+      format = true;
+    }
+    if (std::memcmp(bytes + at, "data", 4) == 0) data = true;
+    at += 8 + length + (length & 1);
+  }
+  return format && data;
+}
+
+}  // namespace
+
 // Any WAV SDL can read, turned into mono floats at the output's rate.
-std::unique_ptr<SoundClip> LoadClip(const std::string &path, int rate) {
+std::unique_ptr<SoundClip> DecodeWav(const std::uint8_t *bytes, std::size_t size, int rate) {
+  if (size > kMaxSoundBytes || !WavIsWhole(bytes, size)) return nullptr;
   SDL_AudioSpec spec;
   Uint8 *data = nullptr;
   Uint32 length = 0;
-  if (!SDL_LoadWAV(path.c_str(), &spec, &data, &length)) return nullptr;
+  SDL_RWops *in = SDL_RWFromConstMem(bytes, static_cast<int>(size));
+  if (!in || !SDL_LoadWAV_RW(in, 1, &spec, &data, &length)) return nullptr;
   SDL_AudioCVT cvt;
   std::unique_ptr<SoundClip> clip;
   if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, AUDIO_F32SYS, 1, rate) >= 0) {
@@ -39,6 +64,21 @@ std::unique_ptr<SoundClip> LoadClip(const std::string &path, int rate) {
   }
   SDL_FreeWAV(data);
   return clip;
+}
+
+namespace {
+
+bool ReadFile(const std::string &path, std::vector<std::uint8_t> &bytes) {
+  std::string read;
+  if (ReadWholeFile(path, &read) != ReadResult::Ok) return false;
+  bytes.assign(read.begin(), read.end());
+  return true;
+}
+
+std::unique_ptr<SoundClip> LoadClip(const std::string &path, int rate) {
+  std::string bytes;
+  if (ReadWholeFile(path, &bytes, nullptr, kMaxSoundBytes) != ReadResult::Ok) return nullptr;
+  return DecodeWav(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size(), rate);
 }
 
 // Music and a sound at their loudest together can pass full scale: the top tenth is bent

@@ -20,6 +20,13 @@
 
 namespace qel {
 
+// A sound file is a short effect; anything larger is not one of ours.
+constexpr std::size_t kMaxSoundBytes = std::size_t{16} << 20;
+
+// Decodes a WAV file of any format SDL reads into mono floats at this rate; null when the bytes
+// are no WAV SDL can read.
+std::unique_ptr<SoundClip> DecodeWav(const std::uint8_t *bytes, std::size_t size, int rate);
+
 struct SdlAudioOptions {
   // False: no device is opened and the owner pulls the samples with Render (tools and tests).
   bool device = true;

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+
 #include "game.h"
 #include "platform/sound.h"
 #include "save/save.h"
@@ -111,7 +113,9 @@ void Form_Unload(Game &g) {
 }
 
 void CheckDataFiles(Game &g, const std::string &name) {
-  if (access((g.config.dataDir + "/" + name).c_str(), F_OK) == 0) return;
+  const std::string path = g.config.dataDir + "/" + name;
+  if (access(path.c_str(), F_OK) == 0) return;
+  std::fprintf(stderr, "qelvane: %s: no such file\n", path.c_str());
   EndForDataFile(g);
 }
 

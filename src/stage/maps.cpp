@@ -14,13 +14,16 @@ namespace qel {
 
 namespace {
 
+// A map of any size up to this is read to say how far off it is; a larger one is refused unread.
+constexpr std::size_t kMaxMapFileBytes = std::size_t{16} << 20;
+
 // Reads a whole map file. One of any other size than 65,536 bytes is as good as missing: it
 // would leave parts of the previous stage's grid in place.
 void ReadGrid(Game &g, const std::string &name, Grid &grid) {
   CheckDataFiles(g, name);
   std::string path = g.config.dataDir + "/" + name;
   std::string bytes, error;
-  if (ReadWholeFile(path, &bytes, &error, grid.size() + 1) != ReadResult::Ok) {
+  if (ReadWholeFile(path, &bytes, &error, kMaxMapFileBytes) != ReadResult::Ok) {
     std::fprintf(stderr, "qelvane: %s\n", error.c_str());
     EndForDataFile(g);
   }

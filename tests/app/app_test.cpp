@@ -159,6 +159,7 @@ TEST(HeadlessRun, ADamagedMapEndsTheRunWithAMessageNamingIt) {
   EXPECT_NE(said.find("ファイルがありません"), std::string::npos) << said;
   damage([] {});
   EXPECT_EQ(RunQelvane(run, &said), 1);
+  EXPECT_NE(said.find("st1b.map: no such file"), std::string::npos) << said;
   EXPECT_NE(said.find("ファイルがありません"), std::string::npos) << said;
   for (std::size_t size : {std::size_t{0}, std::size_t{65535}, std::size_t{65537}, std::size_t{1} << 22}) {
     damage([&] { test::WriteBytes(map, std::string(size, '\x07')); });
