@@ -950,21 +950,8 @@ RunResult PlayOneRun(const Options &opts, const RunPlan &plan, std::uint64_t pas
 }
 
 const char *SceneName(int scene) {
-  switch (scene) {
-    case kScenePlay: return "play";
-    case kSceneTitle: return "title";
-    case kScenePrologue: return "prologue";
-    case kSceneEnding: return "ending";
-    case kSceneMissionSelect: return "mission select";
-    case kScenePause: return "pause";
-    case kSceneGameOver: return "game over";
-    case kSceneMusicRoom: return "music room";
-    case kSceneEndingIntro: return "fly-by";
-    case kSceneOpening: return "opening";
-    case kSceneOptions: return "options";
-    case kSceneGallery: return "gallery";
-    default: return FindScene(scene) ? "scene" : "no handler";
-  }
+  const SceneEntry *e = FindScene(scene);
+  return e ? e->name : "no handler";
 }
 
 std::string WhereText(const Tally &t) {

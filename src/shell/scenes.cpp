@@ -11,18 +11,18 @@ namespace {
 
 // Every scene of the game, once. Numbers 5, 8, 12, 13 and 14 have never had a handler.
 constexpr SceneEntry kScenes[] = {
-    {kScenePlay, &GameFrame},
-    {kSceneTitle, &RunTitle},
-    {kScenePrologue, &RunPrologue},
-    {kSceneEnding, &RunEnding},
-    {kSceneMissionSelect, &RunMissionSelect},
-    {kScenePause, &RunPause},
-    {kSceneGameOver, &RunGameOver},
-    {kSceneMusicRoom, &RunMusicRoom},
-    {kSceneEndingIntro, &RunEndingIntro},
-    {kSceneOpening, &RunOpening},
-    {kSceneOptions, &RunOptions},
-    {kSceneGallery, &RunGallery},
+    {kScenePlay, &GameFrame, "play"},
+    {kSceneTitle, &RunTitle, "title"},
+    {kScenePrologue, &RunPrologue, "prologue"},
+    {kSceneEnding, &RunEnding, "ending"},
+    {kSceneMissionSelect, &RunMissionSelect, "mission select"},
+    {kScenePause, &RunPause, "pause"},
+    {kSceneGameOver, &RunGameOver, "game over"},
+    {kSceneMusicRoom, &RunMusicRoom, "music room"},
+    {kSceneEndingIntro, &RunEndingIntro, "fly-by"},
+    {kSceneOpening, &RunOpening, "opening"},
+    {kSceneOptions, &RunOptions, "options"},
+    {kSceneGallery, &RunGallery, "gallery"},
 };
 
 }  // namespace

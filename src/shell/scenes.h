@@ -10,6 +10,7 @@ using SceneHandler = void (*)(Game &);
 struct SceneEntry {
   int number;
   SceneHandler handler;
+  const char *name;  // for reports and tools
 };
 
 // The entry of a scene number, or nullptr when the number has no handler (such a pass runs only
