@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
+
+#include "platform/file_io.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size);
 
@@ -25,9 +25,12 @@ int main(int argc, char **argv) {
   }
   std::sort(files.begin(), files.end());
   for (const fs::path &file : files) {
-    std::ifstream in(file, std::ios::binary);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-    LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
+    std::string bytes, error;
+    if (qel::ReadWholeFile(file.string(), &bytes, &error) != qel::ReadResult::Ok) {
+      std::fprintf(stderr, "%s\n", error.c_str());
+      return 1;
+    }
+    LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t *>(bytes.data()), bytes.size());
   }
   std::printf("%zu inputs ran\n", files.size());
   return files.empty() ? 1 : 0;
