@@ -111,7 +111,7 @@ bool HeadlessHost::WaitEvent(HostEvent &ev, int timeoutMs) {
 }
 
 void HeadlessHost::Present(const Surface &mscreen) {
-  lastFrame = mscreen;
+  if (lastFrame.stamp != mscreen.stamp) lastFrame = mscreen;  // unchanged: nothing to copy
   ++presents;
 }
 

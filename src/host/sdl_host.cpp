@@ -134,6 +134,7 @@ class SdlHost final : public Host {
   // The last picture presented, kept to repaint the window and to skip unchanged presents.
   std::vector<Pixel> shown_;
   bool hasPicture_ = false;
+  std::uint64_t shownStamp_ = 0;  // the stamp of the picture in shown_
   MenuBar bar_;
   EventQueue queue_;
   std::array<int, kVirtualKeys> held_{};  // keys held, by virtual-key code (two Shift keys)
@@ -285,8 +286,9 @@ void SdlHost::Repaint() {
 void SdlHost::Present(const Surface &mscreen) {
   if (mscreen.w != kPictureSide || mscreen.h != kPictureSide) return;
   // Every pump presents; a picture that did not change needs no upload or swap.
-  if (hasPicture_ && std::memcmp(shown_.data(), mscreen.px.data(), kPictureBytes) == 0) return;
+  if (hasPicture_ && mscreen.stamp == shownStamp_) return;
   std::memcpy(shown_.data(), mscreen.px.data(), kPictureBytes);
+  shownStamp_ = mscreen.stamp;
   hasPicture_ = true;
   SDL_UpdateTexture(picture_, nullptr, shown_.data(), kPictureSide * 4);
   Repaint();

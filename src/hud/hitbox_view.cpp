@@ -41,6 +41,7 @@ void DrawHitBoxOutline(Surface &s, const HitBox &box, Pixel colour) {
 
 // Each table is read under the same conditions as its collision test reads it.
 void DrawHitBoxes(const Game &g, Surface &s) {
+  s.Touch();
   for (const PlayerShot &shot : g.player.PSHOT)
     if (shot.FLAG == 1) DrawHitBoxOutline(s, PlayerShotHitBox(shot), hitbox_colour::kShot);
   const Enemies &en = g.enemies;

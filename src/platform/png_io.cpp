@@ -136,6 +136,7 @@ void ToSurface(const Decoded &d, Surface &out) {
     px = (Pixel{p[0]} << 16) | (Pixel{p[1]} << 8) | Pixel{p[2]};
     p += 3;
   }
+  out.Touch();
 }
 
 bool ReadFile(const std::string &path, std::vector<png_byte> *bytes, std::string *why) {

@@ -109,6 +109,7 @@ const TextRenderer::Glyph &TextRenderer::glyph(char32_t ch, int size, bool itali
 void TextRenderer::Draw(Surface &target, const std::string &utf8, int size, Pixel colour, int x, int y,
                         bool italic) {
   if (size <= 0) return;
+  target.Touch();
   int baseline = y + AscentPixels(face_->face, size);
   int pen = x;
   for (std::size_t i = 0; i < utf8.size();) {

@@ -14,80 +14,120 @@ int StarSpeed(Game &g) {
   return RandomRange(g, kStarSpeedRange[s][0], kStarSpeedRange[s][1]);
 }
 
-void Far(Game &g) {
-  BitBlt(g.surf.DISPLAY, 0, 0, 480, 480, g.surf.MASTER[0], 0, g.stage.LSUB[kFar], Rop::Copy);
-}
+// The background as it is drawn, step by step. Two things are left out that would change no
+// pixel: the clear before a far layer that covers the whole picture, and a separate pass for
+// the far layer when the near one follows it at once (both go in one pass then).
+class Background {
+ public:
+  Background(Game &g, bool clearFirst) : g_(g), clear_(clearFirst) {}
+  ~Background() { Settle(); }
 
-void Near(Game &g) {
-  int sub = g.stage.LSUB[kNear];
-  BitBlt(g.surf.DISPLAY, 0, 0, 480, 480, g.surf.MASTER[2], 0, sub, Rop::And);
-  BitBlt(g.surf.DISPLAY, 0, 0, 480, 480, g.surf.MASTER[1], 0, sub, Rop::Xor);
-}
+  void Far() { farPending_ = true; }
 
-// A large picture of the HAI family through its mask.
-void Picture(Game &g, int mask, int colour, int w, int h, int x, Rop maskRop, Rop colourRop) {
-  int y = g.stage.LROW[kPicture];
-  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(Family::HAI, mask), 0, 0, maskRop);
-  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(Family::HAI, colour), 0, 0, colourRop);
-}
+  void Near() {
+    Surface &d = g_.surf.DISPLAY;
+    int sub = g_.stage.LSUB[kNear];
+    if (farPending_) {
+      int farSub = g_.stage.LSUB[kFar];
+      if (clear_ && !Covers(g_.surf.MASTER[0], 0, farSub, d)) Cls(d);
+      BlitLayers(d, g_.surf.MASTER[0], farSub, g_.surf.MASTER[2], g_.surf.MASTER[1], sub);
+      farPending_ = clear_ = false;
+      return;
+    }
+    Settle();
+    BitBlt2(d, 0, 0, 480, 480, g_.surf.MASTER[2], g_.surf.MASTER[1], 0, sub, Rop::And, Rop::Xor);
+  }
 
-// The prepared menu page over the stars, at the given height.
-void Page(Game &g, int y) {
-  BitBlt(g.surf.DISPLAY, 0, y, 480, 480, g.surf.MASTER[2], 0, 0, Rop::And);
-  BitBlt(g.surf.DISPLAY, 0, y, 480, 480, g.surf.MASTER[1], 0, 0, Rop::Xor);
-}
+  void Stars() {
+    Settle();
+    DrawStars(g_);
+  }
+
+  // A large picture of the HAI family through its mask.
+  void Picture(int mask, int colour, int w, int h, int x, Rop maskRop, Rop colourRop) {
+    Settle();
+    int y = g_.stage.LROW[kPicture];
+    BitBlt2(g_.surf.DISPLAY, x, y, w, h, g_.sheet(Family::HAI, mask), g_.sheet(Family::HAI, colour), 0, 0,
+            maskRop, colourRop);
+  }
+
+  // The prepared menu page over the stars, at the given height.
+  void Page(int y) {
+    Settle();
+    BitBlt2(g_.surf.DISPLAY, 0, y, 480, 480, g_.surf.MASTER[2], g_.surf.MASTER[1], 0, 0, Rop::And, Rop::Xor);
+  }
+
+ private:
+  // Draws what is still owed: the clear, then the far layer.
+  void Settle() {
+    Surface &d = g_.surf.DISPLAY;
+    if (farPending_) {
+      int farSub = g_.stage.LSUB[kFar];
+      if (clear_ && !Covers(g_.surf.MASTER[0], 0, farSub, d)) Cls(d);
+      BitBlt(d, 0, 0, 480, 480, g_.surf.MASTER[0], 0, farSub, Rop::Copy);
+    } else if (clear_) {
+      Cls(d);
+    }
+    farPending_ = clear_ = false;
+  }
+
+  Game &g_;
+  bool clear_;
+  bool farPending_ = false;
+};
 
 }  // namespace
 
-void ComposeBackground(Game &g, int stage) {
+void ComposeBackground(Game &g, int stage, bool clearFirst) {
+  Background b(g, clearFirst);
   int t = g.stage.STAGETIME;
   switch (stage) {
     case 1:
-      Far(g);
-      DrawStars(g);
-      Near(g);
+      b.Far();
+      b.Stars();
+      b.Near();
       break;
     case 2:
     case 8:
-      Far(g);
-      Near(g);
+      b.Far();
+      b.Near();
       break;
     case 3:
-      DrawStars(g);
-      Picture(g, 10, 4, 200, 186, 0, Rop::And, Rop::Xor);
-      Near(g);
+      b.Stars();
+      b.Picture(10, 4, 200, 186, 0, Rop::And, Rop::Xor);
+      b.Near();
       break;
     case 4:
-      Far(g);
-      if (t < 550) DrawStars(g);
-      Near(g);
+      b.Far();
+      if (t < 550) b.Stars();
+      b.Near();
       break;
     case 5:
-      Far(g);
-      if (t < 50 || t > 2849) DrawStars(g);
-      if (t > 2849) Picture(g, 11, 3, 300, 279, 200, Rop::And, Rop::Xor);
-      Near(g);
+      b.Far();
+      if (t < 50 || t > 2849) b.Stars();
+      if (t > 2849) b.Picture(11, 3, 300, 279, 200, Rop::And, Rop::Xor);
+      b.Near();
       break;
     case 6:
-      Far(g);
-      if (t > 2799) Picture(g, 8, t <= 2801 ? 7 : 9, 480, 257, 0, Rop::Or, Rop::And);
-      Near(g);
+      b.Far();
+      if (t > 2799) b.Picture(8, t <= 2801 ? 7 : 9, 480, 257, 0, Rop::Or, Rop::And);
+      b.Near();
       break;
     case 7:
-      if (t > 3900) Far(g);
-      if (t < 400) DrawStars(g);
-      Near(g);
+      if (t > 3900) b.Far();
+      if (t < 400) b.Stars();
+      b.Near();
       break;
     case 9:
-    case 11: DrawStars(g); break;
-    case 10: Far(g); break;
+    case 11: b.Stars(); break;
+    case 10: b.Far(); break;
     case 15:
-      DrawStars(g);
-      Page(g, 0);
+      b.Stars();
+      b.Page(0);
       break;
     case 16:
-      DrawStars(g);
-      Page(g, g.stage.LROW[kNear]);
+      b.Stars();
+      b.Page(g.stage.LROW[kNear]);
       break;
     default: break;
   }

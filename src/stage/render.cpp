@@ -15,14 +15,16 @@ int Round(double v) { return RoundHalfEven(v); }
 
 // A sprite through its mask: AND-XOR for the TOKU family, OR-AND for enemies and the ship.
 void AndXor(Game &g, Family colour, Family mask, int index, int sx, int sy, int w, int h, int x, int y) {
-  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(mask, index), sx, sy, Rop::And);
-  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(colour, index), sx, sy, Rop::Xor);
+  BitBlt2(g.surf.DISPLAY, x, y, w, h, g.sheet(mask, index), g.sheet(colour, index), sx, sy, Rop::And,
+          Rop::Xor);
 }
 
 void OrAnd(Game &g, Family colour, Family mask, int index, int sx, int sy, int w, int h, int x, int y,
            bool silhouette) {
-  BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(mask, index), sx, sy, Rop::Or);
-  if (!silhouette) BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(colour, index), sx, sy, Rop::And);
+  if (silhouette) BitBlt(g.surf.DISPLAY, x, y, w, h, g.sheet(mask, index), sx, sy, Rop::Or);
+  else
+    BitBlt2(g.surf.DISPLAY, x, y, w, h, g.sheet(mask, index), g.sheet(colour, index), sx, sy, Rop::Or,
+            Rop::And);
 }
 
 void DrawEnemies(Game &g) {
@@ -99,9 +101,10 @@ void DrawPauseOverlay(Game &g) {
 }  // namespace
 
 void RenderGame(Game &g, int copy) {
-  Cls(g.surf.DISPLAY);
-  Cls(g.surf.MSCREEN);
-  ComposeBackground(g, g.stage.STAGE);
+  // The finished picture replaces all of MSCREEN when it is copied there; the wipe, which
+  // takes it from DISPLAY instead, draws over a cleared one.
+  if (copy != 0) Cls(g.surf.MSCREEN);
+  ComposeBackground(g, g.stage.STAGE, true);
   DrawEnemies(g);
   DrawEffects(g);
   DrawBullets(g);

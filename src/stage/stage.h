@@ -44,7 +44,9 @@ int GridAt(const Grid &grid, int col, int row);
 
 void LoadStageMap(Game &g, int stage);
 void ScrollBackground(Game &g, int stage);
-void ComposeBackground(Game &g, int stage);
+// Draws the background of a stage (15: the menu page, 16: the prologue's page) onto DISPLAY,
+// over what is there, or over a cleared picture with clearFirst.
+void ComposeBackground(Game &g, int stage, bool clearFirst = false);
 void DrawStars(Game &g);
 void InitStars(Game &g);
 void GameFrame(Game &g);

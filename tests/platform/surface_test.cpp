@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <random>
 #include <utility>
 
 namespace qel {
@@ -223,6 +225,137 @@ TEST(Clear, EachSurfaceClearsToItsOwnColour) {
   Cls(display);
   EXPECT_EQ(master2.at(543, 543), kWhite);
   EXPECT_EQ(display.at(479, 479), kBlack);
+}
+
+TEST(Clear, ColoursOfFourDifferentBytesFillEveryPixel) {
+  Surface s(37, 5, 0x123456);
+  Fill(s, kRed);
+  Cls(s);
+  for (Pixel p : s.px) ASSERT_EQ(p, 0x123456u);
+  Fill(s, 0x00FEFEFE);
+  for (Pixel p : s.px) ASSERT_EQ(p, 0x00FEFEFEu);
+}
+
+// What every operation must do, pixel by pixel: the result is as if the source rectangle had
+// been read whole before anything was written, whatever overlaps or overhangs.
+void ReferenceBlt(Surface &dst, int x, int y, int w, int h, const Surface &src, int sx, int sy, Rop rop) {
+  const Surface before = src;
+  for (int j = 0; j < h; ++j)
+    for (int i = 0; i < w; ++i) {
+      if (!dst.contains(x + i, y + j) || !before.contains(sx + i, sy + j)) continue;
+      Pixel s = before.at(sx + i, sy + j), &d = dst.row(y + j)[x + i];
+      d = rop == Rop::Copy ? s : rop == Rop::And ? (s & d) : rop == Rop::Or ? (s | d) : (s ^ d);
+    }
+}
+
+struct Noise {
+  std::mt19937 rng{20261209};
+  int Int(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+  Surface Picture(int w, int h) {
+    Surface s(w, h);
+    for (Pixel &p : s.px) p = static_cast<Pixel>(rng()) & 0xFFFFFF;
+    return s;
+  }
+  Rop AnyRop() { return static_cast<Rop>(Int(0, 3)); }
+};
+
+constexpr Rop kRops[] = {Rop::Copy, Rop::And, Rop::Or, Rop::Xor};
+
+TEST(RasterOps, EveryOperationMatchesThePixelByPixelRuleOnRandomRectangles) {
+  Noise n;
+  for (int round = 0; round < 400; ++round) {
+    Surface src = n.Picture(n.Int(1, 70), n.Int(1, 40)), dst = n.Picture(n.Int(1, 70), n.Int(1, 40));
+    int x = n.Int(-20, 70), y = n.Int(-20, 40), w = n.Int(-2, 80), h = n.Int(-2, 45);
+    int sx = n.Int(-20, 70), sy = n.Int(-20, 40);
+    Rop rop = n.AnyRop();
+    Surface expected = dst;
+    ReferenceBlt(expected, x, y, w, h, src, sx, sy, rop);
+    BitBlt(dst, x, y, w, h, src, sx, sy, rop);
+    ASSERT_EQ(dst.px, expected.px) << "round " << round;
+    // The same within one surface, where the rectangles overlap in either direction.
+    Surface self = n.Picture(64, 24), selfExpected = self;
+    x = n.Int(-4, 40), y = n.Int(-4, 20), sx = x + n.Int(-9, 9), sy = y + n.Int(-3, 3);
+    ReferenceBlt(selfExpected, x, y, 33, 9, self, sx, sy, rop);
+    BitBlt(self, x, y, 33, 9, self, sx, sy, rop);
+    ASSERT_EQ(self.px, selfExpected.px) << "round " << round << " onto itself";
+  }
+}
+
+TEST(RasterOps, TwoSourcesInOnePassEqualTwoOperations) {
+  Noise n;
+  for (Rop first : kRops)
+    for (Rop second : kRops)
+      for (int round = 0; round < 40; ++round) {
+        // Sources of one size go in one pass; of different sizes, or one of them the target,
+        // the two operations run as they would one after the other.
+        int sw = n.Int(1, 60), sh = n.Int(1, 30);
+        bool sameSize = round % 3 != 0;
+        Surface a = n.Picture(sw, sh),
+                b = sameSize ? n.Picture(sw, sh) : n.Picture(n.Int(1, 60), n.Int(1, 30));
+        Surface dst = n.Picture(n.Int(1, 60), n.Int(1, 30));
+        int x = n.Int(-10, 50), y = n.Int(-10, 25), w = n.Int(0, 64), h = n.Int(0, 32);
+        int sx = n.Int(-10, 50), sy = n.Int(-10, 25);
+        Surface expected = dst;
+        BitBlt(expected, x, y, w, h, a, sx, sy, first);
+        BitBlt(expected, x, y, w, h, b, sx, sy, second);
+        BitBlt2(dst, x, y, w, h, a, b, sx, sy, first, second);
+        ASSERT_EQ(dst.px, expected.px) << "round " << round;
+
+        Surface self = n.Picture(40, 20), selfExpected = self;
+        BitBlt(selfExpected, 3, 2, 30, 10, self, 5, 1, first);
+        BitBlt(selfExpected, 3, 2, 30, 10, a, 5, 1, second);
+        BitBlt2(self, 3, 2, 30, 10, self, a, 5, 1, first, second);
+        ASSERT_EQ(self.px, selfExpected.px) << "round " << round << " with the target as a source";
+      }
+}
+
+TEST(RasterOps, BothScrollLayersInOnePassEqualTheThreeOperations) {
+  Noise n;
+  Surface far = n.Picture(544, 544), mask = n.Picture(544, 544), near = n.Picture(544, 544);
+  // Rows inside the layers, and rows that run off them, where the picture keeps what it had.
+  for (auto [farY, nearY] : {std::pair{0, 0}, {16, 31}, {64, 1}, {70, 10}, {-3, 5}, {8, 100}}) {
+    Surface dst = n.Picture(480, 480), expected = dst;
+    BitBlt(expected, 0, 0, 480, 480, far, 0, farY, Rop::Copy);
+    BitBlt(expected, 0, 0, 480, 480, mask, 0, nearY, Rop::And);
+    BitBlt(expected, 0, 0, 480, 480, near, 0, nearY, Rop::Xor);
+    BlitLayers(dst, far, farY, mask, near, nearY);
+    ASSERT_EQ(dst.px, expected.px) << farY << " " << nearY;
+  }
+  EXPECT_TRUE(Covers(far, 0, 64, Surface(480, 480)));
+  EXPECT_FALSE(Covers(far, 0, 65, Surface(480, 480)));
+  EXPECT_FALSE(Covers(far, -1, 0, Surface(480, 480)));
+}
+
+TEST(Stamp, EveryDrawingRenewsItAndACopyKeepsIt) {
+  Surface s(8, 8), src(8, 8);
+  std::uint64_t last = s.stamp;
+  auto renewed = [&] {
+    bool fresh = s.stamp != last;
+    last = s.stamp;
+    return fresh;
+  };
+  Cls(s);
+  EXPECT_TRUE(renewed());
+  BitBlt(s, 0, 0, 4, 4, src, 0, 0, Rop::Xor);
+  EXPECT_TRUE(renewed());
+  BitBlt2(s, 0, 0, 4, 4, src, src, 0, 0, Rop::And, Rop::Or);
+  EXPECT_TRUE(renewed());
+  StretchBlt(s, 0, 0, 8, 8, src, 0, 0, 2, 2, Rop::Copy);
+  EXPECT_TRUE(renewed());
+  FillBox(s, 1, 1, 2, 2, kRed);
+  EXPECT_TRUE(renewed());
+  SetPixelV(s, 5, 5, kGreen);
+  EXPECT_TRUE(renewed());
+  // What changes nothing may keep it: a point of the colour it has, a rectangle off the surface.
+  SetPixelV(s, 5, 5, kGreen);
+  BitBlt(s, 9, 0, 4, 4, src, 0, 0, Rop::Copy);
+  FillBox(s, -5, -5, -1, -1, kRed);
+  EXPECT_FALSE(renewed());
+  Surface copy = s;
+  EXPECT_EQ(copy.stamp, s.stamp);
+  Fill(copy, kWhite);
+  EXPECT_NE(copy.stamp, s.stamp);
+  EXPECT_NE(Surface(8, 8).stamp, Surface(8, 8).stamp);
 }
 
 }  // namespace
