@@ -1,9 +1,11 @@
 // What one game frame costs at its busiest: the final stage's fortress picture over both scroll
 // layers, with every table full (31 enemies, 30 bullets, 51 shots, 30 effects), against the
-// floor of the whole-screen copies such a frame cannot do without.
+// floor of the whole-screen work such a frame cannot do without; and each whole-screen
+// operation against memset or memcpy of the same bytes.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstring>
 #include <ctime>
 #include <memory>
 #include <string>
@@ -22,23 +24,23 @@ using namespace qel;
 constexpr int kBusiestStage = 6;
 constexpr int kFortressTime = 2850;  // the fortress picture is shown from 2800
 
-// The whole-screen work of a frame of that stage: both surfaces cleared, the far layer copied,
-// the near layer through its mask and the finished picture copied to the screen.
-void FloorCopies(Surface &display, Surface &screen, const Surface &far, const Surface &mask,
-                 const Surface &near) {
-  Cls(display);
-  Cls(screen);
-  BitBlt(display, 0, 0, 480, 480, far, 0, 16, Rop::Copy);
-  BitBlt(display, 0, 0, 480, 480, mask, 0, 16, Rop::And);
-  BitBlt(display, 0, 0, 480, 480, near, 0, 16, Rop::Xor);
-  BitBlt(screen, 0, 0, 480, 480, display, 0, 0, Rop::Copy);
+// Processor time of this thread in microseconds: what is compared is timed alike and
+// interleaved, so other work on the machine shifts neither against the other.
+double ThreadMicros() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
+// The whole-screen work a frame of that stage cannot do without: the far layer copied, the
+// near one through its mask (one pass), and the finished picture copied to the screen.
 struct Floor {
   Surface display{480, 480}, screen{480, 480};
   Surface far{544, 544}, mask{544, 544, 0xFFFFFF}, near{544, 544};
   void Run() {
-    FloorCopies(display, screen, far, mask, near);
+    BitBlt(display, 0, 0, 480, 480, far, 0, 16, Rop::Copy);
+    BitBlt2(display, 0, 0, 480, 480, mask, near, 0, 16, Rop::And, Rop::Xor);
+    BitBlt(screen, 0, 0, 480, 480, display, 0, 0, Rop::Copy);
     benchmark::DoNotOptimize(screen.px.data());
   }
 };
@@ -49,13 +51,45 @@ void BM_FrameFloor(benchmark::State &state) {
 }
 BENCHMARK(BM_FrameFloor);
 
-// Processor time of this thread in microseconds: the frame and its floor are timed alike and
-// interleaved, so other work on the machine shifts neither against the other.
-double ThreadMicros() {
-  timespec t{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
+// Each whole-screen operation against the C library's memset or memcpy of the same 480 x 480
+// picture, timed in turns: the ratio is how far the operation is from what memory allows.
+enum class Op { Cls, ClsColour, Copy, And, Or, Xor, AndXor, Layers };
+
+void BM_RasterOp(benchmark::State &state) {
+  const auto op = static_cast<Op>(state.range(0));
+  const bool fill = op == Op::Cls || op == Op::ClsColour;
+  Surface dst(480, 480, op == Op::ClsColour ? 0x123456 : 0), a(544, 544, 0x0F0F0F), b(544, 544, 0x334455);
+  Surface c(544, 544, 0x777777), plain(480, 480);
+  const std::size_t bytes = dst.px.size() * sizeof(Pixel);
+  double opMicros = 0, libMicros = 0;
+  for (auto _ : state) {
+    double t0 = ThreadMicros();
+    switch (op) {
+      case Op::Cls:
+      case Op::ClsColour: Cls(dst); break;
+      case Op::Copy: BitBlt(dst, 0, 0, 480, 480, a, 0, 16, Rop::Copy); break;
+      case Op::And: BitBlt(dst, 0, 0, 480, 480, a, 0, 16, Rop::And); break;
+      case Op::Or: BitBlt(dst, 0, 0, 480, 480, a, 0, 16, Rop::Or); break;
+      case Op::Xor: BitBlt(dst, 0, 0, 480, 480, a, 0, 16, Rop::Xor); break;
+      case Op::AndXor: BitBlt2(dst, 0, 0, 480, 480, a, b, 0, 16, Rop::And, Rop::Xor); break;
+      case Op::Layers: BlitLayers(dst, a, 16, b, c, 8); break;
+    }
+    benchmark::DoNotOptimize(dst.px.data());
+    double t1 = ThreadMicros();
+    if (fill) std::memset(plain.px.data(), 0x12, bytes);
+    else std::memcpy(plain.px.data(), a.px.data(), bytes);
+    benchmark::DoNotOptimize(plain.px.data());
+    double t2 = ThreadMicros();
+    opMicros += t1 - t0, libMicros += t2 - t1;
+  }
+  double n = static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+  state.counters["op_us"] = opMicros / n;
+  state.counters[fill ? "memset_us" : "memcpy_us"] = libMicros / n;
+  state.counters["ratio"] = libMicros > 0 ? opMicros / libMicros : 0;
 }
+// 0 Cls, 1 Cls to a colour of four different bytes, 2 Copy, 3 And, 4 Or, 5 Xor,
+// 6 And then Xor from two sources, 7 both scroll layers.
+BENCHMARK(BM_RasterOp)->ArgName("op")->DenseRange(0, 7)->Unit(benchmark::kMicrosecond);
 
 // Every kind of ordinary enemy, spread over the field away from the ship.
 void FillEnemies(Game &g) {

@@ -146,6 +146,7 @@ std::string UsageText() {
          "               [--shop STAGE:T] [--spawn TYPE[@POS][,TYPE[@POS]...]] [--ending met|alone]\n"
          "               [--autopilot [--autopilot-skill 0..3]] [--report FILE.json [--stop-at-stage-end]]\n"
          "               [--record FILE.qrp] [--replay FILE.qrp] [--verify-replay FILE.qrp]\n"
+         "               [--pacing-log FILE]\n"
          "               [--help] [--version]\n";
 }
 
@@ -217,6 +218,8 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
       ok = value(&o->replayFile);
       o->verifyReplay = a == "--verify-replay";
       o->headless |= o->verifyReplay;
+    } else if (a == "--pacing-log") {
+      ok = value(&o->pacingLog);
     } else if (a == "--script") {
       ok = value(&o->scriptFile);
     } else if (a == "--screenshot") {

@@ -46,6 +46,7 @@ struct AppOptions {
   std::string recordFile;       // --record FILE
   std::string replayFile;       // --replay FILE
   bool verifyReplay = false;    // --verify-replay FILE (replayFile holds FILE)
+  std::string pacingLog;        // --pacing-log FILE: the time of each picture shown, for measuring
   bool help = false;
   bool version = false;
 };

@@ -67,6 +67,7 @@ int main(int argc, char **argv) {
   for (int k = 0; k < qel::kGameKeys; ++k) hostOpts.keys.Bind(static_cast<qel::GameKey>(k), user.keys[k]);
   hostOpts.controllerMappings = ControllerMappings();
   hostOpts.screenshotFolder = ScreenshotFolder(user);
+  hostOpts.pacingLog = opts.pacingLog;
   hostOpts.text = qel::TextRenderer::Open(qel::TextRenderer::DefaultFontPath(), &error);
   std::unique_ptr<qel::Host> host = hostOpts.text ? qel::CreateSdlHost(hostOpts, &error) : nullptr;
   if (!host) {

@@ -2,11 +2,15 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
+#include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <thread>
 #include <vector>
 
@@ -37,8 +41,35 @@ namespace {
 
 constexpr int kQueueSize = 256;
 constexpr int kVirtualKeys = 256;
-constexpr int kPictureBytes = kPictureSide * kPictureSide * static_cast<int>(sizeof(Pixel));
 constexpr std::uint64_t kNoticeMs = 1000;  // how long the caption tells of a screenshot
+
+using Clock = std::chrono::steady_clock;
+// A wait on SDL's event queue can end a fraction of a millisecond late; the last stretch before
+// a deadline is slept on the fine clock instead.
+constexpr auto kFineStretch = std::chrono::microseconds(1500);
+
+// A machine without a graphics device node has no OpenGL but the software kind: asking for it
+// would only spend a tenth of a second to learn that.
+bool NoGraphicsDevice() {
+  std::error_code ignored;
+  return !std::filesystem::exists("/dev/dri", ignored);
+}
+
+// Whether the OpenGL the renderer draws with is done in software (llvmpipe under Xvfb, in
+// virtual machines and over remote X): then SDL's plain framebuffer costs less.
+bool SoftwareOpenGl(SDL_Renderer *renderer) {
+  SDL_RendererInfo info{};
+  if (SDL_GetRendererInfo(renderer, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using GetString = const unsigned char *(*)(unsigned int);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  constexpr unsigned int kGlRenderer = 0x1F01;
+  const unsigned char *name = getString ? getString(kGlRenderer) : nullptr;
+  if (!name) return false;
+  const std::string gl(reinterpret_cast<const char *>(name));
+  for (const char *soft : {"llvmpipe", "softpipe", "Software Rasterizer", "SWR", "swrast"})
+    if (gl.find(soft) != std::string::npos) return true;
+  return false;
+}
 
 SDL_Rect ToSdl(const PixelRect &r) { return SDL_Rect{r.x, r.y, r.w, r.h}; }
 
@@ -82,7 +113,10 @@ class SdlHost final : public Host {
   ~SdlHost() override;
   bool Open(std::string *error);
 
-  std::uint64_t NowMs() override { return SDL_GetTicks64(); }
+  std::uint64_t NowMs() override {
+    return static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - clockBase_).count());
+  }
   bool WaitEvent(HostEvent &ev, int timeoutMs) override;
   bool KeyDown(int vkCode) override;
   void Present(const Surface &mscreen) override;
@@ -104,6 +138,8 @@ class SdlHost final : public Host {
 
  private:
   bool CreateWindowAndRenderer(std::string *error);
+  SDL_Renderer *CreateRenderer();
+  void LogPresent();
   bool CreateTextures();
   void DestroyTextures();
   void RecreateTextures();
@@ -119,7 +155,7 @@ class SdlHost final : public Host {
   void DrainSdlEvents();
   void OnDevices(const std::vector<HostEvent::Kind> &kinds);
   void FitBarToWindow();
-  void TakeScreenshot();
+  void TakeScreenshot(const Surface &picture);
   void ShowNotice(const std::string &text);
   void EndNotice();
 
@@ -131,19 +167,21 @@ class SdlHost final : public Host {
   SDL_Renderer *renderer_ = nullptr;
   SDL_Texture *picture_ = nullptr;
   SDL_Texture *barTexture_ = nullptr;
-  // The last picture presented, kept to repaint the window and to skip unchanged presents.
-  std::vector<Pixel> shown_;
+  // The picture texture holds the last picture presented, which had this stamp.
   bool hasPicture_ = false;
-  std::uint64_t shownStamp_ = 0;  // the stamp of the picture in shown_
+  std::uint64_t shownStamp_ = 0;
+  bool screenshotWanted_ = false;  // F12 was pressed: the next picture presented is saved
   MenuBar bar_;
   EventQueue queue_;
   std::array<int, kVirtualKeys> held_{};  // keys held, by virtual-key code (two Shift keys)
   std::array<bool, SDL_NUM_SCANCODES> scanHeld_{};
   std::unique_ptr<SdlJoysticks> joysticks_;
   std::unique_ptr<SdlAudio> audio_;
-  std::string caption_;               // what the game last asked the caption to say
-  std::uint64_t noticeUntil_ = 0;     // a notice shows in the caption until then (0: none)
-  std::vector<std::thread> writers_;  // screenshots being encoded
+  std::string caption_;                               // what the game last asked the caption to say
+  std::uint64_t noticeUntil_ = 0;                     // a notice shows in the caption until then (0: none)
+  std::vector<std::thread> writers_;                  // screenshots being encoded
+  const Clock::time_point clockBase_ = Clock::now();  // NowMs() counts from here
+  std::FILE *pacingLog_ = nullptr;
 };
 
 SdlHostOptions WithMenuFont(SdlHostOptions options) {
@@ -156,11 +194,11 @@ SdlHost::SdlHost(const SdlHostOptions &options)
     : options_(WithMenuFont(options)),
       scale_(options.scale < 1 ? 1 : options.scale),
       fullScreen_(options.fullScreen),
-      shown_(static_cast<std::size_t>(kPictureSide) * kPictureSide, 0),
       bar_(options_.text, scale_) {}
 
 SdlHost::~SdlHost() {
   for (std::thread &t : writers_) t.join();
+  if (pacingLog_) std::fclose(pacingLog_);
   audio_.reset();
   joysticks_.reset();
   DestroyTextures();
@@ -189,6 +227,10 @@ bool SdlHost::Open(std::string *error) {
     if (SDL_GetDisplayUsableBounds(0, &desk) == 0) scale_ = LargestWindowScale(desk.w, desk.h);
     bar_ = MenuBar(options_.text, scale_);
   }
+  if (!options_.pacingLog.empty() && !(pacingLog_ = std::fopen(options_.pacingLog.c_str(), "w"))) {
+    *error = "cannot write " + options_.pacingLog + ": " + std::strerror(errno);
+    return false;
+  }
   if (!CreateWindowAndRenderer(error)) return false;
   // Letters must arrive as key events, not go to an input method.
   SDL_StopTextInput();
@@ -203,8 +245,7 @@ bool SdlHost::CreateWindowAndRenderer(std::string *error) {
   const Uint32 flags = SDL_WINDOW_RESIZABLE | (fullScreen_ ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
   window_ = SDL_CreateWindow("", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, layout.width, layout.height,
                              flags);
-  if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
-  if (window_ && !renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  if (window_) renderer_ = CreateRenderer();
   if (!renderer_ || !CreateTextures()) {
     *error = std::string("cannot open a window: ") + SDL_GetError();
     return false;
@@ -214,6 +255,27 @@ bool SdlHost::CreateWindowAndRenderer(std::string *error) {
   const WindowLayout smallest = LayoutWindow(1);
   SDL_SetWindowMinimumSize(window_, smallest.width, smallest.height);
   return true;
+}
+
+// The accelerated renderer on a real graphics device. Where OpenGL is software only (llvmpipe
+// under Xvfb, in virtual machines, over remote X) SDL's own software renderer into the window's
+// plain framebuffer costs a fraction of it. SDL_RENDER_DRIVER still chooses when it is set.
+SDL_Renderer *SdlHost::CreateRenderer() {
+  const bool chosen = std::getenv("SDL_RENDER_DRIVER") != nullptr;
+  SDL_Renderer *renderer = nullptr;
+  if (chosen || !NoGraphicsDevice()) {
+    renderer = SDL_CreateRenderer(window_, -1, 0);
+    if (renderer && !chosen && SoftwareOpenGl(renderer)) {
+      SDL_DestroyRenderer(renderer);
+      renderer = nullptr;
+    }
+  }
+  if (!renderer) {
+    // Else SDL would keep the framebuffer in an OpenGL texture on X11, software drawn again.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+  }
+  return renderer;
 }
 
 bool SdlHost::CreateTextures() {
@@ -232,9 +294,10 @@ bool SdlHost::CreateTextures() {
   return true;
 }
 
-// The renderer lost its textures' contents: fill them again from our copies.
+// The renderer lost its textures' contents: the bar is drawn again now, the picture at the next
+// present (the game presents at every pump).
 void SdlHost::Reupload() {
-  if (hasPicture_) SDL_UpdateTexture(picture_, nullptr, shown_.data(), kPictureSide * 4);
+  hasPicture_ = false;
   UploadBar();
   Repaint();
 }
@@ -260,13 +323,16 @@ void SdlHost::UploadBar() {
 void SdlHost::Repaint() {
   int w = 0, h = 0;
   if (SDL_GetRendererOutputSize(renderer_, &w, &h) != 0 || w <= 0 || h <= 0) return;
-  SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-  SDL_RenderClear(renderer_);
-  SDL_Rect dst;
-  if (fullScreen_) {
-    dst = ToSdl(LayoutFullScreen(w, h, options_.scaling).picture);
-  } else {
-    const WindowLayout layout = LayoutResizedWindow(w, h, options_.scaling);
+  const WindowLayout layout = LayoutResizedWindow(w, h, options_.scaling);
+  SDL_Rect dst = ToSdl(fullScreen_ ? LayoutFullScreen(w, h, options_.scaling).picture : layout.picture);
+  // The black around the picture; a window of the picture's own size has none.
+  const bool covered = !fullScreen_ && hasPicture_ && dst.x == 0 && dst.w == w && dst.y == layout.menuBar.h &&
+                       dst.y + dst.h == h;
+  if (!covered) {
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+  }
+  if (!fullScreen_) {
     if (bar_.Dirty()) UploadBar();
     const SDL_Rect barRect = ToSdl(layout.menuBar);
     SDL_RenderCopy(renderer_, barTexture_, nullptr, &barRect);
@@ -277,7 +343,6 @@ void SdlHost::Repaint() {
       const SDL_Rect rest{barRect.w, 0, layout.width - barRect.w, barRect.h};
       SDL_RenderCopy(renderer_, barTexture_, &edge, &rest);
     }
-    dst = ToSdl(layout.picture);
   }
   if (hasPicture_) SDL_RenderCopy(renderer_, picture_, nullptr, &dst);
   SDL_RenderPresent(renderer_);
@@ -286,12 +351,19 @@ void SdlHost::Repaint() {
 void SdlHost::Present(const Surface &mscreen) {
   if (mscreen.w != kPictureSide || mscreen.h != kPictureSide) return;
   // Every pump presents; a picture that did not change needs no upload or swap.
+  if (screenshotWanted_) TakeScreenshot(mscreen);
   if (hasPicture_ && mscreen.stamp == shownStamp_) return;
-  std::memcpy(shown_.data(), mscreen.px.data(), kPictureBytes);
   shownStamp_ = mscreen.stamp;
   hasPicture_ = true;
-  SDL_UpdateTexture(picture_, nullptr, shown_.data(), kPictureSide * 4);
+  SDL_UpdateTexture(picture_, nullptr, mscreen.px.data(), kPictureSide * static_cast<int>(sizeof(Pixel)));
   Repaint();
+  LogPresent();
+}
+
+void SdlHost::LogPresent() {
+  if (!pacingLog_) return;
+  const auto us = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch());
+  std::fprintf(pacingLog_, "%lld\n", static_cast<long long>(us.count()));
 }
 
 void SdlHost::SetFullScreen(bool on) {
@@ -328,8 +400,8 @@ void SdlHost::EndNotice() {
 
 // F12: the 480 x 480 picture as the player sees it, written on a thread of its own so that the
 // pass goes on at once.
-void SdlHost::TakeScreenshot() {
-  if (options_.screenshotFolder.empty() || !hasPicture_) return;
+void SdlHost::TakeScreenshot(const Surface &shown) {
+  screenshotWanted_ = false;
   std::string error;
   const std::string path = ReserveScreenshotFile(options_.screenshotFolder, std::time(nullptr), &error);
   if (path.empty()) {
@@ -337,9 +409,7 @@ void SdlHost::TakeScreenshot() {
     ShowNotice("no screenshot: " + error);
     return;
   }
-  Surface picture(kPictureSide, kPictureSide, 0);
-  std::memcpy(picture.px.data(), shown_.data(), kPictureBytes);
-  writers_.emplace_back([path, picture = std::move(picture)] {
+  writers_.emplace_back([path, picture = shown] {
     std::string why;
     if (!WritePng(path, picture, {}, &why))
       std::fprintf(stderr, "qelvane: cannot write %s: %s\n", path.c_str(), why.c_str());
@@ -378,16 +448,27 @@ bool SdlHost::WaitEvent(HostEvent &ev, int timeoutMs) {
   DrainSdlEvents();
   if (queue_.Pop(ev)) return true;
   if (timeoutMs <= 0) return false;
-  const std::uint64_t deadline = NowMs() + static_cast<std::uint64_t>(timeoutMs);
-  // Events the game does not see (mouse moves, repaints) wake us early: sleep again.
-  for (std::uint64_t now = NowMs(); now < deadline; now = NowMs()) {
+  // The wait ends the moment the millisecond clock reaches now + timeout.
+  const Clock::time_point deadline =
+      clockBase_ + std::chrono::milliseconds(NowMs() + static_cast<std::uint64_t>(timeoutMs));
+  for (;;) {
+    const Clock::time_point now = Clock::now();
+    if (now >= deadline) return false;
+    if (deadline - now <= kFineStretch) {
+      // The last stretch: a precise sleep, then what arrived meanwhile.
+      std::this_thread::sleep_until(deadline);
+      DrainSdlEvents();
+      return queue_.Pop(ev);
+    }
+    // Wake before the deadline; events the game does not see (mouse moves, repaints) wake us
+    // early too, and we sleep again.
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - now - kFineStretch);
     SDL_Event e;
-    if (SDL_WaitEventTimeout(&e, static_cast<int>(deadline - now)) == 0) continue;
+    if (SDL_WaitEventTimeout(&e, static_cast<int>(std::max<std::int64_t>(ms.count(), 1))) == 0) continue;
     Translate(e);
     DrainSdlEvents();
     if (queue_.Pop(ev)) return true;
   }
-  return false;
 }
 
 void SdlHost::DrainSdlEvents() {
@@ -471,7 +552,7 @@ void SdlHost::OnWindowEvent(const SDL_WindowEvent &e) {
 
 void SdlHost::OnKey(const SDL_KeyboardEvent &e) {
   if (e.keysym.scancode == SDL_SCANCODE_F12) {
-    if (e.type == SDL_KEYDOWN && !e.repeat) TakeScreenshot();
+    if (e.type == SDL_KEYDOWN && !e.repeat) screenshotWanted_ = !options_.screenshotFolder.empty();
     return;
   }
   const int code = options_.keys.VirtualKey(e.keysym.scancode);

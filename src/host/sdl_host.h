@@ -23,6 +23,7 @@ struct SdlHostOptions {
   KeyMap keys;
   std::string controllerMappings;  // a gamecontrollerdb.txt to read when it exists
   std::string screenshotFolder;    // where F12 saves the picture; empty: F12 does nothing
+  std::string pacingLog;           // when set, the monotonic time of each picture shown goes there
   // Draws the menu bar's labels; when empty the default font is opened.
   std::shared_ptr<TextRenderer> text;
 };
