@@ -111,6 +111,9 @@ int main(int argc, char **argv) {
   options.device = false;
   if (!fonts.empty()) options.soundfonts = fonts;
   qel::SdlAudio audio(options);
+  std::vector<std::string> pieces;  // the instruments readied as the game readies them
+  for (int n = 1; n <= 9; ++n) pieces.push_back(data + "/" + qel::MusicFile(n));
+  audio.MusicPrepare(pieces);
   if (audio.synth()->WaitLoaded() != qel::FluidSynthSink::State::Ready) {
     std::fprintf(stderr, "music_check: no soundfont\n");
     return 1;

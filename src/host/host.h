@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace qel {
 
@@ -84,6 +85,9 @@ class Host {
   // True while a piece is open and has stopped playing.
   virtual bool MusicStopped() = 0;
   virtual void MusicRewindAndPlay() = 0;
+  // Every piece the game may open, told once at the start, so that a synthesizer can ready
+  // their instruments ahead of time.
+  virtual void MusicPrepare(const std::vector<std::string> &paths) { (void)paths; }
 
   // One sound channel: a new sound replaces the one that plays. A missing file is silent.
   virtual void SoundPlay(const std::string &path) = 0;

@@ -38,6 +38,7 @@ class HostDecorator : public Host {
   void MusicClose() override { inner_.MusicClose(); }
   bool MusicStopped() override { return inner_.MusicStopped(); }
   void MusicRewindAndPlay() override { inner_.MusicRewindAndPlay(); }
+  void MusicPrepare(const std::vector<std::string> &paths) override { inner_.MusicPrepare(paths); }
   void SoundPlay(const std::string &path) override { inner_.SoundPlay(path); }
   std::string UserDataDir() override { return inner_.UserDataDir(); }
 

@@ -222,4 +222,16 @@ bool ParseMidi(const std::uint8_t *data, std::size_t size, MidiSong &song) {
   return true;
 }
 
+std::set<std::pair<int, int>> ProgrammesChosen(const MidiSong &song) {
+  constexpr int kDrumChannel = 9, kDrumBank = 128;
+  std::set<std::pair<int, int>> chosen = {{0, 0}, {kDrumBank, 0}};
+  int bank[16] = {};
+  for (const MidiEvent &e : song.events) {
+    const int ch = e.status & 0x0F;
+    if ((e.status & 0xF0) == 0xB0 && e.data1 == 0) bank[ch] = e.data2;  // bank select
+    if ((e.status & 0xF0) == 0xC0) chosen.insert({ch == kDrumChannel ? kDrumBank : bank[ch], e.data1});
+  }
+  return chosen;
+}
+
 }  // namespace qel

@@ -3,6 +3,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <set>
+#include <utility>
 #include <vector>
 
 namespace qel {
@@ -24,5 +26,10 @@ struct MidiSong {
 // Reads a standard MIDI file (formats 0, 1 and 2; tracks of format 2 are played together).
 // Returns false for anything that is not a complete, well-formed file.
 bool ParseMidi(const std::uint8_t *data, std::size_t size, MidiSong &song);
+
+// The (bank, programme) pairs a General MIDI synthesizer selects while playing the song: its
+// programme changes under the bank chosen on their channel, the drum channel's in bank 128, and
+// the piano and standard kit every channel starts from.
+std::set<std::pair<int, int>> ProgrammesChosen(const MidiSong &song);
 
 }  // namespace qel

@@ -4,7 +4,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "platform/file_io.h"
 
@@ -218,6 +220,18 @@ void SdlAudio::MusicClose() {
 bool SdlAudio::MusicStopped() { return song_ && !musicPlaying_.load(std::memory_order_acquire); }
 
 void SdlAudio::MusicRewindAndPlay() { MusicPlay(); }
+
+void SdlAudio::MusicPrepare(const std::vector<std::string> &paths) {
+  if (!synth_) return;
+  std::set<std::pair<int, int>> programmes;
+  for (const std::string &path : paths) {
+    std::vector<std::uint8_t> bytes;
+    MidiSong song;
+    if (!ReadFile(path, bytes) || !ParseMidi(bytes.data(), bytes.size(), song)) continue;
+    programmes.merge(ProgrammesChosen(song));
+  }
+  synth_->Pin(std::move(programmes));
+}
 
 const SoundClip *SdlAudio::Clip(const std::string &path) {
   auto it = clips_.find(path);

@@ -48,6 +48,8 @@ class SdlAudio {
   void MusicClose();
   bool MusicStopped();
   void MusicRewindAndPlay();
+  // Reads the pieces and has the synthesizer ready the instruments they choose.
+  void MusicPrepare(const std::vector<std::string> &paths);
   void SoundPlay(const std::string &path);
   // The player's volumes, 0 (silent) to 100 (as made).
   void SetVolumes(int music, int sound);

@@ -58,6 +58,7 @@ FluidSynthSink::FluidSynthSink(int sampleRate, std::vector<std::string> fonts)
 
 FluidSynthSink::~FluidSynthSink() {
   if (loader_.joinable()) loader_.join();
+  if (pinner_.joinable()) pinner_.join();
   if (synth_) delete_fluid_synth(synth_);
   if (settings_) delete_fluid_settings(settings_);
 }
@@ -74,6 +75,8 @@ void FluidSynthSink::Load(int sampleRate, const std::vector<std::string> &fonts)
   if (settings_) {
     fluid_settings_setnum(settings_, "synth.sample-rate", sampleRate);
     fluid_settings_setnum(settings_, "synth.gain", kSynthGain);
+    // Samples are read when an instrument is chosen, not all 140 MB of the font at once.
+    fluid_settings_setint(settings_, "synth.dynamic-sample-loading", 1);
     synth_ = new_fluid_synth(settings_);
   }
   bool loaded = false;
@@ -83,6 +86,13 @@ void FluidSynthSink::Load(int sampleRate, const std::vector<std::string> &fonts)
       break;
     }
   }
+  std::set<std::pair<int, int>> programmes;
+  {
+    std::lock_guard<std::mutex> lock(pinMutex_);
+    programmes.swap(toPin_);
+    fontLoaded_ = true;
+  }
+  if (loaded) PinNow(programmes);
   loadMillis_ = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
   if (!loaded && !fonts.empty()) {
     std::fprintf(stderr,
@@ -100,10 +110,32 @@ bool FluidSynthSink::TryFont(const std::string &path) {
   fluid_sfont_t *font = fluid_synth_get_sfont_by_id(synth_, id);
   if (font && fluid_sfont_get_preset(font, 0, 0)) {
     fontPath_ = path;
+    fontId_ = id;
     return true;
   }
   fluid_synth_sfunload(synth_, id, 1);
   return false;
+}
+
+void FluidSynthSink::Pin(std::set<std::pair<int, int>> programmes) {
+  {
+    std::lock_guard<std::mutex> lock(pinMutex_);
+    if (!fontLoaded_) {
+      toPin_.merge(programmes);
+      return;
+    }
+  }
+  if (pinner_.joinable()) pinner_.join();
+  pinner_ = std::thread([this, p = std::move(programmes)] {
+    // The loader may still be readying the pieces it was told of.
+    while (state() == State::Loading) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (state() == State::Ready) PinNow(p);
+  });
+}
+
+// An instrument the font lacks is skipped: choosing it plays nothing, as it would anyway.
+void FluidSynthSink::PinNow(const std::set<std::pair<int, int>> &programmes) {
+  for (const auto &[bank, programme] : programmes) fluid_synth_pin_preset(synth_, fontId_, bank, programme);
 }
 
 void FluidSynthSink::Send(const MidiEvent &ev, const std::uint8_t *sysex) {

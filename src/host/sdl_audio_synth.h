@@ -1,11 +1,16 @@
 // The music synthesizer: FluidSynth with one General MIDI soundfont, loaded once, on a thread of
 // its own so that nothing waits for it. Until the font is in, the synthesizer is not Ready and
 // the music holds still; a font that cannot be found or loaded leaves the music silent.
+// Only the samples of the instruments in use are held in memory: those the pieces choose are
+// loaded ahead (Pin), off the audio thread, which would otherwise stall to read them.
 #pragma once
 
 #include <atomic>
+#include <mutex>
+#include <set>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "host/music_sequencer.h"
@@ -36,6 +41,10 @@ class FluidSynthSink : public MidiSink {
   const std::string &fontPath() const { return fontPath_; }
   double loadMillis() const { return loadMillis_; }
 
+  // Loads and keeps the samples of these (bank, programme) pairs: on the loader thread before
+  // the synthesizer is Ready when told in time, else on a thread of their own.
+  void Pin(std::set<std::pair<int, int>> programmes);
+
   void Send(const MidiEvent &ev, const std::uint8_t *sysex) override;
   void ReleaseAll() override;
   void Reset() override;
@@ -44,13 +53,19 @@ class FluidSynthSink : public MidiSink {
  private:
   void Load(int sampleRate, const std::vector<std::string> &fonts);
   bool TryFont(const std::string &path);
+  void PinNow(const std::set<std::pair<int, int>> &programmes);
 
   fluid_settings_t *settings_ = nullptr;
   fluid_synth_t *synth_ = nullptr;
   std::string fontPath_;
   double loadMillis_ = 0;
+  int fontId_ = -1;
   std::atomic<State> state_{State::Loading};
+  std::mutex pinMutex_;
+  std::set<std::pair<int, int>> toPin_;  // told while the font loads
+  bool fontLoaded_ = false;              // the loader has taken toPin_
   std::thread loader_;
+  std::thread pinner_;
 };
 
 }  // namespace qel

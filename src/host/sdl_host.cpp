@@ -133,6 +133,7 @@ class SdlHost final : public Host {
   void MusicClose() override { audio_->MusicClose(); }
   bool MusicStopped() override { return audio_->MusicStopped(); }
   void MusicRewindAndPlay() override { audio_->MusicRewindAndPlay(); }
+  void MusicPrepare(const std::vector<std::string> &paths) override { audio_->MusicPrepare(paths); }
   void SoundPlay(const std::string &path) override { audio_->SoundPlay(path); }
   std::string UserDataDir() override;
 

@@ -1,6 +1,7 @@
 #include "platform/sound.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "game.h"
 
@@ -23,6 +24,12 @@ std::string SoundFile(int n) {
   char name[16];
   std::snprintf(name, sizeof name, "s%02d.wav", n);
   return name;
+}
+
+void PrepareMusic(Game &g) {
+  std::vector<std::string> paths;
+  for (int n = 1; n <= 9; ++n) paths.push_back(DataPath(g, MusicFile(n)));
+  g.host.MusicPrepare(paths);
 }
 
 void OpenMidi(Game &g, const std::string &name) {

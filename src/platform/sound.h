@@ -62,6 +62,8 @@ void PlayWave(Game &g, const std::string &name);
 
 // The file of music number n ("" for none), and whether that piece loops.
 const char *MusicFile(int n);
+// Tells the host every piece there is, before the first plays.
+void PrepareMusic(Game &g);
 // The file of sound number n ("" for none).
 std::string SoundFile(int n);
 

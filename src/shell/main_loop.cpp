@@ -96,6 +96,7 @@ void StartEndingDirectly(Game &g) {
 
 void StartUp(Game &g) {
   FormLoad(g);
+  PrepareMusic(g);
   PlayMusic(g, kMusicSilence);
   InitTables(g);
   if (g.config.screenMode >= 0) g.settings.OPTION[kOptWindowed] = g.config.screenMode;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <utility>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -139,6 +142,19 @@ class RecordingSink : public MidiSink {
   std::vector<std::string> log;
   long frame = 0;
 };
+
+TEST(MidiFileTest, TheProgrammesASongChoosesAreKnownBeforeItPlays) {
+  MidiSong song;
+  song.events = {{0, 0xC0, 48},        // strings on channel 1, bank 0
+                 {0, 0xB1, 0, 8},      // channel 2 chooses bank 8
+                 {0, 0xC1, 4},         // and a programme in it
+                 {10, 0xC9, 25},       // the drum channel's kit, in bank 128
+                 {20, 0x90, 60, 100},  // notes choose nothing
+                 {30, 0xB0, 7, 100},   // nor do other controllers
+                 {40, 0xC0, 48}};      // a programme chosen twice counts once
+  const std::set<std::pair<int, int>> expected = {{0, 0}, {128, 0}, {0, 48}, {8, 4}, {128, 25}};
+  EXPECT_EQ(ProgrammesChosen(song), expected);
+}
 
 // At 1000 frames a second: notes at 0 and 10 ms, the piece ends at 25 ms.
 MidiSong ShortSong() {
