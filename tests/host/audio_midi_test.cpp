@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <set>
-#include <utility>
-
 #include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/music_midi.h"

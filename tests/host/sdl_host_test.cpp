@@ -42,8 +42,7 @@ TEST_F(SdlHostTest, AWaitLastsUntilTheMillisecondClockReachesItsEnd) {
   std::unique_ptr<Host> host = Open();
   ASSERT_TRUE(host);
   HostEvent ev;
-  while (host->WaitEvent(ev, 0)) {
-  }
+  while (host->WaitEvent(ev, 0)) {}
   for (int ms : {1, 2, 5, 16, 31}) {
     const std::uint64_t start = host->NowMs();
     EXPECT_FALSE(host->WaitEvent(ev, ms));
@@ -68,10 +67,9 @@ TEST_F(SdlHostTest, F12SavesThePictureShown) {
       ASSERT_EQ(SDL_PushEvent(&key), 1) << SDL_GetError();
     }
     HostEvent ev;
-    while (host->WaitEvent(ev, 0)) {
-    }
+    while (host->WaitEvent(ev, 0)) {}
     host->Present(picture);  // unchanged: not uploaded again, but still saved
-  }  // the host waits for its screenshot writers
+  }                          // the host waits for its screenshot writers
   int files = 0;
   for (const auto &entry : std::filesystem::directory_iterator(folder.path())) {
     ++files;
