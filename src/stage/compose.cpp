@@ -14,9 +14,46 @@ int StarSpeed(Game &g) {
   return RandomRange(g, kStarSpeedRange[s][0], kStarSpeedRange[s][1]);
 }
 
-// The background as it is drawn, step by step. Two things are left out that would change no
-// pixel: the clear before a far layer that covers the whole picture, and a separate pass for
-// the far layer when the near one follows it at once (both go in one pass then).
+// The near layer seen through its mask at row `sub`: where a star is set before the layer goes
+// over it, the picture ends as (star & mask) ^ near.
+struct Through {
+  const Surface *mask = nullptr, *near = nullptr;
+  int sub = 0;
+};
+
+// Draws every star at its place, then moves it on.
+void StarsThrough(Game &g, const Through &layer) {
+  static constexpr int kNewStarColour[3] = {14, 15, 11};
+  Surface &d = g.surf.DISPLAY;
+  auto set = [&](int x, int y, Pixel c) {
+    if (layer.near && d.contains(x, y)) {
+      const int ly = y + layer.sub;
+      if (layer.mask->contains(x, ly) && layer.near->contains(x, ly))
+        c = (c & layer.mask->at(x, ly)) ^ layer.near->at(x, ly);
+    }
+    SetPixelV(d, x, y, c);
+  };
+  for (int i = 0; i < kStarCount; ++i) {
+    Star &s = g.stage.STAR[i];
+    Pixel c = QBColor(s.SC);
+    set(s.SX, s.SY, c);
+    set(s.SX, s.SY + 1, c);
+    set(s.SX + 1, s.SY, c);
+    set(s.SX + 1, s.SY + 1, c);
+    s.SY += s.SV;
+    if (s.SY > 480) {
+      s.SY = 0;
+      s.SX = RandomRange(g, 1, 479);
+      s.SV = StarSpeed(g);
+      s.SC = kNewStarColour[RandomRange(g, 0, 2)];
+    }
+  }
+}
+
+// The background as it is drawn, step by step, with the passes over the whole picture that
+// change nothing left out: the clear before a far layer that covers it, and separate passes
+// for what lies under the near layer. The clear or the far layer, the stars over it and the
+// near layer become one pass, with each star's pixels seen through the near layer.
 class Background {
  public:
   Background(Game &g, bool clearFirst) : g_(g), clear_(clearFirst) {}
@@ -24,23 +61,30 @@ class Background {
 
   void Far() { farPending_ = true; }
 
-  void Near() {
-    Surface &d = g_.surf.DISPLAY;
-    int sub = g_.stage.LSUB[kNear];
-    if (farPending_) {
-      int farSub = g_.stage.LSUB[kFar];
-      if (clear_ && !Covers(g_.surf.MASTER[0], 0, farSub, d)) Cls(d);
-      BlitLayers(d, g_.surf.MASTER[0], farSub, g_.surf.MASTER[2], g_.surf.MASTER[1], sub);
-      farPending_ = clear_ = false;
-      return;
-    }
-    Settle();
-    BitBlt2(d, 0, 0, 480, 480, g_.surf.MASTER[2], g_.surf.MASTER[1], 0, sub, Rop::And, Rop::Xor);
+  void Stars() {
+    if (farPending_ || clear_)
+      starsPending_ = true;  // drawn with the near layer, or when the next step needs them
+    else StarsThrough(g_, {});
   }
 
-  void Stars() {
-    Settle();
-    DrawStars(g_);
+  void Near() {
+    Surface &d = g_.surf.DISPLAY;
+    const Surface &mask = g_.surf.MASTER[2], &near = g_.surf.MASTER[1];
+    const int sub = g_.stage.LSUB[kNear];
+    const int farSub = g_.stage.LSUB[kFar];
+    const bool nearCovers = Covers(mask, 0, sub, d) && Covers(near, 0, sub, d);
+    if (farPending_ && nearCovers && Covers(g_.surf.MASTER[0], 0, farSub, d)) {
+      BlitLayers(d, g_.surf.MASTER[0], farSub, mask, near, sub);
+    } else if (!farPending_ && clear_ && nearCovers && d.clearColour == 0) {
+      BitBlt(d, 0, 0, 480, 480, near, 0, sub, Rop::Copy);  // (0 & mask) ^ near
+    } else {
+      Settle();
+      BitBlt2(d, 0, 0, 480, 480, mask, near, 0, sub, Rop::And, Rop::Xor);
+      return;
+    }
+    farPending_ = clear_ = false;
+    if (starsPending_) StarsThrough(g_, {&mask, &near, sub});
+    starsPending_ = false;
   }
 
   // A large picture of the HAI family through its mask.
@@ -58,7 +102,7 @@ class Background {
   }
 
  private:
-  // Draws what is still owed: the clear, then the far layer.
+  // Draws what is still owed, in order: the clear, the far layer, the stars.
   void Settle() {
     Surface &d = g_.surf.DISPLAY;
     if (farPending_) {
@@ -68,12 +112,14 @@ class Background {
     } else if (clear_) {
       Cls(d);
     }
-    farPending_ = clear_ = false;
+    if (starsPending_) StarsThrough(g_, {});
+    farPending_ = clear_ = starsPending_ = false;
   }
 
   Game &g_;
   bool clear_;
   bool farPending_ = false;
+  bool starsPending_ = false;
 };
 
 }  // namespace
@@ -133,25 +179,7 @@ void ComposeBackground(Game &g, int stage, bool clearFirst) {
   }
 }
 
-void DrawStars(Game &g) {
-  static constexpr int kNewStarColour[3] = {14, 15, 11};
-  for (int i = 0; i < kStarCount; ++i) {
-    Star &s = g.stage.STAR[i];
-    Pixel c = QBColor(s.SC);
-    Surface &d = g.surf.DISPLAY;
-    SetPixelV(d, s.SX, s.SY, c);
-    SetPixelV(d, s.SX, s.SY + 1, c);
-    SetPixelV(d, s.SX + 1, s.SY, c);
-    SetPixelV(d, s.SX + 1, s.SY + 1, c);
-    s.SY += s.SV;
-    if (s.SY > 480) {
-      s.SY = 0;
-      s.SX = RandomRange(g, 1, 479);
-      s.SV = StarSpeed(g);
-      s.SC = kNewStarColour[RandomRange(g, 0, 2)];
-    }
-  }
-}
+void DrawStars(Game &g) { StarsThrough(g, {}); }
 
 void InitStars(Game &g) {
   static constexpr int kStarColour[3] = {15, 14, 11};
