@@ -54,6 +54,21 @@ def cpu_seconds(pid):
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
+def thread_seconds(pid):
+    """Processor seconds of each thread, by its name (threads of one name are added up)."""
+    by_name = {}
+    for tid in os.listdir(f"/proc/{pid}/task"):
+        try:
+            with open(f"/proc/{pid}/task/{tid}/stat") as f:
+                line = f.read()
+        except OSError:
+            continue
+        name = line[line.index("(") + 1:line.rindex(")")]
+        fields = line.rsplit(")", 1)[1].split()
+        by_name[name] = by_name.get(name, 0) + (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+    return by_name
+
+
 def peak_rss_mb(pid):
     with open(f"/proc/{pid}/status") as f:
         for line in f:
@@ -83,9 +98,9 @@ def one_run(args, display, extra):
         game = subprocess.Popen(cmd, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         t0 = time.monotonic()
         time.sleep(FROM_S)
-        cpu_from = cpu_seconds(game.pid)
+        cpu_from, threads_from = cpu_seconds(game.pid), thread_seconds(game.pid)
         time.sleep(TO_S - (time.monotonic() - t0))
-        cpu_to = cpu_seconds(game.pid)
+        cpu_to, threads_to = cpu_seconds(game.pid), thread_seconds(game.pid)
         wall = time.monotonic() - t0 - FROM_S
         peak = peak_rss_mb(game.pid)
         game.send_signal(signal.SIGTERM)
@@ -104,6 +119,7 @@ def one_run(args, display, extra):
     gaps = [(b - a) / 1000 for a, b in zip(window, window[1:])]
     return {
         "cpu": 100 * (cpu_to - cpu_from) / wall,
+        "threads": {name: 100 * (t - threads_from.get(name, 0)) / wall for name, t in threads_to.items()},
         "first_ms": (shown[0] - started_us) / 1000 if shown else float("nan"),
         "peak_mb": peak,
         "gaps": gaps,
@@ -130,6 +146,8 @@ def main():
             print(f"stage {args.stage} run {run + 1}: cpu {r['cpu']:.1f}% of one core "
                   f"({FROM_S:.0f}-{TO_S:.0f} s), first picture {r['first_ms']:.0f} ms, "
                   f"peak RSS {r['peak_mb']:.0f} MB")
+            busy = sorted(r["threads"].items(), key=lambda kv: -kv[1])
+            print("  by thread: " + ", ".join(f"{name} {share:.1f}%" for name, share in busy if share >= 0.05))
             if gaps:
                 print(f"  {len(gaps)} intervals between pictures: mean {statistics.mean(gaps):.2f} ms, "
                       f"p50 {percentile(gaps, 50):.2f}, p99 {percentile(gaps, 99):.2f}, "

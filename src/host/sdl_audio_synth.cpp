@@ -3,6 +3,7 @@
 #include <fluidsynth.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -25,6 +26,11 @@ const char *const kSoundfonts[] = {
 
 constexpr double kSynthGain = 0.3;  // a full arrangement peaks near -5 dBFS, under the effects
 constexpr int kChannels = 16;
+// Below a third of the last bit of 16-bit sound: what rounds to silence at any volume.
+constexpr float kInaudible = 1.0f / 100000.0f;
+// How long the reverb's tail must have stayed inaudible, with no voice sounding, before the
+// synthesizer is left alone until the next message.
+constexpr int kQuietFramesToRest = 22050;
 
 // A SoundFont 2 or 3 file is a RIFF file of form "sfbk". Checking this first keeps other files
 // away from FluidSynth's loaders, which complain loudly about them.
@@ -140,6 +146,7 @@ void FluidSynthSink::PinNow(const std::set<std::pair<int, int>> &programmes) {
 
 void FluidSynthSink::Send(const MidiEvent &ev, const std::uint8_t *sysex) {
   if (state() != State::Ready) return;
+  quietFrames_ = 0;
   const int ch = ev.status & 0x0F;
   switch (ev.status & 0xF0) {
     case 0x80: fluid_synth_noteoff(synth_, ch, ev.data1); break;
@@ -184,12 +191,21 @@ void FluidSynthSink::Reset() {
   }
 }
 
+bool FluidSynthSink::Resting() const { return quietFrames_ >= kQuietFramesToRest; }
+
 void FluidSynthSink::Render(float *stereo, int frames) {
   if (state() != State::Ready) {
     std::memset(stereo, 0, sizeof(float) * 2 * static_cast<std::size_t>(frames));
     return;
   }
+  if (Resting()) {
+    std::memset(stereo, 0, sizeof(float) * 2 * static_cast<std::size_t>(frames));
+    return;
+  }
   fluid_synth_write_float(synth_, frames, stereo, 0, 2, stereo, 1, 2);
+  bool silent = fluid_synth_get_active_voice_count(synth_) == 0;
+  for (int i = 0; silent && i < 2 * frames; ++i) silent = std::fabs(stereo[i]) < kInaudible;
+  quietFrames_ = silent ? quietFrames_ + frames : 0;
 }
 
 }  // namespace qel

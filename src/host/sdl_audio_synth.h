@@ -48,7 +48,10 @@ class FluidSynthSink : public MidiSink {
   void Send(const MidiEvent &ev, const std::uint8_t *sysex) override;
   void ReleaseAll() override;
   void Reset() override;
+  // Once no voice has sounded and the effects' tail has been inaudible for half a second, the
+  // synthesizer rests (silence, no work) until the next message arrives.
   void Render(float *stereo, int frames) override;
+  bool Resting() const;
 
  private:
   void Load(int sampleRate, const std::vector<std::string> &fonts);
@@ -60,6 +63,7 @@ class FluidSynthSink : public MidiSink {
   std::string fontPath_;
   double loadMillis_ = 0;
   int fontId_ = -1;
+  int quietFrames_ = 0;  // frames rendered since anything could be heard (audio thread)
   std::atomic<State> state_{State::Loading};
   std::mutex pinMutex_;
   std::set<std::pair<int, int>> toPin_;  // told while the font loads

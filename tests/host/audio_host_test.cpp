@@ -2,6 +2,7 @@
 // sound channel, rendered faster than real time and the same on every run.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -119,6 +120,38 @@ TEST(AudioSoundfontTest, TheFirstGeneralMidiFontThatLoadsIsKept) {
   FluidSynthSink sink(kRate, {"/no/such/font.sf2", notAFont, "/usr/share/sounds/sf2/TimGM6mb.sf2"});
   ASSERT_EQ(sink.WaitLoaded(), FluidSynthSink::State::Ready);
   EXPECT_EQ(sink.fontPath(), "/usr/share/sounds/sf2/TimGM6mb.sf2");
+}
+
+// Between pieces the synthesizer stops working once nothing can be heard, and the next note
+// wakes it; the pieces' instruments can be readied before the font has finished loading.
+TEST(AudioSoundfontTest, TheSynthesizerRestsInSilenceAndWakesForTheNextNote) {
+  FluidSynthSink sink(kRate, {"/usr/share/sounds/sf2/TimGM6mb.sf2"});
+  sink.Pin({{0, 0}, {0, 48}, {128, 0}});
+  ASSERT_EQ(sink.WaitLoaded(), FluidSynthSink::State::Ready);
+  sink.Reset();
+  std::vector<float> buffer(2 * 512);
+  auto peak = [&] {
+    float most = 0;
+    for (float v : buffer) most = std::max(most, std::fabs(v));
+    return most;
+  };
+  sink.Send({0, 0x90, 60, 100}, nullptr);
+  sink.Render(buffer.data(), 512);
+  EXPECT_GT(peak(), 0.001f);
+  sink.Send({0, 0x80, 60, 0}, nullptr);
+  int frames = 0;
+  while (!sink.Resting() && frames < 10 * kRate) {
+    sink.Render(buffer.data(), 512);
+    frames += 512;
+  }
+  ASSERT_TRUE(sink.Resting()) << "still busy after the note's tail";
+  sink.Render(buffer.data(), 512);
+  EXPECT_EQ(peak(), 0.0f);
+  sink.Send({0, 0xC0, 48, 0}, nullptr);  // strings, readied ahead
+  sink.Send({0, 0x90, 67, 100}, nullptr);
+  EXPECT_FALSE(sink.Resting());
+  sink.Render(buffer.data(), 512);
+  EXPECT_GT(peak(), 0.001f);
 }
 
 TEST(AudioSoundfontTest, AnOverrideComesFirstThenTheChosenFont) {
