@@ -1,6 +1,11 @@
 // What drawing one picture costs: whole-screen copies, masked sprites, text and a headless pass.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+#include <string>
+
+#include "autopilot/autopilot_host.h"
+#include "autopilot/pilot.h"
 #include "game.h"
 #include "host/headless_host.h"
 #include "platform/text.h"
@@ -78,5 +83,37 @@ void BM_HeadlessPass(benchmark::State &state) {
   for (auto _ : state) RunPass(g);
 }
 BENCHMARK(BM_HeadlessPass);
+
+// A stage played headless at full speed, the autopilot flying an invincible ship, as the soak,
+// replay checks and balance runs play it: passes per second from the stage's start.
+void BM_HeadlessStage(benchmark::State &state) {
+  std::string error;
+  auto sheets = SheetSet::Load(QELVANE_SHEETS_DIR, &error);
+  auto text = TextRenderer::Open(TextRenderer::DefaultFontPath(), &error);
+  if (!sheets || !text) {
+    state.SkipWithError(error.c_str());
+    return;
+  }
+  constexpr int kPasses = 3000;
+  for (auto _ : state) {
+    state.PauseTiming();
+    HeadlessHost host;
+    host.keepFrames = false;
+    AutopilotHost pilot(host, kPilotSkillMax);
+    GameConfig cfg;
+    cfg.dataDir = std::string(QELVANE_SHEETS_DIR) + "/../d";
+    cfg.seed = 5, cfg.seeded = true, cfg.invincible = true;
+    cfg.startStage = static_cast<int>(state.range(0));
+    auto g = std::make_unique<Game>(pilot, sheets, text, cfg);
+    pilot.Attach(*g);
+    g->shell.maxPasses = kPasses;
+    state.ResumeTiming();
+    Main(*g);
+  }
+  state.SetItemsProcessed(state.iterations() * kPasses);
+  state.counters["passes_per_s"] =
+      benchmark::Counter(static_cast<double>(state.iterations() * kPasses), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_HeadlessStage)->ArgName("stage")->Arg(1)->Arg(6)->Arg(9)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -600,6 +600,7 @@ void PlayRun(const RunPlan &plan, const std::string &dataDir, const std::string 
   const InputStyle &style = kStyles[plan.style];
   HeadlessHost headless;
   headless.userDataDir = userDir;
+  headless.keepFrames = false;
   SoakHost soak(headless, style, plan.seed);
   std::vector<std::unique_ptr<HostDecorator>> layers;
   Host *top = &soak;

@@ -48,6 +48,7 @@ int main(int argc, char **argv) {
     // Headless runs are for tests and tools: the player's settings file plays no part.
     qel::HeadlessHost host;
     host.echoMessageBoxes = true;
+    host.keepFrames = opts.hitboxes;  // the screenshot of the outlines is taken from it
     return qel::RunGame(opts, host);
   }
   const qel::KeyNames keyNames = qel::SdlKeyNames();

@@ -111,7 +111,7 @@ bool HeadlessHost::WaitEvent(HostEvent &ev, int timeoutMs) {
 }
 
 void HeadlessHost::Present(const Surface &mscreen) {
-  if (lastFrame.stamp != mscreen.stamp) lastFrame = mscreen;  // unchanged: nothing to copy
+  if (keepFrames && lastFrame.stamp != mscreen.stamp) lastFrame = mscreen;  // unchanged: nothing to copy
   ++presents;
 }
 

@@ -69,7 +69,10 @@ class HeadlessHost : public Host {
   std::string UserDataDir() override { return userDataDir; }
 
   // What the game did, for tests and the command line.
+  // A copy of the picture last presented, kept while keepFrames is set (runs that only play
+  // turn it off: the copy is the dearest part of a headless pass).
   Surface lastFrame{480, 480, 0};
+  bool keepFrames = true;
   std::uint64_t presents = 0;
   bool fullScreen = false;
   std::string caption;
