@@ -66,6 +66,7 @@ class HeadlessHost : public Host {
   bool MusicStopped() override { return musicOpen && musicStopped; }
   void MusicRewindAndPlay() override;
   void SoundPlay(const std::string &path) override { sounds.push_back(path); }
+  void MusicPrepare(const std::vector<std::string> &paths) override { preparedMusic = paths; }
   std::string UserDataDir() override { return userDataDir; }
 
   // What the game did, for tests and the command line.
@@ -82,6 +83,7 @@ class HeadlessHost : public Host {
   bool echoMessageBoxes = false;          // each box also on standard error (the headless program)
   std::vector<std::string> musicLog;      // "open PATH", "play", "close", "rewind"
   std::vector<std::string> sounds;
+  std::vector<std::string> preparedMusic;  // the pieces the game said it may play
   bool musicOpen = false;
   bool musicStopped = false;  // set by a test to pretend the piece has ended
   FakeJoystick joystick;

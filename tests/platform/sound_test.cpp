@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/test_game.h"
 
 namespace qel {
@@ -32,6 +34,15 @@ TEST_F(SoundTest, MusicNumbersOpenTheirFilesAndOnlySomeLoop) {
   PlayMusic(t.g(), 12);  // no file: silent, but the number stays
   EXPECT_EQ(t.g().audio.MUSICNO, 12);
   EXPECT_FALSE(t.host.musicOpen);
+}
+
+// The host hears of every piece at the start, so that their instruments are ready in time.
+TEST_F(SoundTest, EveryPieceIsToldToTheHostBeforeAnyPlays) {
+  ASSERT_EQ(t.host.preparedMusic.size(), 9u);
+  for (int n = 1; n <= 9; ++n)
+    EXPECT_NE(std::find(t.host.preparedMusic.begin(), t.host.preparedMusic.end(), t.data.file(MusicFile(n))),
+              t.host.preparedMusic.end())
+        << n;
 }
 
 TEST_F(SoundTest, WithMusicOffPlayMusicOnlyStops) {
