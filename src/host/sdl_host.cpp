@@ -183,6 +183,7 @@ class SdlHost final : public Host {
   std::vector<std::thread> writers_;                  // screenshots being encoded
   const Clock::time_point clockBase_ = Clock::now();  // NowMs() counts from here
   std::FILE *pacingLog_ = nullptr;
+  Clock::time_point lastPump_{};  // when SDL last gathered events
 };
 
 SdlHostOptions WithMenuFont(SdlHostOptions options) {
@@ -472,9 +473,16 @@ bool SdlHost::WaitEvent(HostEvent &ev, int timeoutMs) {
   }
 }
 
+// Pumping asks the X server, the joysticks and the sensors; a pass drains several times, and
+// once a millisecond is enough to see everything as soon as before.
 void SdlHost::DrainSdlEvents() {
+  const Clock::time_point now = Clock::now();
+  if (now - lastPump_ >= std::chrono::milliseconds(1)) {
+    SDL_PumpEvents();
+    lastPump_ = now;
+  }
   SDL_Event e;
-  while (SDL_PollEvent(&e)) Translate(e);
+  while (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) Translate(e);
 }
 
 void SdlHost::Translate(const SDL_Event &e) {
