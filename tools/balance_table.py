@@ -23,7 +23,9 @@ Columns: clear rate; ships lost per run; shield damage per minute of play (a pas
 31 ms); bombs per run; for each boss in the order met, the time from the start of the attempt
 to its arrival and from its arrival to its destruction (means over the runs that saw it; the
 count of runs that destroyed it when not all did); peak bullets on screen (mean / max); the
-mean passes of a cleared run.
+longest stretch with the bullet table full ("full") and the longest with no enemy on the field
+outside the lulls before a boss and after the last ("empty"), in seconds (mean / longest of the
+runs); the mean passes of a cleared run.
 
 Examples:
   tools/balance_table.py build/qelvane --difficulty normal --skills 3
@@ -119,6 +121,13 @@ def boss_column(runs):
     return ", ".join(parts) if parts else "-"
 
 
+def seconds_column(passes):
+    """Mean/longest of each run's longest stretch, in seconds."""
+    if not passes:
+        return "-"
+    return f"{mean(passes) * PASS_SECONDS:.0f}/{max(passes) * PASS_SECONDS:.0f}s"
+
+
 def row(runs):
     good = [r for r in runs if "error" not in r]
     minutes = sum(r.get("passes", 0) for r in good) * PASS_SECONDS / 60
@@ -133,6 +142,8 @@ def row(runs):
         "bombs": f"{mean([r.get('bombsUsed', 0) for r in good]):.1f}",
         "bosses": boss_column(good),
         "peak": f"{mean(peaks):.0f}/{max(peaks)}" if peaks else "-",
+        "empty": seconds_column([r.get("longestEmpty", 0) for r in good]),
+        "full": seconds_column([r.get("longestFullBullets", 0) for r in good]),
         "passes": f"{mean([r['passes'] for r in cleared]):.0f}" if cleared else "-",
     }
 
@@ -179,7 +190,8 @@ def main():
         with open(args.json, "w") as f:
             json.dump(results, f, indent=1)
 
-    head = ["diff", "skill", "stage", "msn", "runs", "clear", "lost", "dmg/min", "bombs", "peak", "passes", "bosses"]
+    head = ["diff", "skill", "stage", "msn", "runs", "clear", "lost", "dmg/min", "bombs", "peak", "full", "empty",
+            "passes", "bosses"]
     lines = []
     for d in difficulties:
         for skill in args.skills:
@@ -188,7 +200,7 @@ def main():
                 f = row(runs)
                 runs_text = str(f["runs"]) + (f" ({f['errors']} failed)" if f["errors"] else "")
                 lines.append([d, str(skill), str(stage), str(mission.get(stage, 0)), runs_text, f["clear"], f["lost"],
-                              f["dmg"], f["bombs"], f["peak"], f["passes"], f["bosses"]])
+                              f["dmg"], f["bombs"], f["peak"], f["full"], f["empty"], f["passes"], f["bosses"]])
     widths = [max(len(head[i]), *(len(l[i]) for l in lines)) for i in range(len(head) - 1)]
     def show(cells):
         return "  ".join(c.ljust(w) for c, w in zip(cells, widths)) + "  " + cells[-1]

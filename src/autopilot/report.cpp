@@ -15,6 +15,13 @@ int LiveBullets(const Game &g) {
   return n;
 }
 
+// An enemy that is on the field and not blowing up.
+bool AnyEnemy(const Game &g) {
+  for (const Enemy &e : g.enemies.ENEMY)
+    if (e.FLAG != 0 && e.MODE != 0 && (e.MODE < 300 || e.MODE > 302)) return true;
+  return false;
+}
+
 bool Losing(int pstate) { return pstate == kShipFalling || pstate == kShipWrecked; }
 
 bool Clearing(int pstate) {
@@ -36,7 +43,7 @@ void BalanceReport::Observe(const Game &g) {
     StageReport *cur = current();
     if (cur && shipLost_ && cur->stage == st.STAGE && cur->mission == st.MISSION) {
       ++cur->attempts;
-      attemptPasses_ = 0;
+      attemptPasses_ = emptyRun_ = fullRun_ = 0;
       shipLost_ = false;
       bossEntry_.fill(-1);
       for (SeenEnemy &e : seen_.enemy) e = SeenEnemy{};
@@ -61,7 +68,7 @@ void BalanceReport::StartEntry(const Game &g) {
   stages_.push_back(r);
   open_ = true;
   shipLost_ = false;
-  attemptPasses_ = 0;
+  attemptPasses_ = emptyRun_ = fullRun_ = 0;
   bossEntry_.fill(-1);
   for (SeenEnemy &e : seen_.enemy) e = SeenEnemy{};
   seen_.shield = g.player.SHIELD;
@@ -75,7 +82,10 @@ void BalanceReport::Track(const Game &g) {
   ++r.passes;
   ++attemptPasses_;
   r.scoreAtEnd = p.SCORE;
-  r.peakBullets = std::max(r.peakBullets, LiveBullets(g));
+  const int bullets = LiveBullets(g);
+  r.peakBullets = std::max(r.peakBullets, bullets);
+  fullRun_ = bullets >= kEnemyShotsMade ? fullRun_ + 1 : 0;
+  r.longestFullBullets = std::max(r.longestFullBullets, fullRun_);
   if (p.SHIELD < seen_.shield) r.shieldDamage += seen_.shield - p.SHIELD;
   if (seen_.gauge - p.GAUGE >= 50) ++r.bombsUsed;
   if (Losing(p.PSTATE) && !Losing(seen_.pstate)) ++r.shipsLost, shipLost_ = true;
@@ -132,6 +142,18 @@ void BalanceReport::Track(const Game &g) {
       }
     }
   }
+  // The empty stretches of play: the clock running, the ship flying, nobody there.
+  bool bossCame = false;
+  for (const BossReport &boss : r.bosses)
+    bossCame |= boss.attempt == r.attempts && boss.appear == attemptPasses_;
+  if (bossCame || Clearing(p.PSTATE)) {
+    emptyRun_ = 0;  // the lull before a boss, and the one after the last, are the stage's design
+  } else if (AnyEnemy(g) || g.stage.STAGETIME < 0 || g.shell.SCENE != kScenePlay || p.PSTATE != kShipPlay) {
+    if (emptyRun_ > r.longestEmpty) r.longestEmpty = emptyRun_, r.longestEmptyFrom = emptyFrom_;
+    emptyRun_ = 0;
+  } else if (emptyRun_++ == 0) {
+    emptyFrom_ = g.stage.STAGETIME;
+  }
   if (Clearing(p.PSTATE) && !Losing(p.PSTATE)) {
     r.cleared = true;
     open_ = false;
@@ -165,7 +187,9 @@ std::string BalanceReport::Json() const {
       << ", \"shipsLost\": " << r.shipsLost << ", \"shieldDamage\": " << r.shieldDamage
       << ", \"bombsUsed\": " << r.bombsUsed << ", \"enemiesSpawned\": " << r.enemiesSpawned
       << ", \"enemiesKilled\": " << r.enemiesKilled << ", \"score\": " << r.scoreAtEnd
-      << ", \"peakBullets\": " << r.peakBullets << ", \"bosses\": [";
+      << ", \"peakBullets\": " << r.peakBullets << ", \"longestEmpty\": " << r.longestEmpty
+      << ", \"longestEmptyFrom\": " << r.longestEmptyFrom
+      << ", \"longestFullBullets\": " << r.longestFullBullets << ", \"bosses\": [";
     for (std::size_t b = 0; b < r.bosses.size(); ++b) {
       const BossReport &boss = r.bosses[b];
       j << (b ? ", " : "") << "{\"type\": " << boss.type << ", \"attempt\": " << boss.attempt

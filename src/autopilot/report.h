@@ -36,6 +36,12 @@ struct StageReport {
   int enemiesKilled = 0;
   int scoreAtEnd = 0;
   int peakBullets = 0;
+  // The longest time the field had no enemy, in passes, leaving out the lull before a boss
+  // (it ends when the boss arrives) and the stage's fly-out; and the stage clock at its start.
+  long long longestEmpty = 0;
+  int longestEmptyFrom = 0;
+  // The longest time every bullet the enemies can have was in flight, in passes.
+  long long longestFullBullets = 0;
   std::vector<BossReport> bosses;
 };
 
@@ -71,6 +77,9 @@ class BalanceReport {
   bool open_ = false;
   bool shipLost_ = false;            // a ship was lost and the stage has not restarted yet
   long long attemptPasses_ = 0;      // passes since the current attempt began
+  long long emptyRun_ = 0;           // passes the field has been empty of enemies so far
+  int emptyFrom_ = 0;                // the stage clock when it emptied
+  long long fullRun_ = 0;            // passes the bullet table has been full so far
   std::array<int, 31> bossEntry_{};  // the boss record of each slot's boss, -1 none
 };
 

@@ -99,6 +99,35 @@ TEST(BalanceReport, BombsAndThePeakOfBulletsAreCounted) {
   EXPECT_EQ(t.entry().peakBullets, 7);
 }
 
+TEST(BalanceReport, TheLongestEmptyStretchAndTheLongestFullBulletTableAreTimed) {
+  Watched t;
+  ASSERT_TRUE(t.RunUntil([&] { return t.g().stage.STAGETIME >= 0; }, 400));
+  const int from = t.g().stage.STAGETIME;
+  t.Run(100);  // the maps send nobody
+  SpawnEnemy(t.g(), 0, 1);
+  t.Run(1);
+  EXPECT_GE(t.entry().longestEmpty, 99);
+  EXPECT_LE(t.entry().longestEmpty, 101);
+  EXPECT_LE(std::abs(t.entry().longestEmptyFrom - from), 1);
+  // A longer lull that ends with a boss is the stage's own.
+  for (Enemy &e : t.g().enemies.ENEMY) e.FLAG = 0;
+  t.Run(150);
+  SpawnEnemy(t.g(), 0, 160);
+  t.Run(1);
+  EXPECT_LE(t.entry().longestEmpty, 101);
+
+  for (int k = 0; k < kEnemyShotsMade; ++k) {
+    EnemyShot &b = t.g().enemies.ESHOT[static_cast<std::size_t>(k)];
+    b = EnemyShot{};
+    b.FLAG = 1, b.MODE = 6, b.SHEET = 2, b.W = b.H = 10, b.X = 15.0 * k, b.Y = 20, b.DY = 0.1;
+  }
+  t.Run(12);
+  t.g().enemies.ESHOT[0].FLAG = 0;  // one slot free: the table is no longer full
+  t.Run(3);
+  EXPECT_GE(t.entry().longestFullBullets, 10);
+  EXPECT_LE(t.entry().longestFullBullets, 12);
+}
+
 TEST(BalanceReport, AClearEndsTheEntryAndTheNextStageIsANewOne) {
   Watched t;
   t.Run(30);
@@ -135,11 +164,28 @@ TEST(BalanceReport, TheJsonHoldsEveryFigure) {
   SpawnEnemy(t.g(), 0, 160);
   t.Run(5);
   std::string json = t.report.report.Json();
-  for (const char *key :
-       {"\"stages\"", "\"stage\": 9", "\"mission\": 0", "\"difficulty\": \"normal\"", "\"cleared\": false",
-        "\"passes\"", "\"attempts\"", "\"shipsLost\"", "\"shieldDamage\"", "\"bombsUsed\"",
-        "\"enemiesSpawned\"", "\"enemiesKilled\"", "\"score\"", "\"peakBullets\"", "\"bosses\"",
-        "\"type\": 160", "\"appear\"", "\"killedAfter\": -1", "\"left\""})
+  for (const char *key : {"\"stages\"",
+                          "\"stage\": 9",
+                          "\"mission\": 0",
+                          "\"difficulty\": \"normal\"",
+                          "\"cleared\": false",
+                          "\"passes\"",
+                          "\"attempts\"",
+                          "\"shipsLost\"",
+                          "\"shieldDamage\"",
+                          "\"bombsUsed\"",
+                          "\"enemiesSpawned\"",
+                          "\"enemiesKilled\"",
+                          "\"score\"",
+                          "\"peakBullets\"",
+                          "\"longestEmpty\"",
+                          "\"longestEmptyFrom\"",
+                          "\"longestFullBullets\"",
+                          "\"bosses\"",
+                          "\"type\": 160",
+                          "\"appear\"",
+                          "\"killedAfter\": -1",
+                          "\"left\""})
     EXPECT_NE(json.find(key), std::string::npos) << key << " in " << json;
   EXPECT_EQ(BalanceReport().Json(), "{\"stages\": []}");
 }
