@@ -64,15 +64,21 @@ void BM_HudText(benchmark::State &state) {
 }
 BENCHMARK(BM_HudText);
 
+// The built sheets and the font; a benchmark that cannot have them is skipped with the reason.
+bool LoadGameAssets(benchmark::State &state, std::shared_ptr<const SheetSet> *sheets,
+                    std::shared_ptr<TextRenderer> *text) {
+  std::string error;
+  *sheets = SheetSet::Load(QELVANE_SHEETS_DIR, &error);
+  if (*sheets) *text = TextRenderer::Open(TextRenderer::DefaultFontPath(), &error);
+  if (!*sheets || !*text) state.SkipWithError(error.c_str());
+  return *sheets && *text;
+}
+
 // One pass of the main loop on the headless host, with no pacing wait.
 void BM_HeadlessPass(benchmark::State &state) {
-  std::string error;
-  auto sheets = SheetSet::Load(QELVANE_SHEETS_DIR, &error);
-  auto text = TextRenderer::Open(TextRenderer::DefaultFontPath(), &error);
-  if (!sheets || !text) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
+  std::shared_ptr<const SheetSet> sheets;
+  std::shared_ptr<TextRenderer> text;
+  if (!LoadGameAssets(state, &sheets, &text)) return;
   HeadlessHost host;
   GameConfig cfg;
   cfg.dataDir = "/nonexistent";
@@ -87,13 +93,9 @@ BENCHMARK(BM_HeadlessPass);
 // A stage played headless at full speed, the autopilot flying an invincible ship, as the soak,
 // replay checks and balance runs play it: passes per second from the stage's start.
 void BM_HeadlessStage(benchmark::State &state) {
-  std::string error;
-  auto sheets = SheetSet::Load(QELVANE_SHEETS_DIR, &error);
-  auto text = TextRenderer::Open(TextRenderer::DefaultFontPath(), &error);
-  if (!sheets || !text) {
-    state.SkipWithError(error.c_str());
-    return;
-  }
+  std::shared_ptr<const SheetSet> sheets;
+  std::shared_ptr<TextRenderer> text;
+  if (!LoadGameAssets(state, &sheets, &text)) return;
   constexpr int kPasses = 3000;
   for (auto _ : state) {
     state.PauseTiming();

@@ -15,13 +15,6 @@ int LiveBullets(const Game &g) {
   return n;
 }
 
-// An enemy that is on the field and not blowing up.
-bool AnyEnemy(const Game &g) {
-  for (const Enemy &e : g.enemies.ENEMY)
-    if (e.FLAG != 0 && e.MODE != 0 && (e.MODE < 300 || e.MODE > 302)) return true;
-  return false;
-}
-
 bool Losing(int pstate) { return pstate == kShipFalling || pstate == kShipWrecked; }
 
 bool Clearing(int pstate) {
@@ -91,7 +84,7 @@ void BalanceReport::Track(const Game &g) {
   if (Losing(p.PSTATE) && !Losing(seen_.pstate)) ++r.shipsLost, shipLost_ = true;
 
   // Enemies: who came, who was destroyed, and the bosses' times.
-  bool coreDied = false;
+  bool coreDied = false, bossCame = false, anyEnemy = false;
   for (std::size_t i = 0; i < g.enemies.ENEMY.size(); ++i) {
     const Enemy &e = g.enemies.ENEMY[i];
     const SeenEnemy &was = seen_.enemy[i];
@@ -102,6 +95,7 @@ void BalanceReport::Track(const Game &g) {
     const SeenEnemy &was = seen_.enemy[i];
     bool live = e.FLAG != 0;
     bool dying = e.MODE >= 300 && e.MODE <= 302;
+    anyEnemy |= live && e.MODE != 0 && !dying;  // on the field and not blowing up
     // A slot emptied and filled again within one frame shows as a jump or another type.
     // (A boss may jump: the warp's teleporting guardian does.)
     bool replaced =
@@ -138,17 +132,15 @@ void BalanceReport::Track(const Game &g) {
         boss.attempt = r.attempts;
         boss.appear = attemptPasses_;
         r.bosses.push_back(boss);
+        bossCame = true;
         bossEntry_[i] = static_cast<int>(r.bosses.size()) - 1;
       }
     }
   }
   // The empty stretches of play: the clock running, the ship flying, nobody there.
-  bool bossCame = false;
-  for (const BossReport &boss : r.bosses)
-    bossCame |= boss.attempt == r.attempts && boss.appear == attemptPasses_;
   if (bossCame || Clearing(p.PSTATE)) {
     emptyRun_ = 0;  // the lull before a boss, and the one after the last, are the stage's design
-  } else if (AnyEnemy(g) || g.stage.STAGETIME < 0 || g.shell.SCENE != kScenePlay || p.PSTATE != kShipPlay) {
+  } else if (anyEnemy || g.stage.STAGETIME < 0 || g.shell.SCENE != kScenePlay || p.PSTATE != kShipPlay) {
     if (emptyRun_ > r.longestEmpty) r.longestEmpty = emptyRun_, r.longestEmptyFrom = emptyFrom_;
     emptyRun_ = 0;
   } else if (emptyRun_++ == 0) {
