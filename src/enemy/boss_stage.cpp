@@ -205,8 +205,7 @@ void Type154(Game &g, int i) {
   Fan(g, i, 4, 8, e.CNT[3]);
 }
 
-// A wide ellipse that starts at its lowest point, so most of it lies above the entry line;
-// kept so, the time off screen is part of the fight.
+// A wide ellipse hanging below its entry line.
 void Type155(Game &g, int i) {
   Enemy &e = Slot(g, i);
   if (Arrive(e, 10)) return;

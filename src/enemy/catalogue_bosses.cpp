@@ -17,6 +17,11 @@ double Centred(const Enemy &e) { return 240 - e.W / 2; }
 // The swaying bosses start at either end of their swing.
 double RandomHalfTurn(Game &g) { return RR(g, 0, 1) == 0 ? -kPi : kPi; }
 
+// The ellipse bosses start at the top of their curve (y grows downwards), so the curve hangs
+// below the line where they arrive and stays on screen. Started at the bottom, the circler was in
+// sight a quarter of each lap and always left unbeaten, and 155 hid above the screen half the time.
+constexpr double kTopOfCurve = -kPi / 2;
+
 }  // namespace
 
 namespace start {
@@ -24,7 +29,7 @@ namespace start {
 void Type100(Game &g, Enemy &e, int) {
   e.X = Centred(e), e.Y = -70, e.DY = 10;
   e.CNT[kShotInterval] = 7, e.CNT[7] = 2000, e.CNT[kShotSpeed] = RR(g, 5, 15);
-  e.VAL[kCurvePhase] = kPi / 2, e.VAL[2] = 3 * kTablePi / 180;
+  e.VAL[kCurvePhase] = kTopOfCurve, e.VAL[2] = 3 * kTablePi / 180;
 }
 
 void Type101(Game &g, Enemy &e, int) {
@@ -118,14 +123,14 @@ void Type153(Game &g, Enemy &e, int) {
 
 void Type154(Game &, Enemy &e, int) {
   e.X = Centred(e), e.Y = -100, e.DY = 5;
-  e.VAL[0] = 5 * kTablePi / 180, e.VAL[kCurvePhase] = -kPi / 2;
+  e.VAL[0] = 5 * kTablePi / 180, e.VAL[kCurvePhase] = kTopOfCurve;
   e.CNT[kShotInterval] = 40, e.CNT[kShotSpeed] = 15, e.CNT[3] = 2, e.CNT[kTimeOut] = 2000;
 }
 
 void Type155(Game &, Enemy &e, int) {
   e.X = Centred(e), e.Y = -200, e.DY = 5;
   e.CNT[kShotInterval] = 30, e.CNT[kShotSpeed] = 20, e.CNT[kShotDown] = 1, e.CNT[3] = 70, e.CNT[4] = 70;
-  e.VAL[kCurvePhase] = kPi / 2, e.VAL[2] = 3 * kTablePi / 180, e.CNT[kTimeOut] = 2000;
+  e.VAL[kCurvePhase] = kTopOfCurve, e.VAL[2] = 3 * kTablePi / 180, e.CNT[kTimeOut] = 2000;
 }
 
 void Type156(Game &g, Enemy &e, int) {

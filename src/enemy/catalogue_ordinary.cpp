@@ -233,12 +233,13 @@ void Type28(Game &g, Enemy &e, int pos) {
   e.CNT[kShotCount] = RR(g, 0, 10);
 }
 
-// It has no shot interval, so its needles come in a stream, one a frame.
-void Type29(Game &, Enemy &e, int pos) {
+// The fastest of the corner swoopers. It fires like the others of its family: left without an
+// interval, each of a wave of six would drop a needle every frame and fill the bullet table.
+void Type29(Game &g, Enemy &e, int pos) {
   e.Y = 32, e.DY = 10;
   e.X = LeftSide(pos) ? -32 : 480, e.DX = LeftSide(pos) ? 20 : -20;
   Stagger(e, pos, 6, 12);
-  e.CNT[kShotSpeed] = 15;
+  e.CNT[kShotSpeed] = 15, e.CNT[kShotInterval] = 20 + 10 * Rank(g), e.CNT[kShotCount] = RR(g, 0, 10);
 }
 
 void Type30(Game &g, Enemy &e, int pos) {
@@ -282,10 +283,12 @@ void Type36(Game &g, Enemy &e, int pos) {
   e.CNT[kShotSpeed] = 10, e.CNT[kShotInterval] = 10 + 10 * Rank(g);
 }
 
-// It has no shot interval: it throws a bouncing ball every frame.
-void Type37(Game &, Enemy &e, int pos) {
+// 38 turned on its side, and it throws its balls at 38's pace: left without an interval, a pair
+// would throw one each every frame, thirty on the field within a second.
+void Type37(Game &g, Enemy &e, int pos) {
   e.X = pos == 0 ? 64 : 384, e.Y = pos == 0 ? 480 : -48, e.DY = pos == 0 ? -1 : 1;
   e.X -= 16, e.DY *= 4, e.DX = 0;
+  e.CNT[kShotInterval] = 30 + 20 * Rank(g);
 }
 
 void Type38(Game &g, Enemy &e, int pos) {

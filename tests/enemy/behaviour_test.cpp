@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "enemy_test_support.h"
 
 namespace qel {
@@ -185,6 +187,34 @@ TEST_F(Behaviour, TheWeaverLeavesOnlyAtTheBottom) {
   EXPECT_EQ(e.FLAG, 1);
   Update(s);
   EXPECT_EQ(e.FLAG, 0);
+}
+
+// The fast corner swooper and the vertical ball thrower, held still in mid-field: each keeps a
+// pace like the rest of its family, slower as the rank rises, and never fills the bullet table.
+TEST_F(Behaviour, TheFastSwooperAndTheBallThrowerFireAtTheirFamilysPace) {
+  for (int type : {29, 37}) {
+    int fired[3] = {};
+    for (int rank = 0; rank <= 2; ++rank) {
+      for (EnemyShot &b : en().ESHOT) b.FLAG = 0;
+      en().RANK = rank;
+      int s = Spawn(type, 0);
+      ASSERT_GE(s, 0) << type;
+      Enemy &e = E(s);
+      e.CNT[kStartDelay] = 0, e.NOHIT = 0, e.X = 200, e.Y = 150, e.DX = e.DY = 0;
+      int last = -1000, closest = 1000;
+      for (int frame = 0; frame < 240; ++frame) {
+        int before = LiveShots();
+        Update(s);
+        if (LiveShots() > before) closest = std::min(closest, frame - last), last = frame;
+      }
+      fired[rank] = LiveShots();
+      EXPECT_GE(fired[rank], 1) << type << " rank " << rank;
+      EXPECT_LE(fired[rank], 240 / 21 + 1) << type << " rank " << rank;
+      EXPECT_GT(closest, 20) << type << " rank " << rank;
+      e.FLAG = 0;
+    }
+    EXPECT_GT(fired[0], fired[2]) << type;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "enemy_test_support.h"
 
 namespace qel {
@@ -168,6 +170,27 @@ TEST_F(BossFight, TheMotherComputersBurstHasFourteenShots) {
   for (int k = 0; k < 61; ++k) Update(boss);
   EXPECT_EQ(LiveShots(), 14);
   EXPECT_EQ(E(boss).CNT[2], 0);
+}
+
+// The circler (100) and the wide ellipse (155) hang their curve below the line where they arrive:
+// over whole laps they come no higher than that line and are always in sight.
+TEST_F(BossFight, TheEllipseBossesCircleBelowWhereTheyArrive) {
+  for (int type : {100, 155}) {
+    int s = Spawn(type);
+    ASSERT_GE(s, 0) << type;
+    Settle(s);
+    const Enemy &e = E(s);
+    double arrival = e.Y, top = 1e9, lowest = -1e9;
+    for (int frame = 0; frame < 240; ++frame) {  // two laps
+      Update(s), NextFrame(), ClearShots();
+      top = std::min(top, e.Y), lowest = std::max(lowest, e.Y);
+      bool inSight = e.X + e.W > 0 && e.X < 480 && e.Y + e.H > 0 && e.Y < 480;
+      EXPECT_TRUE(inSight) << type << " frame " << frame << " at " << e.X << "," << e.Y;
+    }
+    EXPECT_GE(top, arrival - 2) << type;
+    EXPECT_GE(lowest, arrival + 130) << type;  // twice the smaller radius, less a step
+    E(s).FLAG = 0;
+  }
 }
 
 }  // namespace
