@@ -13,11 +13,16 @@ Usage:
   --seeds 1,2,3 | --seed-count N   seeds to fly (default 1,2,3)
   --jobs N              runs at the same time (default 2)
   --passes N            cap on the passes of one run (default: per stage, see CAPS)
+  --story               fly whole stories instead: each run starts at stage 9 and goes on to the
+                        game over or the ending, the pilot choosing the missions and keeping what
+                        it bought; a row for each stage at each place in the story it was met
   --json FILE           also write every run's figures as JSON
 
 Every run is `BINARY --headless --autopilot --autopilot-skill K --stage S --mission M
 --difficulty D --seed N --passes P --report FILE` (plus the option that ends a run when its
-stage ends, when the binary has it); the first stage entry of each report is counted.
+stage ends, when the binary has it); the first stage entry of each report is counted. With
+--story a run is `BINARY --headless --autopilot --autopilot-skill K --stage 9 --difficulty D
+--seed N --passes P --report FILE --stop-at-game-end` and every entry of its report is counted.
 
 Columns: clear rate; ships lost per run; shield damage per minute of play (a pass is about
 31 ms); bombs per run; for each boss in the order met, the time from the start of the attempt
@@ -30,6 +35,7 @@ runs); the mean passes of a cleared run.
 Examples:
   tools/balance_table.py build/qelvane --difficulty normal --skills 3
   tools/balance_table.py --stages 9 --skills 0,3 --seed-count 10
+  tools/balance_table.py --story --skills 2,3 --seed-count 5
 """
 
 import argparse
@@ -46,6 +52,8 @@ DEFAULT_STAGES = STORY + [7, 8]
 # Passes a run may take at most: room for a stage played three times over.
 CAPS = {9: 24000, 1: 36000, 2: 36000, 3: 36000, 4: 36000, 5: 50000, 6: 60000, 7: 80000, 8: 60000}
 STOP_OPTION = "--stop-at-stage-end"
+STORY_STOP_OPTION = "--stop-at-game-end"
+STORY_CAP = 250000
 
 
 def numbers(text):
@@ -88,7 +96,26 @@ def fly(job):
     entries = [e for e in data.get("stages", []) if e.get("stage") == stage]
     entry = entries[0] if entries else {"stage": stage, "cleared": False, "passes": 0, "bosses": []}
     entry.update({"skill": skill, "seed": seed, "difficulty": difficulty})
-    return entry
+    return [entry]
+
+
+def fly_story(job):
+    binary, difficulty, skill, seed, passes = job
+    with tempfile.TemporaryDirectory(prefix="qelvane-balance-") as tmp:
+        report = os.path.join(tmp, "report.json")
+        cmd = [binary, "--headless", "--autopilot", "--autopilot-skill", str(skill), "--stage", "9",
+               "--difficulty", difficulty, "--seed", str(seed), "--passes", str(passes), "--report", report,
+               STORY_STOP_OPTION]
+        done = subprocess.run(cmd, capture_output=True, text=True)
+        if done.returncode != 0 or not os.path.exists(report):
+            return [{"stage": 9, "mission": 0, "difficulty": difficulty, "skill": skill, "seed": seed,
+                     "error": f"exit {done.returncode}: {done.stderr.strip()[:200]}"}]
+        with open(report) as f:
+            data = json.load(f)
+    entries = data.get("stages", [])
+    for e in entries:
+        e.update({"skill": skill, "seed": seed, "difficulty": difficulty})
+    return entries
 
 
 def mean(values):
@@ -160,6 +187,7 @@ def main():
     ap.add_argument("--seed-count", type=int)
     ap.add_argument("--jobs", type=int, default=2)
     ap.add_argument("--passes", type=int)
+    ap.add_argument("--story", action="store_true")
     ap.add_argument("--json")
     args = ap.parse_args()
 
@@ -173,33 +201,48 @@ def main():
         if d not in ("normal", "hard"):
             sys.exit(f"balance_table: unknown difficulty {d}")
     mission = missions_for(args.order)
-    stop = supports(args.binary, STOP_OPTION)
-    if not stop:
-        print(f"(the game has no {STOP_OPTION}: every run goes on to its pass cap)", file=sys.stderr, flush=True)
-
-    jobs = []
-    for d in difficulties:
-        for skill in args.skills:
-            for stage in args.stages:
-                for seed in seeds:
-                    passes = args.passes or CAPS.get(stage, 40000)
-                    jobs.append((args.binary, stage, mission.get(stage, 0), d, skill, seed, passes, stop))
+    if args.story:
+        if not supports(args.binary, STORY_STOP_OPTION):
+            sys.exit(f"balance_table: the game has no {STORY_STOP_OPTION}, which --story needs")
+        jobs = [(args.binary, d, skill, seed, args.passes or STORY_CAP)
+                for d in difficulties for skill in args.skills for seed in seeds]
+        flyer = fly_story
+    else:
+        stop = supports(args.binary, STOP_OPTION)
+        if not stop:
+            print(f"(the game has no {STOP_OPTION}: every run goes on to its pass cap)", file=sys.stderr,
+                  flush=True)
+        jobs = []
+        for d in difficulties:
+            for skill in args.skills:
+                for stage in args.stages:
+                    for seed in seeds:
+                        passes = args.passes or CAPS.get(stage, 40000)
+                        jobs.append((args.binary, stage, mission.get(stage, 0), d, skill, seed, passes, stop))
+        flyer = fly
     with ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:
-        results = list(pool.map(fly, jobs))
+        results = [entry for entries in pool.map(flyer, jobs) for entry in entries]
     if args.json:
         with open(args.json, "w") as f:
             json.dump(results, f, indent=1)
-
     head = ["diff", "skill", "stage", "msn", "runs", "clear", "lost", "dmg/min", "bombs", "peak", "full", "empty",
             "passes", "bosses"]
     lines = []
     for d in difficulties:
         for skill in args.skills:
-            for stage in args.stages:
-                runs = [r for r in results if r["difficulty"] == d and r["skill"] == skill and r["stage"] == stage]
+            if args.story:
+                # Each stage at each place in the story it was met, in the story's order.
+                places = sorted({(r.get("mission", 0), r["stage"]) for r in results
+                                 if r["difficulty"] == d and r["skill"] == skill},
+                                key=lambda ms: (ms[0], STORY.index(ms[1]) if ms[1] in STORY else 99))
+            else:
+                places = [(mission.get(stage, 0), stage) for stage in args.stages]
+            for msn, stage in places:
+                runs = [r for r in results if r["difficulty"] == d and r["skill"] == skill and r["stage"] == stage
+                        and (not args.story or r.get("mission", 0) == msn)]
                 f = row(runs)
                 runs_text = str(f["runs"]) + (f" ({f['errors']} failed)" if f["errors"] else "")
-                lines.append([d, str(skill), str(stage), str(mission.get(stage, 0)), runs_text, f["clear"], f["lost"],
+                lines.append([d, str(skill), str(stage), str(msn), runs_text, f["clear"], f["lost"],
                               f["dmg"], f["bombs"], f["peak"], f["full"], f["empty"], f["passes"], f["bosses"]])
     widths = [max(len(head[i]), *(len(l[i]) for l in lines)) for i in range(len(head) - 1)]
     def show(cells):

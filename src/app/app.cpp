@@ -144,7 +144,8 @@ std::string UsageText() {
          "               [--dump-state FILE.json] [--list-sheets] [--gallery PAGE]\n"
          "               [--stage N [--mission M] [--difficulty hard|normal]] [--invincible]\n"
          "               [--shop STAGE:T] [--spawn TYPE[@POS][,TYPE[@POS]...]] [--ending met|alone]\n"
-         "               [--autopilot [--autopilot-skill 0..3]] [--report FILE.json [--stop-at-stage-end]]\n"
+         "               [--autopilot [--autopilot-skill 0..3]] [--report FILE.json\n"
+         "                   [--stop-at-stage-end|--stop-at-game-end]]\n"
          "               [--record FILE.qrp] [--replay FILE.qrp] [--verify-replay FILE.qrp]\n"
          "               [--pacing-log FILE]\n"
          "               [--help] [--version]\n";
@@ -228,11 +229,12 @@ bool ParseCommandLine(const std::vector<std::string> &args, AppOptions *o, std::
       ok = value(&o->dumpState);
     } else if (a == "--headless" || a == "--list-sheets" || a == "--help" || a == "-h" || a == "--version" ||
                a == "--invincible" || a == "--autopilot" || a == "--stop-at-stage-end" ||
-               a == "--no-config" || a == "--hitboxes") {
+               a == "--stop-at-game-end" || a == "--no-config" || a == "--hitboxes") {
       o->noConfig |= a == "--no-config";
       o->hitboxes |= a == "--hitboxes";
       o->autopilot |= a == "--autopilot";
       o->stopAtStageEnd |= a == "--stop-at-stage-end";
+      o->stopAtGameEnd |= a == "--stop-at-game-end";
       o->headless |= a == "--headless";
       o->invincible |= a == "--invincible";
       o->listSheets |= a == "--list-sheets";
@@ -338,6 +340,7 @@ int RunGame(const AppOptions &opts, Host &host) {
     addLayer(std::make_unique<ReportHost>(*top));
     reportHost = static_cast<ReportHost *>(top);
     reportHost->stopWhenStageEnds = opts.stopAtStageEnd;
+    reportHost->stopWhenGameEnds = opts.stopAtGameEnd;
   }
   // Every game played in the window is kept in the player's replay folder.
   RecordingOptions recording;

@@ -43,6 +43,7 @@ struct AppOptions {
   int autopilotSkill = 3;
   std::string report;           // --report FILE.json
   bool stopAtStageEnd = false;  // --stop-at-stage-end: the run ends when its first stage does
+  bool stopAtGameEnd = false;   // --stop-at-game-end: the run ends at the game over or the ending
   std::string recordFile;       // --record FILE
   std::string replayFile;       // --replay FILE
   bool verifyReplay = false;    // --verify-replay FILE (replayFile holds FILE)

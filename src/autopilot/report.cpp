@@ -48,6 +48,9 @@ void BalanceReport::Observe(const Game &g) {
   } else if (open_ && scene != kScenePlay && scene != kScenePause) {
     open_ = false;  // the game is over, or it went back to the title
   }
+  if (!stages_.empty() && (scene == kSceneGameOver || scene == kSceneEndingIntro || scene == kSceneEnding ||
+                           scene == kSceneTitle))
+    gameEnded_ = true;
   if (open_ && seen_.valid) Track(g);
   Remember(g);
 }
@@ -199,7 +202,8 @@ void ReportHost::BeginPass(std::uint64_t pass, PassKind kind) {
   if (!game_ || kind != PassKind::Main) return;
   report.Observe(*game_);
   // Thrown like the end of --passes: the run ends where it stands and its outputs are written.
-  if (stopWhenStageEnds && report.firstStageEnded()) throw ProgramEnd{0};
+  if ((stopWhenStageEnds && report.firstStageEnded()) || (stopWhenGameEnds && report.gameEnded()))
+    throw ProgramEnd{0};
 }
 
 }  // namespace qel

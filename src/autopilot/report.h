@@ -53,6 +53,9 @@ class BalanceReport {
   std::string Json() const;
   // Whether the first stage played has ended: cleared, or the game is over.
   bool firstStageEnded() const { return !stages_.empty() && (stages_.size() > 1 || !open_); }
+  // Whether the game that was played has ended: its game over, its ending or the title came
+  // after a stage.
+  bool gameEnded() const { return gameEnded_; }
 
  private:
   // What the last observation saw, to find what changed since.
@@ -75,6 +78,7 @@ class BalanceReport {
   std::vector<StageReport> stages_;
   Seen seen_;
   bool open_ = false;
+  bool gameEnded_ = false;
   bool shipLost_ = false;            // a ship was lost and the stage has not restarted yet
   long long attemptPasses_ = 0;      // passes since the current attempt began
   long long emptyRun_ = 0;           // passes the field has been empty of enemies so far
@@ -84,13 +88,15 @@ class BalanceReport {
 };
 
 // Watches the passes for the report. With stopWhenStageEnds the run ends as soon as the first
-// stage played is cleared or lost, so a balance run does not go on into the next stage.
+// stage played is cleared or lost, so a balance run does not go on into the next stage; with
+// stopWhenGameEnds, as soon as the game is over or its ending begins.
 class ReportHost : public HostDecorator {
  public:
   explicit ReportHost(Host &inner) : HostDecorator(inner) {}
   void BeginPass(std::uint64_t pass, PassKind kind) override;
   BalanceReport report;
   bool stopWhenStageEnds = false;
+  bool stopWhenGameEnds = false;
 };
 
 }  // namespace qel

@@ -202,6 +202,26 @@ TEST(BalanceReport, WithStopWhenStageEndsTheRunEndsAtTheClear) {
   EXPECT_TRUE(t.entry().cleared);
 }
 
+TEST(BalanceReport, WithStopWhenGameEndsTheRunGoesOnToTheNextStageAndEndsAtTheGameOver) {
+  Watched t;
+  t.report.stopWhenGameEnds = true;
+  t.Run(10);
+  test::ClearStageNow(t.g());
+  ASSERT_TRUE(
+      t.RunUntil([&] { return t.g().shell.SCENE == kSceneMissionSelect && t.g().shell.PHASE == 2; }, 600));
+  t.host.PressKey('Z');
+  ASSERT_TRUE(t.RunUntil([&] { return t.Flying(); }, 600));
+  EXPECT_FALSE(t.report.report.gameEnded());
+  t.p().CREDIT = 0;
+  HitPlayer(t.g(), 1000, 0);
+  bool running = t.RunUntil([] { return false; }, 2000);
+  EXPECT_FALSE(running);
+  EXPECT_TRUE(t.report.report.gameEnded());
+  EXPECT_EQ(t.g().shell.SCENE, kSceneGameOver);
+  ASSERT_EQ(t.report.report.stages().size(), 2u);
+  EXPECT_FALSE(t.entry(1).cleared);
+}
+
 TEST(BalanceReport, TheProgramWritesItForAnAutopilotRun) {
   test::TempDir dir;
   std::string file = dir.file("report.json");
