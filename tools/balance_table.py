@@ -78,44 +78,38 @@ def supports(binary, option):
     return option in out.stdout + out.stderr
 
 
-def fly(job):
-    binary, stage, mission, difficulty, skill, seed, passes, stop = job
+def run_pilot(binary, difficulty, skill, seed, passes, options):
+    """One autopilot run with a report; returns the report's stage entries, or None and why not."""
     with tempfile.TemporaryDirectory(prefix="qelvane-balance-") as tmp:
         report = os.path.join(tmp, "report.json")
-        cmd = [binary, "--headless", "--autopilot", "--autopilot-skill", str(skill), "--stage", str(stage),
-               "--mission", str(mission), "--difficulty", difficulty, "--seed", str(seed),
-               "--passes", str(passes), "--report", report]
-        if stop:
-            cmd.append(STOP_OPTION)
+        cmd = [binary, "--headless", "--autopilot", "--autopilot-skill", str(skill), "--difficulty", difficulty,
+               "--seed", str(seed), "--passes", str(passes), "--report", report] + options
         done = subprocess.run(cmd, capture_output=True, text=True)
         if done.returncode != 0 or not os.path.exists(report):
-            return {"stage": stage, "difficulty": difficulty, "skill": skill, "seed": seed,
-                    "error": f"exit {done.returncode}: {done.stderr.strip()[:200]}"}
+            return None, f"exit {done.returncode}: {done.stderr.strip()[:200]}"
         with open(report) as f:
-            data = json.load(f)
-    entries = [e for e in data.get("stages", []) if e.get("stage") == stage]
+            return json.load(f).get("stages", []), None
+
+
+def fly(job):
+    binary, stage, mission, difficulty, skill, seed, passes, stop = job
+    options = ["--stage", str(stage), "--mission", str(mission)] + ([STOP_OPTION] if stop else [])
+    stages, error = run_pilot(binary, difficulty, skill, seed, passes, options)
+    tag = {"skill": skill, "seed": seed, "difficulty": difficulty}
+    if error:
+        return [dict(tag, stage=stage, mission=mission, error=error)]
+    entries = [e for e in stages if e.get("stage") == stage]
     entry = entries[0] if entries else {"stage": stage, "cleared": False, "passes": 0, "bosses": []}
-    entry.update({"skill": skill, "seed": seed, "difficulty": difficulty})
-    return [entry]
+    return [dict(entry, **tag)]
 
 
 def fly_story(job):
     binary, difficulty, skill, seed, passes = job
-    with tempfile.TemporaryDirectory(prefix="qelvane-balance-") as tmp:
-        report = os.path.join(tmp, "report.json")
-        cmd = [binary, "--headless", "--autopilot", "--autopilot-skill", str(skill), "--stage", "9",
-               "--difficulty", difficulty, "--seed", str(seed), "--passes", str(passes), "--report", report,
-               STORY_STOP_OPTION]
-        done = subprocess.run(cmd, capture_output=True, text=True)
-        if done.returncode != 0 or not os.path.exists(report):
-            return [{"stage": 9, "mission": 0, "difficulty": difficulty, "skill": skill, "seed": seed,
-                     "error": f"exit {done.returncode}: {done.stderr.strip()[:200]}"}]
-        with open(report) as f:
-            data = json.load(f)
-    entries = data.get("stages", [])
-    for e in entries:
-        e.update({"skill": skill, "seed": seed, "difficulty": difficulty})
-    return entries
+    stages, error = run_pilot(binary, difficulty, skill, seed, passes, ["--stage", "9", STORY_STOP_OPTION])
+    tag = {"skill": skill, "seed": seed, "difficulty": difficulty}
+    if error:
+        return [dict(tag, stage=9, mission=0, error=error)]
+    return [dict(e, **tag) for e in stages]
 
 
 def mean(values):
